@@ -1,0 +1,110 @@
+// Code page 437: the one conversion point between the readable UTF-8 literals of the source and the
+// CP437 bytes of every file, report line and message the program writes.
+//
+// Source literals are written with the characters that the files hold, e.g. "Größe", "≤", "«", and
+// the print-list escape byte 0xCE as "╬". The report font shows some box-drawing positions as Greek
+// letters ("║" is its α, "╗" its β); those are written with their CP437 glyphs. The one extension:
+// "γ", which CP437 lacks, stands for 0xC0, the report font's γ.
+//
+//   OLI_Printf(report, "%sBreite b = %.1lf mm ≤ %.1lf mm\n"_cp, ...);   // converted at compile time
+//   std::string s = To_Cp437(utf8_text);                                 // converted at run time
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace cp437_detail {
+
+// Unicode code points of the bytes 0x80 to 0xFF.
+inline constexpr char32_t High_Half[128] = {
+    U'Ç', U'ü', U'é', U'â', U'ä', U'à', U'å', U'ç', U'ê', U'ë', U'è', U'ï', U'î', U'ì', U'Ä', U'Å',
+    U'É', U'æ', U'Æ', U'ô', U'ö', U'ò', U'û', U'ù', U'ÿ', U'Ö', U'Ü', U'¢', U'£', U'¥', U'₧', U'ƒ',
+    U'á', U'í', U'ó', U'ú', U'ñ', U'Ñ', U'ª', U'º', U'¿', U'⌐', U'¬', U'½', U'¼', U'¡', U'«', U'»',
+    U'░', U'▒', U'▓', U'│', U'┤', U'╡', U'╢', U'╖', U'╕', U'╣', U'║', U'╗', U'╝', U'╜', U'╛', U'┐',
+    U'└', U'┴', U'┬', U'├', U'─', U'┼', U'╞', U'╟', U'╚', U'╔', U'╩', U'╦', U'╠', U'═', U'╬', U'╧',
+    U'╨', U'╤', U'╥', U'╙', U'╘', U'╒', U'╓', U'╫', U'╪', U'┘', U'┌', U'█', U'▄', U'▌', U'▐', U'▀',
+    U'α', U'ß', U'Γ', U'π', U'Σ', U'σ', U'µ', U'τ', U'Φ', U'Θ', U'Ω', U'δ', U'∞', U'φ', U'ε', U'∩',
+    U'≡', U'±', U'≥', U'≤', U'⌠', U'⌡', U'÷', U'≈', U'°', U'∙', U'·', U'√', U'ⁿ', U'²', U'■', U'\u00A0',
+};
+
+// Code points that share a byte with a glyph of the table.
+struct Alias { char32_t code; unsigned char byte; };
+inline constexpr Alias Aliases[] = {
+    {U'γ', 0xC0},   // report font's gamma
+    {U'β', 0xE1},   // CP437 draws ß and β alike
+    {U'μ', 0xE6},   // Greek mu and micro sign
+    {U'Ω', 0xEA},   // ohm sign
+    {U'∅', 0xED},   // empty set drawn as phi
+};
+
+// Decodes one UTF-8 sequence at text[i]; advances i. Returns 0xFFFFFFFF for a broken sequence.
+constexpr char32_t Decode_Utf8(std::string_view text, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(text[i++]);
+    if (b0 < 0x80) return b0;
+    int extra = b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : -1;
+    if (extra < 0) return 0xFFFFFFFF;
+    char32_t c = b0 & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        if (i >= text.size()) return 0xFFFFFFFF;
+        const auto b = static_cast<unsigned char>(text[i++]);
+        if ((b & 0xC0) != 0x80) return 0xFFFFFFFF;
+        c = (c << 6) | (b & 0x3F);
+    }
+    return c;
+}
+
+// The CP437 byte of a code point; -1 when CP437 has none.
+constexpr int Byte_Of(char32_t c) {
+    if (c < 0x80) return static_cast<int>(c);
+    for (int k = 0; k < 128; ++k)
+        if (High_Half[k] == c) return 0x80 + k;
+    for (const Alias& a : Aliases)
+        if (a.code == c) return a.byte;
+    return -1;
+}
+
+constexpr std::size_t Encoded_Length(std::string_view text) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < text.size(); ++n) Decode_Utf8(text, i);
+    return n;
+}
+
+// Compile-time literal: a text that CP437 cannot hold is a compile error (the throw is not constant).
+template <std::size_t N>
+struct Utf8_Literal {
+    char text[N]{};
+    constexpr Utf8_Literal(const char (&s)[N]) {
+        for (std::size_t k = 0; k < N; ++k) text[k] = s[k];
+    }
+    constexpr std::string_view view() const { return {text, N - 1}; }
+};
+
+template <Utf8_Literal S>
+struct Cp437_Literal {
+    static constexpr std::size_t Length = Encoded_Length(S.view());
+    static constexpr std::array<char, Length + 1> Bytes = [] {
+        std::array<char, Length + 1> out{};
+        std::string_view in = S.view();
+        std::size_t o = 0;
+        for (std::size_t i = 0; i < in.size();) {
+            const int b = Byte_Of(Decode_Utf8(in, i));
+            if (b < 0) throw "character has no code page 437 byte";
+            out[o++] = static_cast<char>(b);
+        }
+        return out;
+    }();
+};
+
+}  // namespace cp437_detail
+
+// "text"_cp: the CP437 bytes of a UTF-8 literal, converted at compile time, zero-terminated.
+template <cp437_detail::Utf8_Literal S>
+constexpr const char* operator""_cp() {
+    return cp437_detail::Cp437_Literal<S>::Bytes.data();
+}
+
+// Run-time conversions. A character that CP437 lacks becomes '?'; every byte converts back.
+std::string To_Cp437(std::string_view utf8);
+std::string From_Cp437(std::string_view bytes);

@@ -1,0 +1,3 @@
+#include "frame/startup.h"
+
+int Refresh_Mode = 0;

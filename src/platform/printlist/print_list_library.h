@@ -1,0 +1,16 @@
+// Stand-in for the print-list library: the layout calls on the report stream. Each call records
+// itself as one line of the report, written through the fprintf entry of the stdio table in force:
+//   #LAYOUT <call without the OLI_ prefix> <values>
+// integers as "%d", the flags as "0x%x", lengths in centimetres as "%.6g", a text between « and ».
+// A null stream writes nothing. Result: 0, or -1 when the line could not be written.
+#pragma once
+
+#include <cstdio>
+
+int OLI_setFlags(FILE* stream, int flags);
+int OLI_reserveSpaceCM(FILE* stream, float height);
+int OLI_setYPositionCM(FILE* stream, int mode, float distance);
+int OLI_setMarginsCM(FILE* stream, int mode, float left, float right);
+int OLI_storeYPosition(FILE* stream, int index);
+int OLI_restoreYPosition(FILE* stream, int index);
+int OLI_setBookmark(FILE* stream, int code, const char* text);

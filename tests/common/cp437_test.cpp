@@ -1,0 +1,22 @@
+#include "common/cp437.h"
+
+#include <gtest/gtest.h>
+
+TEST(Cp437, LiteralsConvertAtCompileTime) {
+    EXPECT_EQ(std::string("Größe ≤ 5 m²"_cp), "Gr\x94\xE1" "e \xF3 5 m\xFD");
+    EXPECT_EQ(std::string("«Deutschland»"_cp), "\xAE" "Deutschland\xAF");
+    EXPECT_EQ(std::string("╬bF╬r γ ║ ╗ î"_cp), "\xCE" "bF\xCEr \xC0 \xBA \xBB \x8C");
+    EXPECT_EQ(std::string("ÄÖÜäöüß"_cp), "\x8E\x99\x9A\x84\x94\x81\xE1");
+}
+
+TEST(Cp437, RunTimeConversionRoundTrips) {
+    const std::string utf8 = "Schweißnaht «α» ≥ 1,0 · Öl";
+    const std::string bytes = To_Cp437(utf8);
+    EXPECT_EQ(bytes, "Schwei\xE1naht \xAE\xE0\xAF \xF2 1,0 \xFA \x99l");
+    EXPECT_EQ(From_Cp437(bytes), utf8);
+    EXPECT_EQ(To_Cp437("€"), "?");
+    for (int b = 0; b < 256; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        EXPECT_EQ(To_Cp437(From_Cp437(one)), one) << b;
+    }
+}

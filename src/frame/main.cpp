@@ -1,1 +1,3 @@
-int main(int argc, char** argv) { return 0; }
+#include "frame/startup.h"
+
+int main(int argc, char** argv) { return Run_Program(argc, argv); }

@@ -1,7 +1,12 @@
 #include "platform/host/host_library.h"
 
+#include <fnmatch.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "common/cp437.h"
 
@@ -18,6 +23,7 @@ struct Message_Box {
 };
 
 Message_Box open_box;
+std::string frame_title;
 std::vector<std::string> history;
 
 void Show(const std::string& text) {
@@ -37,9 +43,82 @@ int Set_MouseWheel_Activity(int) { return 1; }
 
 void Init_RFont() {}
 
+void Exit_Prop_Sheets() {}
+
+void Exit_Grafik_Mode() {}
+
+void VEKSetFrameTitle(const char* title) { frame_title = title ? title : ""; }
+
+const std::string& Host_Frame_Title() { return frame_title; }
+
 int CurOb_Application_Number() { return Application_Number; }
 
 const char* VEKGetEnv(const char* name) { return name ? std::getenv(name) : nullptr; }
+
+int VEKCopyFile(const char* from, const char* to, int overwrite) {
+    if (!from || !to) return 0;
+    std::error_code ec;
+    const auto option = overwrite ? std::filesystem::copy_options::overwrite_existing
+                                  : std::filesystem::copy_options::none;
+    return std::filesystem::copy_file(from, to, option, ec) && !ec ? 1 : 0;
+}
+
+namespace {
+
+struct Find_State {
+    std::vector<std::string> names;
+    std::size_t next = 0;
+};
+
+int Find_First(const char* pattern, DOS_Find_Record* record, bool directories) {
+    if (!record) return 1;
+    record->name = nullptr;
+    record->search = nullptr;
+    if (!pattern) return 1;
+    const std::string p = pattern;
+    const std::size_t cut = p.find_last_of("/\\");
+    const std::string dir = cut == std::string::npos ? "." : (cut == 0 ? "/" : p.substr(0, cut));
+    const std::string mask = cut == std::string::npos ? p : p.substr(cut + 1);
+    auto* state = new Find_State;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code type_ec;
+        const bool is_dir = it->is_directory(type_ec);
+        if (type_ec || is_dir != directories) continue;
+        const std::string name = it->path().filename().string();
+        if (fnmatch(mask.c_str(), name.c_str(), FNM_PERIOD) == 0) state->names.push_back(name);
+    }
+    std::sort(state->names.begin(), state->names.end());
+    record->search = state;
+    return DOSFindNext(record);
+}
+
+}  // namespace
+
+int DOSFindFirstFile(const char* pattern, DOS_Find_Record* record) { return Find_First(pattern, record, false); }
+
+int DOSFindFirstDirectory(const char* pattern, DOS_Find_Record* record) {
+    return Find_First(pattern, record, true);
+}
+
+int DOSFindNext(DOS_Find_Record* record) {
+    if (!record || !record->search) return 1;
+    auto* state = static_cast<Find_State*>(record->search);
+    if (state->next >= state->names.size()) {
+        record->name = nullptr;
+        return 1;
+    }
+    record->name = state->names[state->next++].c_str();
+    return 0;
+}
+
+int DOSFindClose(DOS_Find_Record* record) {
+    if (!record) return 1;
+    delete static_cast<Find_State*>(record->search);
+    record->search = nullptr;
+    record->name = nullptr;
+    return 0;
+}
 
 void PrintMessage(const char* text) { Show(text ? text : ""); }
 
@@ -59,7 +138,10 @@ void Draw_Message() {
     open_box = Message_Box{};
 }
 
-int Answer_is_Yes(int) { return 0; }
+int Answer_is_Yes(int) {
+    if (!open_box.title.empty() || !open_box.lines.empty()) Draw_Message();
+    return 0;
+}
 
 const std::vector<std::string>& Host_Message_History() { return history; }
 

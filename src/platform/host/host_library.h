@@ -17,9 +17,28 @@ int Set_MouseWheel_Activity(int on);
 // Fonts of the report and the screen.
 void Init_RFont();
 
+// Graphics mode and property sheets (the window road).
+void Exit_Prop_Sheets();
+void Exit_Grafik_Mode();
+void VEKSetFrameTitle(const char* title);
+const std::string& Host_Frame_Title();      // the title last set
+
 // Host process.
 int CurOb_Application_Number();              // 150: this program
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
+int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
+
+// Directory search with wildcards ('*', '?') in the last path component. The first field of the
+// record is the name (without directory) of the entry found; 0 from First/Next means a match.
+// Files and directories are searched apart; "." and ".." are never found.
+struct DOS_Find_Record {
+    const char* name;
+    void* search;   // the stand-in's own state; released by DOSFindClose
+};
+int DOSFindFirstFile(const char* pattern, DOS_Find_Record* record);
+int DOSFindFirstDirectory(const char* pattern, DOS_Find_Record* record);
+int DOSFindNext(DOS_Find_Record* record);
+int DOSFindClose(DOS_Find_Record* record);
 
 // Message boxes.
 void PrintMessage(const char* text);
@@ -27,7 +46,7 @@ void Init_Message();
 void Set_Message_Title(const char* title);
 void Fill_Message(const char* line);
 void Draw_Message();
-int Answer_is_Yes(int default_button);
+int Answer_is_Yes(int default_button);   // shows the open box as a question; answers no
 
 // What the message boxes showed, oldest first: one entry per box, title and lines joined by '\n'
 // in the program's own bytes (CP437).

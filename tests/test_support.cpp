@@ -1,0 +1,70 @@
+#include "test_support.h"
+
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+Scratch_Dir::Scratch_Dir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "basis_test_XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    path = pattern;
+}
+
+Scratch_Dir::~Scratch_Dir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+}
+
+std::string Read_File(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+void Write_File(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+bool File_Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+Text_Stream::Text_Stream(const std::string& bytes, const char* mode) {
+    Write_File(dir.file("stream.txt"), bytes);
+    stream = std::fopen(dir.file("stream.txt").c_str(), mode);
+}
+
+Text_Stream::~Text_Stream() {
+    if (stream) std::fclose(stream);
+}
+
+namespace {
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+}  // namespace
+
+Program_Run Run_Executable(const std::string& folder, const std::vector<std::string>& args,
+                           const std::vector<std::string>& environment) {
+    Scratch_Dir capture;
+    std::string command = "cd " + Quote(folder) + " && env";
+    for (const std::string& e : environment)
+        command += e.find('=') == std::string::npos ? " -u " + Quote(e) : " " + Quote(e);
+    command += " " + Quote(BASIS_EXECUTABLE);
+    for (const std::string& a : args) command += " " + Quote(a);
+    command += " >" + Quote(capture.file("out")) + " 2>" + Quote(capture.file("err")) + " </dev/null";
+    const int status = std::system(command.c_str());
+    Program_Run run;
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = Read_File(capture.file("out"));
+    run.err = Read_File(capture.file("err"));
+    return run;
+}

@@ -1,0 +1,33 @@
+#include "platform/printlist/print_list_library.h"
+
+#include <gtest/gtest.h>
+
+#include "common/cp437.h"
+#include "common/host_bridge.h"
+#include "test_support.h"
+
+TEST(Print_List_Layout, EachCallWritesOneLayoutLine) {
+    Register_Stdio_Table();
+    Scratch_Dir dir;
+    FILE* f = std::fopen(dir.file("r.OLI").c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(OLI_setFlags(f, 0x380), 0);
+    EXPECT_EQ(OLI_reserveSpaceCM(f, 16.0f), 0);
+    EXPECT_EQ(OLI_setYPositionCM(f, 1, 0.254f), 0);
+    EXPECT_EQ(OLI_setYPositionCM(f, 1, -0.19f), 0);
+    EXPECT_EQ(OLI_setMarginsCM(f, 1, 12.0f, 0.0f), 0);
+    EXPECT_EQ(OLI_storeYPosition(f, 1), 0);
+    EXPECT_EQ(OLI_restoreYPosition(f, 1), 0);
+    EXPECT_EQ(OLI_setBookmark(f, 0, "╬@1. Schraubenverbindung"_cp), 0);
+    std::fclose(f);
+    EXPECT_EQ(Read_File(dir.file("r.OLI")),
+              "#LAYOUT setFlags 0x380\n"
+              "#LAYOUT reserveSpaceCM 16\n"
+              "#LAYOUT setYPositionCM 1 0.254\n"
+              "#LAYOUT setYPositionCM 1 -0.19\n"
+              "#LAYOUT setMarginsCM 1 12 0\n"
+              "#LAYOUT storeYPosition 1\n"
+              "#LAYOUT restoreYPosition 1\n"
+              "#LAYOUT setBookmark 0 \xAE\xCE@1. Schraubenverbindung\xAF\n");
+    EXPECT_EQ(OLI_setFlags(nullptr, 0x380), 0);
+}

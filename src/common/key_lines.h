@@ -47,7 +47,8 @@ int Skip_Blanks(FILE* stream);
 int Read_Guillemet_String(FILE* stream, char* name);
 
 // Reads «text» into a buffer of Guillemet_Text_Size bytes, after blanks, tabs and line ends; at most
-// 255 characters, the rest of a longer text stays in the stream. Result: the length of the text, -1
+// 255 characters, the rest of a longer text stays in the stream. The text is taken byte for byte, line
+// ends inside the marks included. Result: the length of the text, -1
 // when the next character is not « (or for a null stream or buffer).
 int Read_Guillemet_Text(FILE* stream, char* text);
 

@@ -344,6 +344,7 @@ TEST(BoundedLines, ReadLineStrippedLeavesTheRestOfALongLine) {
         {"abc\r\ndef\r\n", 4, {"abc", "def"}},
         {"abc\rdef\n", 4, {"abc", "\rde", "f"}},
         {"ab\r", 4, {"ab\r"}},
+        {"abc\r", 4, {"abc", "\r"}},
         {"", 4, {}},
     };
     for (const Case& c : cases) {

@@ -3,12 +3,14 @@
 #include <fnmatch.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "common/cp437.h"
+#include "common/stream_print.h"
 
 const Stdio_Functions* VEK_STDIO_FCT = nullptr;
 
@@ -120,7 +122,12 @@ int DOSFindClose(DOS_Find_Record* record) {
     return 0;
 }
 
-void PrintMessage(const char* text) { Show(text ? text : ""); }
+void PrintMessage(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    Show(Format_Text_V(format ? format : "", args));
+    va_end(args);
+}
 
 void Init_Message() { open_box = Message_Box{}; }
 

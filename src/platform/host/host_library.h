@@ -41,7 +41,7 @@ int DOSFindNext(DOS_Find_Record* record);
 int DOSFindClose(DOS_Find_Record* record);
 
 // Message boxes.
-void PrintMessage(const char* text);
+void PrintMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));  // printf-formatted text
 void Init_Message();
 void Set_Message_Title(const char* title);
 void Fill_Message(const char* line);

@@ -80,7 +80,8 @@ int Find_First(const char* pattern, DOS_Find_Record* record, bool directories) {
     const std::string p = pattern;
     const std::size_t cut = p.find_last_of("/\\");
     const std::string dir = cut == std::string::npos ? "." : (cut == 0 ? "/" : p.substr(0, cut));
-    const std::string mask = cut == std::string::npos ? p : p.substr(cut + 1);
+    std::string mask = cut == std::string::npos ? p : p.substr(cut + 1);
+    if (mask == "*.*") mask = "*";  // every name, with or without an extension
     auto* state = new Find_State;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {

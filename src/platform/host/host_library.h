@@ -28,9 +28,10 @@ int CurOb_Application_Number();              // 150: this program
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
 int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
 
-// Directory search with wildcards ('*', '?') in the last path component. The first field of the
-// record is the name (without directory) of the entry found; 0 from First/Next means a match.
-// Files and directories are searched apart; "." and ".." are never found.
+// Directory search with wildcards ('*', '?') in the last path component; "*.*" finds every name, with
+// or without an extension. The first field of the record is the name (without directory) of the entry
+// found; 0 from First/Next means a match. Files and directories are searched apart; "." and ".." are
+// never found.
 struct DOS_Find_Record {
     const char* name;
     void* search;   // the stand-in's own state; released by DOSFindClose

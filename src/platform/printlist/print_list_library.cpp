@@ -49,6 +49,8 @@ int OLI_restoreYPosition(FILE* stream, int index) {
     return Write_Layout_Line(stream, "#LAYOUT restoreYPosition %d\n", index);
 }
 
+int OLI_resetMaxMargin(FILE* stream) { return Write_Layout_Line(stream, "#LAYOUT resetMaxMargin\n"); }
+
 int OLI_setBookmark(FILE* stream, int code, const char* text) {
     return Write_Layout_Line(stream, "#LAYOUT setBookmark %d «%s»\n"_cp, code, text ? text : "");
 }

@@ -13,4 +13,5 @@ int OLI_setYPositionCM(FILE* stream, int mode, float distance);
 int OLI_setMarginsCM(FILE* stream, int mode, float left, float right);
 int OLI_storeYPosition(FILE* stream, int index);
 int OLI_restoreYPosition(FILE* stream, int index);
+int OLI_resetMaxMargin(FILE* stream);
 int OLI_setBookmark(FILE* stream, int code, const char* text);

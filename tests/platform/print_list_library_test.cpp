@@ -18,6 +18,7 @@ TEST(Print_List_Layout, EachCallWritesOneLayoutLine) {
     EXPECT_EQ(OLI_setMarginsCM(f, 1, 12.0f, 0.0f), 0);
     EXPECT_EQ(OLI_storeYPosition(f, 1), 0);
     EXPECT_EQ(OLI_restoreYPosition(f, 1), 0);
+    EXPECT_EQ(OLI_resetMaxMargin(f), 0);
     EXPECT_EQ(OLI_setBookmark(f, 0, "╬@1. Schraubenverbindung"_cp), 0);
     std::fclose(f);
     EXPECT_EQ(Read_File(dir.file("r.OLI")),
@@ -28,6 +29,7 @@ TEST(Print_List_Layout, EachCallWritesOneLayoutLine) {
               "#LAYOUT setMarginsCM 1 12 0\n"
               "#LAYOUT storeYPosition 1\n"
               "#LAYOUT restoreYPosition 1\n"
+              "#LAYOUT resetMaxMargin\n"
               "#LAYOUT setBookmark 0 \xAE\xCE@1. Schraubenverbindung\xAF\n");
     EXPECT_EQ(OLI_setFlags(nullptr, 0x380), 0);
 }

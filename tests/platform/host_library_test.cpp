@@ -32,3 +32,15 @@ TEST(HostDirectorySearch, StarDotStarFindsNamesWithAndWithoutExtension) {
     EXPECT_EQ(Found(dir.file("APP*.DEF"), false), std::vector<std::string>{"APP0150.DEF"});
     EXPECT_TRUE(Found(dir.file("missing/*.*"), true).empty());
 }
+
+TEST(HostSpawn, WaitsForTheProgramAndReturnsItsExitCode) {
+    Scratch_Dir dir;
+    const std::string editor = dir.file("NAD-Editor");
+    Write_File(editor, "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/called\"\nexit 3\n");
+    std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
+    const char* argv[] = {editor.c_str(), "Deutschland", nullptr};
+    EXPECT_EQ(VEKSpawnv(0, editor.c_str(), argv), 3);
+    EXPECT_EQ(Read_File(dir.file("called")), "Deutschland\n");
+    EXPECT_EQ(VEKSpawnv(0, dir.file("missing").c_str(), argv), -1);
+    EXPECT_EQ(VEKSpawnv(0, editor.c_str(), nullptr), -1);
+}

@@ -1,8 +1,12 @@
 #include "platform/host/host_library.h"
 
 #include <fnmatch.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +67,17 @@ int VEKCopyFile(const char* from, const char* to, int overwrite) {
     const auto option = overwrite ? std::filesystem::copy_options::overwrite_existing
                                   : std::filesystem::copy_options::none;
     return std::filesystem::copy_file(from, to, option, ec) && !ec ? 1 : 0;
+}
+
+int VEKSpawnv(int mode, const char* program, const char* const* argv) {
+    if (!program || !argv || !argv[0]) return -1;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program, nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) return -1;
+    if (mode != 0) return 0;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 namespace {

@@ -27,6 +27,10 @@ const std::string& Host_Frame_Title();      // the title last set
 int CurOb_Application_Number();              // 150: this program
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
 int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
+// Starts the program with the null-ended argument list (argv[0] the program's path). Mode 0 waits
+// until it has ended and returns its exit code; any other mode returns 0 at once. -1 when it cannot
+// be started.
+int VEKSpawnv(int mode, const char* program, const char* const* argv);
 
 // Directory search with wildcards ('*', '?') in the last path component; "*.*" finds every name, with
 // or without an extension. The first field of the record is the name (without directory) of the entry

@@ -49,11 +49,11 @@ int Count_Used(std::initializer_list<int> ids) {
 }  // namespace
 
 int NAD_Set_Annex_By_Name(const char* name) {
+    if (!name) return Activate_Germany();
+    // A copy first: the name may be the active name, which the activation replaces.
+    const std::string requested = name;
     NAD_List_Annexes();
     NAD_Set_Active_Name(nullptr);
-    if (!name) return Activate_Germany();
-    // The name is kept apart: the activation may replace the active name.
-    const std::string requested = name;
     const bool local = requested == NAD_Name_Local;
     NAD_Set_Active_Name(local ? NAD_Name_Germany : requested.c_str());
     NAD_Prepare_Active_Annex();

@@ -12,6 +12,16 @@ std::string NAD_Annex_File_Path(int number, const char* stem) {
     return NAD_Host_Path("DATA", std::string("NAD/") + (stem ? stem : "") + ".NAD");
 }
 
+void NAD_Set_File_Block_Defaults(NAD_Record* r) {
+    if (!r) return;
+    NAD_Set_EC0_Defaults(&r->ec0);
+    NAD_Set_EC2_Defaults(&r->ec2);
+    NAD_Set_EC3_Defaults(&r->ec3);
+    NAD_Set_EC5_Defaults(&r->ec5);
+    NAD_Set_EC6_Defaults(&r->ec6);
+    NAD_Set_EC9_Defaults(&r->ec9);
+}
+
 int NAD_Write_File(FILE* s, const NAD_Record* r) {
     if (!s || !r) return 1;
     int bad = 0;

@@ -20,6 +20,9 @@
 // 0, DATA/NAD/<stem>.NAD); empty when the variable is not set.
 std::string NAD_Annex_File_Path(int number, const char* stem);
 
+// Sets the blocks that an annex file carries (all but EN 1991) to their built-in values.
+void NAD_Set_File_Block_Defaults(NAD_Record* record);
+
 // Writes the whole record. Result: 0 written, 1 when a write failed or for a null stream or record.
 int NAD_Write_File(FILE* stream, const NAD_Record* record);
 

@@ -27,12 +27,7 @@ void Report_Migration_Error(int code) { Print_To_Stream(stdout, "Safeguard_Prope
 // Reads one section of the old file into a scratch record and writes it as annex file k.
 void Migrate_Section(FILE* old_file, int k) {
     NAD_Record scratch;
-    NAD_Set_EC0_Defaults(&scratch.ec0);
-    NAD_Set_EC2_Defaults(&scratch.ec2);
-    NAD_Set_EC3_Defaults(&scratch.ec3);
-    NAD_Set_EC5_Defaults(&scratch.ec5);
-    NAD_Set_EC6_Defaults(&scratch.ec6);
-    NAD_Set_EC9_Defaults(&scratch.ec9);
+    NAD_Set_File_Block_Defaults(&scratch);
     scratch.country_type = 0;
     (void)std::fscanf(old_file, " %d", &scratch.country_type);
     char name[Guillemet_Name_Size];

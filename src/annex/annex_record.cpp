@@ -62,13 +62,8 @@ void NAD_Reset_Record() {
     active.user_flag = 0;
     active.variant = 0;
     NAD_Set_Record_Name(&active, "EC-Standard");
-    NAD_Set_EC0_Defaults(&active.ec0);
     NAD_Set_EC1_Defaults(&active.ec1);
-    NAD_Set_EC2_Defaults(&active.ec2);
-    NAD_Set_EC3_Defaults(&active.ec3);
-    NAD_Set_EC5_Defaults(&active.ec5);
-    NAD_Set_EC6_Defaults(&active.ec6);
-    NAD_Set_EC9_Defaults(&active.ec9);
+    NAD_Set_File_Block_Defaults(&active);
     ec1_definitions_pending = false;
 }
 

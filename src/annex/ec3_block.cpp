@@ -101,6 +101,31 @@ int Read_EC3_8_Values(FILE* s, NAD_EC3_8_Record& r, int version) {
     return 0;
 }
 
+// Reads a record of any stored version over its defaults: the version, then the values it holds;
+// partial factors below the minimum keep their defaults. The record takes the stored version once
+// the read succeeded. Result: 0 read, 1 when a required value did not convert.
+template <typename Record>
+int Read_Record(FILE* s, Record* r, const Record& defaults, int (*read_values)(FILE*, Record&, int)) {
+    if (!r) return 1;
+    *r = defaults;
+    r->version = 0;
+    int version = 0;
+    if (!s || std::fscanf(s, "%d", &version) != 1) return 1;
+    const int result = read_values(s, *r, version);
+    Keep_Valid_Factors(*r);
+    if (result == 0) r->version = version;
+    return result;
+}
+
+// Copies every value of a record but its version.
+template <typename Record>
+void Copy_Values(Record* target, const Record* source) {
+    if (!target || !source) return;
+    const int version = target->version;
+    *target = *source;
+    target->version = version;
+}
+
 // Current form: " EC3-1 Parameter" with its record, then " EC3-8 Parameter" with its record.
 int Read_Current_Form(FILE* s, NAD_EC3_Block& b) {
     if (NAD_Find_Section(s, " EC3-1 Parameter", "#NAD", nullptr) != 1) return 1;
@@ -186,29 +211,9 @@ int NAD_Write_EC3(FILE* s, const NAD_EC3_Block* b) {
     return bad;
 }
 
-int NAD_Read_EC3_1(FILE* s, NAD_EC3_1_Record* r) {
-    if (!r) return 1;
-    *r = EC3_1_Defaults;
-    r->version = 0;
-    int version = 0;
-    if (!s || std::fscanf(s, "%d", &version) != 1) return 1;
-    const int result = Read_EC3_1_Values(s, *r, version);
-    Keep_Valid_Factors(*r);
-    if (result == 0) r->version = version;
-    return result;
-}
+int NAD_Read_EC3_1(FILE* s, NAD_EC3_1_Record* r) { return Read_Record(s, r, EC3_1_Defaults, Read_EC3_1_Values); }
 
-int NAD_Read_EC3_8(FILE* s, NAD_EC3_8_Record* r) {
-    if (!r) return 1;
-    *r = EC3_8_Defaults;
-    r->version = 0;
-    int version = 0;
-    if (!s || std::fscanf(s, "%d", &version) != 1) return 1;
-    const int result = Read_EC3_8_Values(s, *r, version);
-    Keep_Valid_Factors(*r);
-    if (result == 0) r->version = version;
-    return result;
-}
+int NAD_Read_EC3_8(FILE* s, NAD_EC3_8_Record* r) { return Read_Record(s, r, EC3_8_Defaults, Read_EC3_8_Values); }
 
 int NAD_Read_EC3(FILE* s, NAD_EC3_Block* b, int current_form) {
     if (!b) return 1;
@@ -283,19 +288,9 @@ int NAD_Compare_EC3(const NAD_EC3_Block* a, const NAD_EC3_Block* b) {
     return NAD_Compare_EC3_1(&a->ec3_1, &b->ec3_1) || NAD_Compare_EC3_8(&a->ec3_8, &b->ec3_8) ? 1 : 0;
 }
 
-void NAD_Copy_EC3_1(NAD_EC3_1_Record* target, const NAD_EC3_1_Record* source) {
-    if (!target || !source) return;
-    const int version = target->version;
-    *target = *source;
-    target->version = version;
-}
+void NAD_Copy_EC3_1(NAD_EC3_1_Record* target, const NAD_EC3_1_Record* source) { Copy_Values(target, source); }
 
-void NAD_Copy_EC3_8(NAD_EC3_8_Record* target, const NAD_EC3_8_Record* source) {
-    if (!target || !source) return;
-    const int version = target->version;
-    *target = *source;
-    target->version = version;
-}
+void NAD_Copy_EC3_8(NAD_EC3_8_Record* target, const NAD_EC3_8_Record* source) { Copy_Values(target, source); }
 
 void NAD_Copy_EC3(NAD_EC3_Block* target, const NAD_EC3_Block* source) {
     if (!target || !source) return;

@@ -210,7 +210,7 @@ constexpr Literature_Entry Literature[NAD_Norm_Count] = {
 
 struct Literature_Variant {
     int id;
-    Literature_Entry entry;
+    Literature_Entry row;
 };
 
 constexpr Literature_Variant DIN_2008_Literature[] = {
@@ -233,20 +233,28 @@ constexpr Literature_Variant Edition_2025_Literature[] = {
       {"EN 1993-1-8/NA, Nationaler Anhang zur EN 1993-1-8, Ausgabe April 2026"}}},
 };
 
+// The row of a table as the edition switches choose it: the DIN 2008 variant under DIN edition 0,
+// the 2025 variant under code edition 1, else the table's own row.
+template <typename Row, typename Variant, std::size_t N, std::size_t M>
+const Row& Edition_Row(const Row& row, int id, const Variant (&din_2008)[N], const Variant (&edition_2025)[M]) {
+    const Row* chosen = &row;
+    if (din_edition == 0)
+        for (const Variant& v : din_2008)
+            if (v.id == id) chosen = &v.row;
+    if (NAD_Get_Code_Edition() == 1)
+        for (const Variant& v : edition_2025)
+            if (v.id == id) chosen = &v.row;
+    return *chosen;
+}
+
 }  // namespace
 
 const char* NAD_Get_Norm_Title(int id, int with_date, int short_form) {
     static std::string title;
     title.clear();
     if (id < 0 || id >= NAD_Norm_Count) return title.c_str();
-    const Title_Row* row = &Titles[id];
-    if (din_edition == 0)
-        for (const Title_Variant& v : DIN_2008_Titles)
-            if (v.id == id) row = &v.row;
-    if (NAD_Get_Code_Edition() == 1)
-        for (const Title_Variant& v : Edition_2025_Titles)
-            if (v.id == id) row = &v.row;
-    title = row->forms[(short_form ? 2 : 0) + (with_date ? 1 : 0)];
+    const Title_Row& row = Edition_Row(Titles[id], id, DIN_2008_Titles, Edition_2025_Titles);
+    title = row.forms[(short_form ? 2 : 0) + (with_date ? 1 : 0)];
     return title.c_str();
 }
 
@@ -265,18 +273,12 @@ int NAD_Get_Literature_Lines(int id, const char** lines) {
         add("");
         return n;
     }
-    const Literature_Entry* entry = &Literature[id];
-    if (din_edition == 0)
-        for (const Literature_Variant& v : DIN_2008_Literature)
-            if (v.id == id) entry = &v.entry;
-    if (NAD_Get_Code_Edition() == 1)
-        for (const Literature_Variant& v : Edition_2025_Literature)
-            if (v.id == id) entry = &v.entry;
+    const Literature_Entry& entry = Edition_Row(Literature[id], id, DIN_2008_Literature, Edition_2025_Literature);
     const bool german = std::strcmp(NAD_Get_Active_Name(), NAD_Name_Germany) == 0;
-    for (const char* line : entry->lines)
+    for (const char* line : entry.lines)
         if (line) add(line);
     if (german)
-        for (const char* line : entry->german)
+        for (const char* line : entry.german)
             if (line) add(line);
     return n;
 }

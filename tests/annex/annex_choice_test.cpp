@@ -38,6 +38,11 @@ TEST_F(AnnexChoice, KnownNameBecomesActive) {
     EXPECT_EQ(NAD_Set_Annex_By_Name(To_Cp437("Büro Nord").c_str()), 0);
     EXPECT_EQ(std::string(NAD_Get_Active_Name()), To_Cp437("Büro Nord"));
     EXPECT_DOUBLE_EQ(NAD_Get_EC3()->ec3_1.gamma_M0, 1.05);
+    // Activated again by its own active name, the annex is reloaded.
+    NAD_Get_EC3()->ec3_1.gamma_M0 = 2.0;
+    EXPECT_EQ(NAD_Set_Annex_By_Name(NAD_Get_Active_Name()), 0);
+    EXPECT_EQ(std::string(NAD_Get_Active_Name()), To_Cp437("Büro Nord"));
+    EXPECT_DOUBLE_EQ(NAD_Get_EC3()->ec3_1.gamma_M0, 1.05);
     EXPECT_TRUE(Host_Message_History().empty());
 }
 

@@ -27,12 +27,7 @@ std::unique_ptr<NAD_Record> Default_Record(int country_type, const char* name, i
     r->user_flag = 0;
     r->variant = variant;
     NAD_Set_Record_Name(r.get(), name);
-    NAD_Set_EC0_Defaults(&r->ec0);
-    NAD_Set_EC2_Defaults(&r->ec2);
-    NAD_Set_EC3_Defaults(&r->ec3);
-    NAD_Set_EC5_Defaults(&r->ec5);
-    NAD_Set_EC6_Defaults(&r->ec6);
-    NAD_Set_EC9_Defaults(&r->ec9);
+    NAD_Set_File_Block_Defaults(r.get());
     return r;
 }
 

@@ -28,6 +28,18 @@ std::unique_ptr<NAD_Record> Default_Record(int country_type, const char* name, i
 std::string Annex_Text(const NAD_Record& record);
 void Write_Annex_File(const std::string& path, const NAD_Record& record);
 
+// A block set by its defaults operation.
+template <typename Block>
+Block Block_Set_By(void (*set)(Block*)) {
+    Block b{};
+    set(&b);
+    return b;
+}
+
+// The text a block writer gives for the block.
+template <typename Block, typename Result>
+std::string Written_Text(Result (*write)(std::FILE*, const Block*), const Block& block);
+
 // A stream over the bytes, positioned at their start; closed at scope end.
 struct Memory_Stream {
     std::FILE* stream;
@@ -38,3 +50,11 @@ struct Memory_Stream {
     operator std::FILE*() const { return stream; }
     std::string rest() const;  // what is left to read
 };
+
+template <typename Block, typename Result>
+std::string Written_Text(Result (*write)(std::FILE*, const Block*), const Block& block) {
+    Memory_Stream out("");
+    write(out, &block);
+    std::rewind(out);
+    return out.rest();
+}

@@ -10,18 +10,9 @@
 
 namespace {
 
-NAD_EC0_Block Defaults() {
-    NAD_EC0_Block b;
-    NAD_Set_EC0_Defaults(&b);
-    return b;
-}
+NAD_EC0_Block Defaults() { return Block_Set_By(NAD_Set_EC0_Defaults); }
 
-std::string Written(const NAD_EC0_Block& b) {
-    Memory_Stream out("");
-    NAD_Write_EC0(out, &b);
-    std::rewind(out);
-    return out.rest();
-}
+std::string Written(const NAD_EC0_Block& b) { return Written_Text(NAD_Write_EC0, b); }
 
 // A block of the stored version: 28 building pairs, 12 triples, the version, bridge pairs (15 per
 // table from version 4, 14 before), 52 triples and the factor a, then psi_2E from version 5.

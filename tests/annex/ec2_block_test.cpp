@@ -13,18 +13,9 @@
 
 namespace {
 
-NAD_EC2_Block Defaults() {
-    NAD_EC2_Block b;
-    NAD_Set_EC2_Defaults(&b);
-    return b;
-}
+NAD_EC2_Block Defaults() { return Block_Set_By(NAD_Set_EC2_Defaults); }
 
-std::string Written(const NAD_EC2_Block& b) {
-    Memory_Stream out("");
-    NAD_Write_EC2(out, &b);
-    std::rewind(out);
-    return out.rest();
-}
+std::string Written(const NAD_EC2_Block& b) { return Written_Text(NAD_Write_EC2, b); }
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -21,18 +21,9 @@ const std::string Default_Text =
     " 1.000000 1.150000 1.150000 1.350000\n"
     " 1.000000 1.100000\n";
 
-std::string Written(const NAD_EC3_Block& b) {
-    Memory_Stream out("");
-    NAD_Write_EC3(out, &b);
-    std::rewind(out);
-    return out.rest();
-}
+std::string Written(const NAD_EC3_Block& b) { return Written_Text(NAD_Write_EC3, b); }
 
-NAD_EC3_Block Defaults() {
-    NAD_EC3_Block b;
-    NAD_Set_EC3_Defaults(&b);
-    return b;
-}
+NAD_EC3_Block Defaults() { return Block_Set_By(NAD_Set_EC3_Defaults); }
 
 }  // namespace
 

@@ -10,18 +10,9 @@
 
 namespace {
 
-NAD_EC5_Block Defaults() {
-    NAD_EC5_Block b;
-    NAD_Set_EC5_Defaults(&b);
-    return b;
-}
+NAD_EC5_Block Defaults() { return Block_Set_By(NAD_Set_EC5_Defaults); }
 
-std::string Written(const NAD_EC5_Block& b) {
-    Memory_Stream out("");
-    NAD_Write_EC5(out, &b);
-    std::rewind(out);
-    return out.rest();
-}
+std::string Written(const NAD_EC5_Block& b) { return Written_Text(NAD_Write_EC5, b); }
 
 NAD_EC5_Block Read(const std::string& text, int mode = 1) {
     NAD_EC5_Block b;

@@ -53,10 +53,7 @@ TEST(EC9Block, WriteReadRoundTrip) {
     b.variant = 1;
     b.gamma_M1 = 1.2;
     b.gamma_Ma = 2.5;
-    Memory_Stream out("");
-    NAD_Write_EC9(out, &b);
-    std::rewind(out);
-    const std::string text = out.rest();
+    const std::string text = Written_Text(NAD_Write_EC9, b);
     EXPECT_EQ(text, " 5\n 1\n 1.100000 1.250000 1.250000 1.250000 1.100000 1.250000 2.500000 1.000000 1.200000"
                     " 1.200000\n");
     const NAD_EC9_Block r = Read_EC9(text);
@@ -76,10 +73,7 @@ TEST(EC6Block, ReadWriteAndVersionZero) {
     NAD_EC6_Block b;
     NAD_Set_EC6_Defaults(&b);
     b.gamma_M_accidental = 1.3;
-    Memory_Stream out("");
-    NAD_Write_EC6(out, &b);
-    std::rewind(out);
-    const std::string text = out.rest();
+    const std::string text = Written_Text(NAD_Write_EC6, b);
     EXPECT_EQ(text, " 1\n 0\n 1.500000 1.300000 1.500000 1.000000\n");
     NAD_EC6_Block r;
     Memory_Stream in(text);

@@ -53,6 +53,11 @@ void VEKSetFrameTitle(const char* title) { frame_title = title ? title : ""; }
 
 const std::string& Host_Frame_Title() { return frame_title; }
 
+int Nearest_RGB_Color(int red, int green, int blue) {
+    return std::clamp(red, 0, 255) + 256 * std::clamp(green, 0, 255) +
+           65536 * std::clamp(blue, 0, 255);
+}
+
 int CurOb_Application_Number() { return Application_Number; }
 
 const char* VEKGetEnv(const char* name) { return name ? std::getenv(name) : nullptr; }

@@ -40,6 +40,10 @@ int DOSFindFirstDirectory(const char* pattern, DOS_Find_Record* record);
 int DOSFindNext(DOS_Find_Record* record);
 int DOSFindClose(DOS_Find_Record* record);
 
+// Screen colours. There is no screen palette here: the nearest screen colour of (r, g, b) is the
+// colour itself, packed as red + 256 green + 65536 blue with each component held in 0..255.
+int Nearest_RGB_Color(int red, int green, int blue);
+
 // Message boxes.
 void PrintMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));  // printf-formatted text
 void Init_Message();

@@ -17,26 +17,20 @@ namespace {
 // Turns the window by the rotation and takes the bounding box of its four corners, keeping the
 // direction of each axis.
 void Turn_Window(double& x1, double& y1, double& x2, double& y2, double rotation) {
-    double x[4] = {x1, x2, x2, x1};
-    double y[4] = {y1, y1, y2, y2};
-    Transform_Points(x, y, 4, 0, 0, rotation, 1);
-    const double x_min = x[Find_Extreme_Index(4, x, 0)];
-    const double x_max = x[Find_Extreme_Index(4, x, 1)];
-    const double y_min = y[Find_Extreme_Index(4, y, 0)];
-    const double y_max = y[Find_Extreme_Index(4, y, 1)];
+    const Window_Extent e = Turned_Window_Extent(x1, y1, x2, y2, rotation);
     if (x2 > x1) {
-        x1 = x_min;
-        x2 = x_max;
+        x1 = e.x_min;
+        x2 = e.x_max;
     } else {
-        x1 = x_max;
-        x2 = x_min;
+        x1 = e.x_max;
+        x2 = e.x_min;
     }
     if (y2 > y1) {
-        y1 = y_min;
-        y2 = y_max;
+        y1 = e.y_min;
+        y2 = e.y_max;
     } else {
-        y1 = y_max;
-        y2 = y_min;
+        y1 = e.y_max;
+        y2 = e.y_min;
     }
 }
 
@@ -178,6 +172,14 @@ bool All_Finite(std::initializer_list<double> values) {
     for (double v : values)
         if (!std::isfinite(v)) return false;
     return true;
+}
+
+Window_Extent Turned_Window_Extent(double x1, double y1, double x2, double y2, double rotation) {
+    double x[4] = {x1, x2, x2, x1};
+    double y[4] = {y1, y1, y2, y2};
+    Transform_Points(x, y, 4, 0, 0, rotation, 1);
+    return {x[Find_Extreme_Index(4, x, 0)], y[Find_Extreme_Index(4, y, 0)],
+            x[Find_Extreme_Index(4, x, 1)], y[Find_Extreme_Index(4, y, 1)]};
 }
 
 void Turn_Point(double& x, double& y) {

@@ -120,6 +120,12 @@ int OLI_Get_Format_Level();
 // True when every value is a finite number.
 bool All_Finite(std::initializer_list<double> values);
 
+// Bounding box of the window's four corners turned about (0, 0) by the rotation.
+struct Window_Extent {
+    double x_min, y_min, x_max, y_max;
+};
+Window_Extent Turned_Window_Extent(double x1, double y1, double x2, double y2, double rotation);
+
 // Turns a model point by the block's rotation about (0, 0).
 void Turn_Point(double& x, double& y);
 

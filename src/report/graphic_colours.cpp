@@ -65,16 +65,33 @@ Rgb_Triple Scale_Lightness(int red, int green, int blue, double factor) {
     return {To_Colour_Step(r), To_Colour_Step(g), To_Colour_Step(b)};
 }
 
+// The current colour writes command 50, the second colour command 51: each stores what it is
+// given and, in verbose mode, writes the colour corrected by its brightness.
+constexpr const char* Current_Colour_Line = "50 %d %d %d\n";
+constexpr const char* Second_Colour_Line = "51 %d %d %d\n";
+
 void Write_Colour(const char* format, const Graphic_Colour& c) {
     if (!Graphic_State.verbose) return;
     const Rgb_Triple t = Correct_Colour_Brightness(c.red, c.green, c.blue, c.brightness);
     Print_To_Stream(Graphic_State.stream, format, t.red, t.green, t.blue);
 }
 
-void Store_Colour(Graphic_Colour& c, int red, int green, int blue) {
+void Set_Colour(Graphic_Colour& c, const char* format, int red, int green, int blue) {
     c.red = red;
     c.green = green;
     c.blue = blue;
+    Write_Colour(format, c);
+}
+
+void Set_Colour_Packed(Graphic_Colour& c, const char* format, int packed) {
+    int r = 0, g = 0, b = 0;
+    Unpack_RGB(packed, &r, &g, &b);
+    Set_Colour(c, format, r, g, b);
+}
+
+void Set_Brightness(Graphic_Colour& c, const char* format, double percent) {
+    c.brightness = percent;
+    Write_Colour(format, c);
 }
 
 void Write_Verbose_Code(const char* line) {
@@ -88,35 +105,27 @@ Rgb_Triple Correct_Colour_Brightness(int red, int green, int blue, double percen
 }
 
 void OLI_Set_Colour(int red, int green, int blue) {
-    Store_Colour(Graphic_State.colour, red, green, blue);
-    Write_Colour("50 %d %d %d\n", Graphic_State.colour);
+    Set_Colour(Graphic_State.colour, Current_Colour_Line, red, green, blue);
 }
 
 void OLI_Set_Colour_Packed(int packed) {
-    int r = 0, g = 0, b = 0;
-    Unpack_RGB(packed, &r, &g, &b);
-    OLI_Set_Colour(r, g, b);
+    Set_Colour_Packed(Graphic_State.colour, Current_Colour_Line, packed);
 }
 
 void OLI_Set_Colour_Brightness(double percent) {
-    Graphic_State.colour.brightness = percent;
-    Write_Colour("50 %d %d %d\n", Graphic_State.colour);
+    Set_Brightness(Graphic_State.colour, Current_Colour_Line, percent);
 }
 
 void OLI_Set_Second_Colour(int red, int green, int blue) {
-    Store_Colour(Graphic_State.second_colour, red, green, blue);
-    Write_Colour("51 %d %d %d\n", Graphic_State.second_colour);
+    Set_Colour(Graphic_State.second_colour, Second_Colour_Line, red, green, blue);
 }
 
 void OLI_Set_Second_Colour_Packed(int packed) {
-    int r = 0, g = 0, b = 0;
-    Unpack_RGB(packed, &r, &g, &b);
-    OLI_Set_Second_Colour(r, g, b);
+    Set_Colour_Packed(Graphic_State.second_colour, Second_Colour_Line, packed);
 }
 
 void OLI_Set_Second_Colour_Brightness(double percent) {
-    Graphic_State.second_colour.brightness = percent;
-    Write_Colour("51 %d %d %d\n", Graphic_State.second_colour);
+    Set_Brightness(Graphic_State.second_colour, Second_Colour_Line, percent);
 }
 
 void OLI_Set_Fill_Pattern(int pattern) {

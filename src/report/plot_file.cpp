@@ -7,8 +7,6 @@
 
 #include "common/cp437.h"
 #include "common/stream_print.h"
-#include "material/index_sort.h"
-#include "material/point_transforms.h"
 #include "report/graphic_block.h"
 
 Plot_File_State Plot_State;
@@ -113,15 +111,10 @@ void Plot_Open_With_Header(FILE* stream, double x1, double y1, double x2, double
     Plot_State.stream = stream;
     Plot_State.scale = scale;
     if (!stream) return;
-    double x[4] = {x1, x2, x1, x2};
-    double y[4] = {y1, y1, y2, y2};
-    Transform_Points(x, y, 4, 0, 0, rotation, 1);
-    const double x_min = x[Find_Extreme_Index(4, x, 0)];
-    const double x_max = x[Find_Extreme_Index(4, x, 1)];
-    const double y_min = y[Find_Extreme_Index(4, y, 0)];
-    const double y_max = y[Find_Extreme_Index(4, y, 1)];
+    const Window_Extent e = Turned_Window_Extent(x1, y1, x2, y2, rotation);
     if (header)
-        header(stream, title, -x_min, -y_min, (x_max - x_min) * scale, (y_max - y_min) * scale);
+        header(stream, title, -e.x_min, -e.y_min, (e.x_max - e.x_min) * scale,
+               (e.y_max - e.y_min) * scale);
     Print_To_Stream(stream, "*ENTITIES\n");
     Print_To_Stream(stream, "-setcoorsys 0\n");
     Print_To_Stream(stream, "-setlayer %d\n", 0);

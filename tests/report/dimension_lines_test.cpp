@@ -230,7 +230,7 @@ TEST(Dimension_Rotation, PointsTurnedLabelAlongAndRotationRestored) {
 }
 
 TEST(Dimension_Plot, PenLineTypeAndFontSetForTheDimensionAndRestored) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     Sketch_Block block;
     Plot_Open(plot.stream, 0, 0, 200, 100, 1, 0, "p");
     Plot_Set_Pen(3);
@@ -243,8 +243,6 @@ TEST(Dimension_Plot, PenLineTypeAndFontSetForTheDimensionAndRestored) {
     EXPECT_EQ(Plot_State.pen, 3);
     EXPECT_EQ(Plot_State.line_type, 2);
     EXPECT_EQ(Plot_State.font, 5);
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 struct Label_Case {

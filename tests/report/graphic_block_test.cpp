@@ -161,7 +161,7 @@ TEST(Graphic_Group, OneSaveSlotSoBothEndsRestoreTheSecondBegin) {
 }
 
 TEST(Graphic_Group, PlotStateIsSavedOnlyWithPlotFileOpen) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     OLI_Open_Graphic(nullptr, 0, 0, 10, 10, 1, 1, 0, nullptr);
     Plot_Open(plot.stream, 0, 0, 10, 10, 1, 0, "p");
     Plot_Set_Pen(3);
@@ -178,8 +178,7 @@ TEST(Graphic_Group, PlotStateIsSavedOnlyWithPlotFileOpen) {
     EXPECT_EQ(Plot_State.filling, 4);
     EXPECT_EQ(Plot_State.line_type, 2);
     EXPECT_EQ(Plot_State.font, 5);
-    Plot_Close();
-    plot.closed_elsewhere();
+    plot.close_and_read();
 
     // Without a plot file the group leaves the plot state alone.
     OLI_Begin_Graphic_Group();

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "report/plot_file.h"
+
 struct Graphic_Capture {
     char* buffer = nullptr;
     std::size_t size = 0;
@@ -36,6 +38,23 @@ struct Graphic_Capture {
     void set_mark() { mark = text().size(); }
     // The stream was closed by the code under test; the buffer stays readable.
     void closed_elsewhere() { stream = nullptr; }
+};
+
+// A capture used as plot file: a plot still open at the end of the test is closed, which closes
+// the stream.
+struct Plot_Capture : Graphic_Capture {
+    ~Plot_Capture() {
+        if (Plot_State.stream == stream && stream) {
+            Plot_Close();
+            closed_elsewhere();
+        }
+    }
+    // Closes the plot (which writes its end and closes the stream) and gives the whole file.
+    std::string close_and_read() {
+        Plot_Close();
+        closed_elsewhere();
+        return text();
+    }
 };
 
 // The lines of a text, without their line ends.

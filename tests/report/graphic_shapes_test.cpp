@@ -243,7 +243,7 @@ TEST(Sector, HalfTurnFromNinetyDegreesRepeatsTheEndPoint) {
 }
 
 TEST(Shape_Plot, LineUsesOneElementAndTwoPoints) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     Shape_Block block(0.1);
     Plot_Open(plot.stream, 0, 0, 100, 100, 1, 0, "Plot");
     plot.set_mark();
@@ -254,12 +254,10 @@ TEST(Shape_Plot, LineUsesOneElementAndTwoPoints) {
               "-point @2 30.000000 40.000000\n");
     EXPECT_EQ(Graphic_State.element_id, 2);
     EXPECT_EQ(Graphic_State.point_id, 3);
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Shape_Plot, RectanglePolygonCircleAndArcEntities) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     Shape_Block block;
     Plot_Open(plot.stream, 0, 0, 100, 100, 1, 0, "Plot");
     Plot_Set_Pen(2);
@@ -287,20 +285,17 @@ TEST(Shape_Plot, RectanglePolygonCircleAndArcEntities) {
     Plot_Set_Filling(-1);
     OLI_Fill_Circle(1, 2, 2);
     EXPECT_EQ(plot.since(), "");
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Shape_Plot, MirroredWhenTheWindowRunsDownwards) {
-    Graphic_Capture plot, out;
+    Graphic_Capture out;
+    Plot_Capture plot;
     OLI_Open_Graphic(out.stream, 0, 26, 15, 0, 1, 1, 0, nullptr);   // mirror sum 26
     Plot_Open(plot.stream, 0, 26, 15, 0, 1, 0, "Plot");
     plot.set_mark();
     OLI_Draw_Line(1, 2, 3, 4);
     EXPECT_EQ(plot.since(),
               "-line @1 ( @1 1.000000 24.000000 ) #2 0 0 1 0.0\n-point @2 3.000000 22.000000\n");
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Dimension_Settings, FlagsAndAlternationSwitch) {

@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, Text_Commands, ::testing::ValuesIn(Text_Cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Text_Turned, AngleLineIsTextAngleLessRotationAndPointIsTurned) {
-    Graphic_Capture out, plot;
+    Graphic_Capture out;
+    Plot_Capture plot;
     OLI_Open_Graphic(out.stream, 0, 0, 200, 200, 0.1, 0.1, 0.5, nullptr);
     Plot_Open(plot.stream, 0, 0, 200, 200, 1, 0.5, "Plot");
     OLI_Set_Text_Angle(0.5);
@@ -101,12 +102,11 @@ TEST(Text_Turned, AngleLineIsTextAngleLessRotationAndPointIsTurned) {
     Graphic_State.text_angle = NAN;
     OLI_Draw_Text_Rotated(10, 20, "A");
     EXPECT_EQ(out.since(), "");
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Text_Plot, AnchorsAndFixedAnglesOfTheUnturnedWriters) {
-    Graphic_Capture out, plot;
+    Graphic_Capture out;
+    Plot_Capture plot;
     OLI_Open_Graphic(out.stream, 0, 0, 200, 200, 0.1, 0.1, 0, nullptr);
     Plot_Open(plot.stream, 0, 0, 200, 200, 1, 0, "Plot");
     plot.set_mark();
@@ -126,12 +126,11 @@ TEST(Text_Plot, AnchorsAndFixedAnglesOfTheUnturnedWriters) {
     OLI_Draw_Text_Rotated_Start(10, 20, "A");
     EXPECT_EQ(Split_Lines(plot.since())[0],
               "-text / 1 2 0 2 1 7 10.000000 20.000000 0.000000 1.2 0. 0.");
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Text_Plot, MirroredInThePlotOnly) {
-    Graphic_Capture out, plot;
+    Graphic_Capture out;
+    Plot_Capture plot;
     OLI_Open_Graphic(out.stream, 0, 26, 15, 0, 1, 1, 0, nullptr);   // mirror sum 26
     Plot_Open(plot.stream, 0, 26, 15, 0, 1, 0, "Plot");
     out.set_mark();
@@ -139,8 +138,6 @@ TEST(Text_Plot, MirroredInThePlotOnly) {
     OLI_Draw_Text(10, 20, "A");
     EXPECT_EQ(out.since(), " 9 10.000000 20.000000 10.000000 20.000000 210 \xAE" "A\xAF\n");
     EXPECT_EQ(Split_Lines(plot.since())[0], "-text / 1 2 0 2 1 5 10.000000 6.000000 0. 1.2 0. 0.");
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Text_Printf, FormattedTextIsCutAt255Characters) {

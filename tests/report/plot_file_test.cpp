@@ -40,13 +40,10 @@ TEST(Plot_Setters, ClipToTheTables) {
 // The whole colour header of a plot over (0, 0) to (100, 50) at scale 0.01: width 1, height 0.5,
 // the scale 1:10000 and the offsets -0 in the coordinate line.
 TEST(Plot_Open, ColourHeaderWholeFile) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     Plot_Open(plot.stream, 0, 0, 100, 50, 0.01, 0, "Position %d", 12);
     Plot_Set_Layer(9);
-    Plot_Close();
-    plot.closed_elsewhere();
-    std::string pens;
-    EXPECT_EQ(plot.text(),
+    EXPECT_EQ(plot.close_and_read(),
               To_Cp437("zarn-Vistrel (1.0)A\nPosition 12\n1.000000 0.500000\n0\n\n"
                        "*TABLES\n"
                        "-colors 5\n 1  0 0 194\n 2  255 0 0\n 3  68 255 0\n 4  255 101 255\n"
@@ -111,7 +108,7 @@ TEST(Plot_Open, ColourHeaderWholeFile) {
 }
 
 TEST(Plot_Open, GreyHeaderTables) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     Plot_State.colour_count = 7;
     Plot_Open_Grey(plot.stream, 0, 0, 100, 50, 0.01, 0, "%s", "Grau");
     EXPECT_EQ(Plot_State.colour_count, 5);
@@ -131,12 +128,10 @@ TEST(Plot_Open, GreyHeaderTables) {
                     " 4 00.0 1 0 0.20000 30 0\n 5 00.0 1 0 0.20000 37 0\n"
                     " 6 0.000000 1   0 1.000000 1 0\n 7 0.000000 1   0 10000.000000 1 4\n"
                     "-coordinates 1\n"));
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Plot_Open, MoreColoursAddGreyLinesAndTableRows) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     Plot_State.colour_count = 7;
     Plot_Open(plot.stream, 0, 0, 10, 10, 1, 0, "x");
     const std::string text = plot.text();
@@ -145,12 +140,10 @@ TEST(Plot_Open, MoreColoursAddGreyLinesAndTableRows) {
     EXPECT_NE(text.find("-fillings 24\n"), std::string::npos);
     Plot_Set_Pen(100);
     EXPECT_EQ(Plot_State.pen, 55);
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Plot_Open, TurnedWindowGivesTheExtentAndIdsRestart) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     Graphic_State.point_id = 40;
     Graphic_State.element_id = 30;
     Plot_Set_Pen(4);
@@ -161,8 +154,6 @@ TEST(Plot_Open, TurnedWindowGivesTheExtentAndIdsRestart) {
     EXPECT_EQ(Graphic_State.point_id, 1);
     EXPECT_EQ(Graphic_State.element_id, 1);
     EXPECT_EQ(Plot_State.pen, 0);
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Plot_Open, NullStreamLeavesThePlotClosed) {
@@ -174,25 +165,22 @@ TEST(Plot_Open, NullStreamLeavesThePlotClosed) {
 }
 
 TEST(Plot_Open, TitleIsCutAt255Characters) {
-    Graphic_Capture plot;
+    Plot_Capture plot;
     const std::string long_title(300, 't');
     Plot_Open(plot.stream, 0, 0, 10, 10, 1, 0, "%s", long_title.c_str());
     EXPECT_EQ(Split_Lines(plot.text())[1], std::string(255, 't'));
-    Plot_Close();
-    plot.closed_elsewhere();
 }
 
 TEST(Plot_Entities, FirstLineAfterTheHeaderUsesElementOneAndPointsOneAndTwo) {
-    Graphic_Capture out, plot;
+    Graphic_Capture out;
+    Plot_Capture plot;
     OLI_Open_Graphic(out.stream, 0, 0, 100, 100, 1, 1, 0, nullptr);
     Plot_Open_With_Header(plot.stream, 0, 0, 100, 100, 1, 0, "eigener Kopf",
                           [](FILE* f, const char* title, double, double, double, double) {
                               std::fprintf(f, "head %s\n", title);
                           });
     OLI_Draw_Line(1, 2, 3, 4);
-    Plot_Close();
-    plot.closed_elsewhere();
-    EXPECT_EQ(plot.text(),
+    EXPECT_EQ(plot.close_and_read(),
               "head eigener Kopf\n*ENTITIES\n-setcoorsys 0\n-setlayer 0\n"
               "-line @1 ( @1 1.000000 2.000000 ) #2 0 0 1 0.0\n-point @2 3.000000 4.000000\n"
               "*EOI\n\n");

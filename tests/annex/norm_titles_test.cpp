@@ -2,33 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdlib>
-#include <fstream>
 #include <string>
+
+#include "temp_folder.h"
 
 namespace {
 
 class VersionFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/norm_titles_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        exec = pattern;
-        setenv("EXEC", exec.c_str(), 1);
-        mkdir((exec + "/Talvo-EC301").c_str(), 0700);
-    }
-    void TearDown() override {
-        std::remove((exec + "/Talvo-EC301/VERSION").c_str());
-        rmdir((exec + "/Talvo-EC301").c_str());
-        rmdir(exec.c_str());
-    }
-    void Write(const std::string& text) {
-        std::ofstream(exec + "/Talvo-EC301/VERSION", std::ios::binary) << text;
-    }
-    std::string exec;
+    void SetUp() override { setenv("EXEC", exec.path.c_str(), 1); }
+    void Write(const std::string& text) { exec.Write("Talvo-EC301/VERSION", text); }
+    Temp_Folder exec{"norm_titles"};
 };
 
 TEST_F(VersionFile, FirstLineWithLaterPatches) {

@@ -5,36 +5,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "temp_folder.h"
 
 namespace {
 
 class FileTools : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/file_tools_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        path = folder + "/daten.txt";
-    }
-    void TearDown() override {
-        std::remove(path.c_str());
-        std::remove((path + ".tmp").c_str());
-        rmdir(folder.c_str());
-    }
-    void Write(const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
-    std::string Read() {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    std::string folder, path;
+    void Write(const std::string& text) { dir.Write("daten.txt", text); }
+    std::string Read() { return dir.Read("daten.txt"); }
+    Temp_Folder dir{"file_tools"};
+    const std::string folder = dir.path;
+    const std::string path = dir / "daten.txt";
 };
 
 TEST_F(FileTools, ReplacesEveryOccurrenceLineByLine) {

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdlib>
-#include <fstream>
 #include <string>
+
+#include "temp_folder.h"
 
 namespace {
 
@@ -53,24 +51,9 @@ TEST(CompareVersionTexts, SecondNumberFirstThenFirstThenSuffix) {
 
 class ProgramFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/version_texts_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        exec = pattern;
-        setenv("EXEC", exec.c_str(), 1);
-        mkdir((exec + "/Programm").c_str(), 0700);
-    }
-    void TearDown() override {
-        std::remove((exec + "/Programm/VERSION").c_str());
-        std::remove((exec + "/QUERSCHNITT/QUERSCHNITT.EXE").c_str());
-        rmdir((exec + "/QUERSCHNITT").c_str());
-        rmdir((exec + "/Programm").c_str());
-        rmdir(exec.c_str());
-    }
-    void Write_Version(const std::string& text) {
-        std::ofstream(exec + "/Programm/VERSION", std::ios::binary) << text;
-    }
-    std::string exec;
+    void SetUp() override { setenv("EXEC", exec.path.c_str(), 1); }
+    void Write_Version(const std::string& text) { exec.Write("Programm/VERSION", text); }
+    Temp_Folder exec{"version_texts"};
 };
 
 TEST_F(ProgramFolder, VersionNumberFromTheVersionFile) {
@@ -86,14 +69,12 @@ TEST_F(ProgramFolder, VersionNumberFromTheVersionFile) {
 
 TEST_F(ProgramFolder, CrossSectionProgramProbedOnce) {
     EXPECT_EQ(Probe_Cross_Section_Program(), 0);
-    mkdir((exec + "/QUERSCHNITT").c_str(), 0700);
-    std::ofstream(exec + "/QUERSCHNITT/QUERSCHNITT.EXE") << "x";
+    exec.Write("QUERSCHNITT/QUERSCHNITT.EXE", "x");
     EXPECT_EQ(Probe_Cross_Section_Program(), 0);   // the first answer is kept
 }
 
 TEST_F(ProgramFolder, CrossSectionProgramFound) {
-    mkdir((exec + "/QUERSCHNITT").c_str(), 0700);
-    std::ofstream(exec + "/QUERSCHNITT/QUERSCHNITT.EXE") << "x";
+    exec.Write("QUERSCHNITT/QUERSCHNITT.EXE", "x");
     EXPECT_EQ(Probe_Cross_Section_Program(), 1);
 }
 

@@ -40,7 +40,7 @@ Version_Word Read_Version_Word(const char* text) {
     if (read < 3) w.second = 0;
     if (read == 5) {
         std::memset(w.suffix, 0, sizeof w.suffix);
-        std::strncpy(w.suffix, suffix, 3);
+        std::memcpy(w.suffix, suffix, strnlen(suffix, 3));
     }
     return w;
 }

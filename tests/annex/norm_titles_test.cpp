@@ -5,15 +5,15 @@
 #include <cstdlib>
 #include <string>
 
-#include "temp_folder.h"
+#include "test_support.h"
 
 namespace {
 
 class VersionFile : public ::testing::Test {
 protected:
     void SetUp() override { setenv("EXEC", exec.path.c_str(), 1); }
-    void Write(const std::string& text) { exec.Write("Talvo-EC301/VERSION", text); }
-    Temp_Folder exec{"norm_titles"};
+    void Write(const std::string& text) { Write_File(exec.file("Talvo-EC301/VERSION"), text); }
+    Scratch_Dir exec;
 };
 
 TEST_F(VersionFile, FirstLineWithLaterPatches) {

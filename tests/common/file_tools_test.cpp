@@ -7,17 +7,17 @@
 
 #include <string>
 
-#include "temp_folder.h"
+#include "test_support.h"
 
 namespace {
 
 class FileTools : public ::testing::Test {
 protected:
-    void Write(const std::string& text) { dir.Write("daten.txt", text); }
-    std::string Read() { return dir.Read("daten.txt"); }
-    Temp_Folder dir{"file_tools"};
+    void Write(const std::string& text) { Write_File(dir.file("daten.txt"), text); }
+    std::string Read() { return Read_File(dir.file("daten.txt")); }
+    Scratch_Dir dir;
     const std::string folder = dir.path;
-    const std::string path = dir / "daten.txt";
+    const std::string path = dir.file("daten.txt");
 };
 
 TEST_F(FileTools, ReplacesEveryOccurrenceLineByLine) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "temp_folder.h"
+#include "test_support.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ TEST(CompareVersionTexts, SecondNumberFirstThenFirstThenSuffix) {
 class ProgramFolder : public ::testing::Test {
 protected:
     void SetUp() override { setenv("EXEC", exec.path.c_str(), 1); }
-    void Write_Version(const std::string& text) { exec.Write("Programm/VERSION", text); }
-    Temp_Folder exec{"version_texts"};
+    void Write_Version(const std::string& text) { Write_File(exec.file("Programm/VERSION"), text); }
+    Scratch_Dir exec;
 };
 
 TEST_F(ProgramFolder, VersionNumberFromTheVersionFile) {
@@ -69,12 +69,12 @@ TEST_F(ProgramFolder, VersionNumberFromTheVersionFile) {
 
 TEST_F(ProgramFolder, CrossSectionProgramProbedOnce) {
     EXPECT_EQ(Probe_Cross_Section_Program(), 0);
-    exec.Write("QUERSCHNITT/QUERSCHNITT.EXE", "x");
+    Write_File(exec.file("QUERSCHNITT/QUERSCHNITT.EXE"), "x");
     EXPECT_EQ(Probe_Cross_Section_Program(), 0);   // the first answer is kept
 }
 
 TEST_F(ProgramFolder, CrossSectionProgramFound) {
-    exec.Write("QUERSCHNITT/QUERSCHNITT.EXE", "x");
+    Write_File(exec.file("QUERSCHNITT/QUERSCHNITT.EXE"), "x");
     EXPECT_EQ(Probe_Cross_Section_Program(), 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "common/stream_print.h"
 #include "report/paragraph_writer.h"
@@ -22,132 +23,100 @@ std::string Coloured(const char* tag, const char* text) {
     return std::string(tag) + text + Colour_Tag_Reset();
 }
 
-// A mark; the empty text while marks are suppressed.
-const char* Mark(std::string& buffer, const char* tag, const char* text) {
-    buffer = Mark_Suppression ? std::string() : Coloured(tag, text);
+// Keeps a text in the operation's own buffer until its next call.
+const char* Keep(std::string& buffer, std::string text) {
+    buffer = std::move(text);
     return buffer.c_str();
 }
 
+// A mark; the empty text while marks are suppressed.
+const char* Mark(std::string& buffer, const char* tag, const char* text) {
+    return Keep(buffer, Mark_Suppression ? std::string() : Coloured(tag, text));
+}
+
 const char* Tag(std::string& buffer, const char* format, int colour) {
-    buffer = Format_Text(format, colour);
-    return buffer.c_str();
+    return Keep(buffer, Format_Text(format, colour));
 }
 
 }  // namespace
 
-const char* Colour_Tag_Grey() {
-    static std::string tag;
-    return Tag(tag, "╬{C %d 110 110 110}"_cp, 1);
-}
+const char* Colour_Tag_Grey() { static std::string tag; return Tag(tag, "╬{C %d 110 110 110}"_cp, 1); }
 
-const char* Colour_Tag_Violet() {
-    static std::string tag;
-    return Tag(tag, "╬{C %d 165 75 165}"_cp, 1);
-}
+const char* Colour_Tag_Violet() { static std::string tag; return Tag(tag, "╬{C %d 165 75 165}"_cp, 1); }
 
-const char* Colour_Tag_Blue() {
-    static std::string tag;
-    return Tag(tag, "╬{C %d 40 140 255}"_cp, 1);
-}
+const char* Colour_Tag_Blue() { static std::string tag; return Tag(tag, "╬{C %d 40 140 255}"_cp, 1); }
 
-const char* Colour_Tag_Red() {
-    static std::string tag;
-    return Tag(tag, "╬{C %d 230 0 0}"_cp, 1);
-}
+const char* Colour_Tag_Red() { static std::string tag; return Tag(tag, "╬{C %d 230 0 0}"_cp, 1); }
 
-const char* Colour_Tag_Reset() {
-    static std::string tag;
-    return Tag(tag, "╬{C %d}"_cp, 768);
-}
+const char* Colour_Tag_Reset() { static std::string tag; return Tag(tag, "╬{C %d}"_cp, 768); }
 
-const char* Mark_Ok() {
-    static std::string mark;
-    return Mark(mark, Colour_Tag_Blue(), "╬Hok"_cp);
-}
+const char* Mark_Ok() { static std::string mark; return Mark(mark, Colour_Tag_Blue(), "╬Hok"_cp); }
 
-const char* Mark_Not_Ok() {
-    static std::string mark;
-    return Mark(mark, Colour_Tag_Red(), "╬Hnicht ok !!"_cp);
-}
+const char* Mark_Not_Ok() { static std::string mark; return Mark(mark, Colour_Tag_Red(), "╬Hnicht ok !!"_cp); }
 
 const char* Mark_EC3_Condition() {
     static std::string mark;
     return Mark(mark, Colour_Tag_Violet(), "EC 3-Bedingung !!");
 }
 
-const char* Mark_Error() {
-    static std::string mark;
-    return Mark(mark, Colour_Tag_Red(), "╬H!!"_cp);
-}
+const char* Mark_Error() { static std::string mark; return Mark(mark, Colour_Tag_Red(), "╬H!!"_cp); }
 
-const char* Mark_Warning() {
-    static std::string mark;
-    return Mark(mark, Colour_Tag_Violet(), "╬H!!"_cp);
-}
+const char* Mark_Warning() { static std::string mark; return Mark(mark, Colour_Tag_Violet(), "╬H!!"_cp); }
 
-const char* Mark_Note_Ok() {
-    static std::string mark;
-    return Mark(mark, Colour_Tag_Violet(), "ok");
-}
+const char* Mark_Note_Ok() { static std::string mark; return Mark(mark, Colour_Tag_Violet(), "ok"); }
 
 int Set_Mark_Suppression(int value) { return Mark_Suppression = value; }
 
 const char* Verdict_Verified() {
     static std::string verdict;
-    verdict = Format_Text("%sNachweis erbracht%s", Colour_Tag_Blue(), Colour_Tag_Reset());
-    return verdict.c_str();
+    return Keep(verdict, Format_Text("%sNachweis erbracht%s", Colour_Tag_Blue(), Colour_Tag_Reset()));
 }
 
 const char* Verdict_Not_Verified() {
     static std::string verdict;
-    verdict = Format_Text("%sTragfähigkeit nicht gewährleistet !!%s"_cp, Colour_Tag_Red(), Colour_Tag_Reset());
-    return verdict.c_str();
+    return Keep(verdict, Format_Text("%sTragfähigkeit nicht gewährleistet !!%s"_cp, Colour_Tag_Red(),
+                                     Colour_Tag_Reset()));
 }
 
 const char* Verdict_Not_Determinable() {
     static std::string verdict;
-    verdict = Format_Text("%sTragfähigkeit nicht ermittelbar !!%s"_cp, Colour_Tag_Red(), Colour_Tag_Reset());
-    return verdict.c_str();
+    return Keep(verdict, Format_Text("%sTragfähigkeit nicht ermittelbar !!%s"_cp, Colour_Tag_Red(),
+                                     Colour_Tag_Reset()));
 }
 
 const char* Compare_Sign_At_Most(double a, double b) {
     static std::string sign;
     if (a < b - Compare_Tolerance) return "<";
     if (a >= b - Compare_Tolerance && a <= b + Compare_Tolerance) return "=";
-    sign = Coloured(Colour_Tag_Red(), "╬H>╬r"_cp);
-    return sign.c_str();
+    return Keep(sign, Coloured(Colour_Tag_Red(), "╬H>╬r"_cp));
 }
 
 const char* Compare_Sign_At_Least(double a, double b) {
     static std::string sign;
     if (a > b + Compare_Tolerance) return ">";
     if (a >= b - Compare_Tolerance && a <= b + Compare_Tolerance) return "=";
-    sign = Coloured(Colour_Tag_Red(), "╬H<╬r"_cp);
-    return sign.c_str();
+    return Keep(sign, Coloured(Colour_Tag_Red(), "╬H<╬r"_cp));
 }
 
 const char* Mark_Red_Text(const char* text) {
     static std::string marked;
     text = Or_Empty(text);
     if (std::strlen(text) > Longest_Marked_Text) return Mark_Not_Ok();
-    marked = Format_Text("%s╬H%s !!%s"_cp, Colour_Tag_Red(), text, Colour_Tag_Reset());
-    return marked.c_str();
+    return Keep(marked, Format_Text("%s╬H%s !!%s"_cp, Colour_Tag_Red(), text, Colour_Tag_Reset()));
 }
 
 const char* Mark_Violet_Text(const char* text) {
     static std::string marked;
     text = Or_Empty(text);
     if (std::strlen(text) > Longest_Marked_Text) return Mark_Not_Ok();
-    marked = Coloured(Colour_Tag_Violet(), text);
-    return marked.c_str();
+    return Keep(marked, Coloured(Colour_Tag_Violet(), text));
 }
 
 const char* Mark_Grey_Text(const char* text) {
     static std::string marked;
     text = Or_Empty(text);
     if (std::strlen(text) > Longest_Marked_Text) return Mark_Not_Ok();
-    marked = Coloured(Colour_Tag_Grey(), text);
-    return marked.c_str();
+    return Keep(marked, Coloured(Colour_Tag_Grey(), text));
 }
 
 void Get_Default_Value_Pair(int, double* first, double* second) {

@@ -53,6 +53,12 @@ void Initialise_If_Needed() {
     writer.state = Fresh;
 }
 
+// The current format, for the setters and getters, which start the writer when needed.
+Paragraph_Format& Current() {
+    Initialise_If_Needed();
+    return writer.current;
+}
+
 bool Same_Bits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 // Whole-record equality: any field that changed, doubles compared by their bits.
@@ -215,67 +221,35 @@ void OLI_Reset_Paragraph_Format() {
     Reset_Current_Format();
 }
 
-int OLI_Set_Font(int font) {
-    Initialise_If_Needed();
-    writer.current.font = font;
-    return font;
-}
+int OLI_Set_Font(int font) { return Current().font = font; }
 
-int OLI_Get_Font() {
-    Initialise_If_Needed();
-    return writer.current.font;
-}
+int OLI_Get_Font() { return Current().font; }
 
 void OLI_Add_Paragraph_Space(double distance) {
-    Initialise_If_Needed();
-    writer.current.pending_space += distance;
+    Current().pending_space += distance;
     writer.current.space_unit_flags = 2;
 }
 
-void OLI_Set_Indent(double indent) {
-    Initialise_If_Needed();
-    writer.current.first_indent = indent;
-}
+void OLI_Set_Indent(double indent) { Current().first_indent = indent; }
 
-double OLI_Get_Indent() {
-    Initialise_If_Needed();
-    return writer.current.first_indent;
-}
+double OLI_Get_Indent() { return Current().first_indent; }
 
-void OLI_Set_Second_Indent(double indent) {
-    Initialise_If_Needed();
-    writer.current.second_indent = indent;
-}
+void OLI_Set_Second_Indent(double indent) { Current().second_indent = indent; }
 
-double OLI_Get_Second_Indent() {
-    Initialise_If_Needed();
-    return writer.current.second_indent;
-}
+double OLI_Get_Second_Indent() { return Current().second_indent; }
 
-void OLI_Set_Aux_Distance(double distance) {
-    Initialise_If_Needed();
-    writer.current.aux_distance = distance;
-}
+void OLI_Set_Aux_Distance(double distance) { Current().aux_distance = distance; }
 
-double OLI_Get_Aux_Distance() {
-    Initialise_If_Needed();
-    return writer.current.aux_distance;
-}
+double OLI_Get_Aux_Distance() { return Current().aux_distance; }
 
-void OLI_Set_Scale_Factor(double factor) {
-    Initialise_If_Needed();
-    writer.current.scale_factor = factor;
-}
+void OLI_Set_Scale_Factor(double factor) { Current().scale_factor = factor; }
 
-double OLI_Get_Scale_Factor() {
-    Initialise_If_Needed();
-    return writer.current.scale_factor;
-}
+double OLI_Get_Scale_Factor() { return Current().scale_factor; }
 
 std::uint32_t OLI_Set_Format_Bits(std::uint32_t bits) {
-    Initialise_If_Needed();
-    writer.current.flags = (writer.current.flags & ~Format_Pass_Through_Bits) | (bits & Format_Pass_Through_Bits);
-    return writer.current.flags;
+    Paragraph_Format& f = Current();
+    f.flags = (f.flags & ~Format_Pass_Through_Bits) | (bits & Format_Pass_Through_Bits);
+    return f.flags;
 }
 
 void OLI_Mark_Last_Paragraph() {

@@ -16,11 +16,18 @@
 namespace {
 
 // The chapter set-up of every report head: numbers inline (or none), outline entries on all six
-// levels, outline groups only for level 1.
-void Report_Head_Numbering(int mode) {
-    OLI_Reset_Chapters(0, 0, mode);
+// levels, outline groups only for level 1; width selector 1 gives narrow number columns.
+void Report_Head_Numbering(int mode, int width_selector = 0) {
+    OLI_Reset_Chapters(0, width_selector, mode);
     OLI_Set_Bookmark_Depth(6);
     OLI_Set_Bookmark_Group_Depth(1);
+}
+
+// Numbers inline with the given outline depth and group limit.
+void Outline_Limits(int depth, int group_limit) {
+    OLI_Reset_Chapters(0, 0, 1);
+    OLI_Set_Bookmark_Depth(depth);
+    OLI_Set_Bookmark_Group_Depth(group_limit);
 }
 
 // The outline codes in the order they were written.
@@ -111,9 +118,7 @@ TEST(Headings, NoNumbersWithoutInlineResetsTheLeftMargin) {
 
 TEST(Headings, TabStopFormPutsTheTitleBehindTheNumberColumns) {
     Report_Capture report;
-    OLI_Reset_Chapters(0, 1, 0);   // narrow columns of 0.28 cm
-    OLI_Set_Bookmark_Depth(6);
-    OLI_Set_Bookmark_Group_Depth(1);
+    Report_Head_Numbering(0, 1);   // number columns of 0.28 cm
     OLI_Chapter_Heading_Code(report.stream, 1, 0, "Ergebnis");
     OLI_Chapter_Heading_Code(report.stream, 2, 0, "Details");
     EXPECT_EQ(report.text(),
@@ -187,9 +192,7 @@ TEST(Headings, OutlineGroupsOfLevelOne) {
 
 TEST(Headings, GroupHeadingClosesTheDeeperGroups) {
     Report_Capture report;
-    OLI_Reset_Chapters(0, 0, 1);
-    OLI_Set_Bookmark_Depth(6);
-    OLI_Set_Bookmark_Group_Depth(3);
+    Outline_Limits(6, 3);
     OLI_Chapter_Heading(report.stream, 1, "A");
     OLI_Chapter_Heading(report.stream, 2, "B");
     OLI_Chapter_Heading(report.stream, 3, "C");
@@ -203,9 +206,7 @@ TEST(Headings, GroupHeadingClosesTheDeeperGroups) {
 
 TEST(Headings, OutlineDepthLimitsTheEntries) {
     Report_Capture report;
-    OLI_Reset_Chapters(0, 0, 1);
-    OLI_Set_Bookmark_Depth(2);
-    OLI_Set_Bookmark_Group_Depth(1);
+    Outline_Limits(2, 1);
     OLI_Chapter_Heading(report.stream, 1, "A");
     OLI_Chapter_Heading(report.stream, 2, "B");
     OLI_Chapter_Heading(report.stream, 3, "C");
@@ -258,9 +259,7 @@ TEST(Headings, CounterAccessClampsTheLevel) {
 TEST(Headings, GraphicFormOfOlderPrintLists) {
     Report_Capture report;
     OLI_Set_Format_Level(334);
-    OLI_Reset_Chapters(0, 1, 0);
-    OLI_Set_Bookmark_Depth(6);
-    OLI_Set_Bookmark_Group_Depth(1);
+    Report_Head_Numbering(0, 1);
     OLI_Chapter_Heading_Code(report.stream, 1, 0, "Titel");
     OLI_Chapter_Heading_Code(report.stream, 2, 0, "Schnitt");
     EXPECT_EQ(report.text(),

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "common/stream_print.h"
 
@@ -26,6 +27,9 @@ double Signed_Infinite(double by) { return by >= 0 ? Infinite : -Infinite; }
 // is the x87 format with a 64-bit significand: the value 1.005 (stored just below the decimal
 // half) times 100 stays below 100.5 there, where double arithmetic would round it up to 100.5.
 // The quotient is rounded to 64 bits first and to double on return, as an x87 store does.
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the rounding needs the 64-bit significand of the x87 extended format");
+
 double Round_To_Decimals(double x, int n) {
     if (n < 0) n = 0;
     if (n <= Short_Path_Decimals) {

@@ -11,6 +11,7 @@
 #include "report/plot_file.h"
 
 Graphic_Block_State Graphic_State;
+int Print_List_Format_Level = 338;
 
 namespace {
 
@@ -164,9 +165,9 @@ void OLI_Get_Extents(double* min_x, double* min_y, double* max_x, double* max_y)
     if (max_y) *max_y = Graphic_State.extent_max_y;
 }
 
-void OLI_Set_Format_Level(int level) { Graphic_State.format_level = level; }
+void OLI_Set_Format_Level(int level) { Print_List_Format_Level = level; }
 
-int OLI_Get_Format_Level() { return Graphic_State.format_level; }
+int OLI_Get_Format_Level() { return Print_List_Format_Level; }
 
 bool All_Finite(std::initializer_list<double> values) {
     for (double v : values)

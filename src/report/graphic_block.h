@@ -72,11 +72,13 @@ struct Graphic_Block_State {
     int dimension_flags = 0;         // end marks and extension lines of dimensions
     int alternation_switch = 1;      // pushed-out dimension labels alternate between two distances
     int alternation_state = 0;       // which distance the next pushed-out label takes
-
-    int format_level = 338;          // print-list format generation written
 };
 
 extern Graphic_Block_State Graphic_State;
+
+// The print-list format generation that the writers produce: above 334 the heading and paragraph
+// writers use their text forms, at 334 and below the older graphic and table forms. 338 at start.
+extern int Print_List_Format_Level;
 
 // Six caption texts of 80 bytes each; a caption is present when its first byte is not 0.
 struct Graphic_Captions {

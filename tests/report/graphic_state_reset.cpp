@@ -12,6 +12,7 @@ struct Graphic_State_Reset : ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override {
         Graphic_State = Graphic_Block_State{};
         Plot_State = Plot_File_State{};
+        Print_List_Format_Level = 338;
     }
 };
 

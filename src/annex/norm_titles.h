@@ -1,4 +1,5 @@
-// Titles of the standards, the literature list and the edition switches that date them.
+// Titles of standards, the literature list, the edition switches that date them and the program's
+// version file.
 #pragma once
 
 // Numbers of the standards (NAD_Norm_Id) shared by the titles and the literature entries.
@@ -27,6 +28,13 @@ int NAD_Get_DIN_Edition();
 // A pointer value that the library stores for its user.
 void NAD_Set_User_Datum(void* datum);
 void* NAD_Get_User_Datum();
+
+// The version text of the program folder under the host's program directory (EXEC): the first
+// line of its file VERSION without the line end (at most 255 characters). Each "<" in a later
+// line puts the two characters behind it over the last two characters of the text; the last such
+// place wins. Null when EXEC is not set or the file cannot be read. The text is overwritten by
+// the next call.
+const char* Read_Version_File(const char* program_folder);
 
 // Code edition of the rules: 0 the EN 1993 parts of 2005 (German editions 2010), 1 those of
 // 2022/2024 (German editions 2025).

@@ -1,11 +1,12 @@
 // Titles of the standards and the literature list under both code editions and for German and other
-// annexes.
+// annexes; the program's version file.
 #include "annex/norm_titles.h"
 
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "annex/annex_choice.h"
 #include "annex/annex_test_support.h"
 #include "common/cp437.h"
+#include "test_support.h"
 
 namespace {
 
@@ -139,3 +141,40 @@ TEST(NormTitlesUserDatum, IsStoredAndReturned) {
     NAD_Set_User_Datum(&datum);
     EXPECT_EQ(NAD_Get_User_Datum(), &datum);
 }
+
+namespace {
+
+class VersionFile : public ::testing::Test {
+protected:
+    void SetUp() override { setenv("EXEC", exec.path.c_str(), 1); }
+    void Write(const std::string& text) { Write_File(exec.file("Talvo-EC301/VERSION"), text); }
+    Scratch_Dir exec;
+};
+
+TEST_F(VersionFile, FirstLineWithLaterPatches) {
+    Write("Version 1.2024-05\nkeine Marke\n<07 erste\nzweite <09\n");
+    EXPECT_STREQ(Read_Version_File("Talvo-EC301"), "Version 1.2024-09");
+    Write("Version 3.10\r\n");
+    EXPECT_STREQ(Read_Version_File("Talvo-EC301"), "Version 3.10");
+    Write("ohne Zeilenende");
+    EXPECT_STREQ(Read_Version_File("Talvo-EC301"), "ohne Zeilenende");
+}
+
+TEST_F(VersionFile, ShortTextsAndBrokenMarksStayInside) {
+    Write("A\n<12\n");
+    EXPECT_STREQ(Read_Version_File("Talvo-EC301"), "A");       // too short to patch
+    Write("AB\n<1\n<\n");
+    EXPECT_STREQ(Read_Version_File("Talvo-EC301"), "AB");      // marks without two characters
+    Write(std::string(400, 'v') + "\n<xy\n");
+    EXPECT_EQ(std::string(Read_Version_File("Talvo-EC301")), std::string(253, 'v') + "xy");
+}
+
+TEST_F(VersionFile, MissingFileOrExecGivesNull) {
+    EXPECT_EQ(Read_Version_File("Talvo-EC301"), nullptr);
+    EXPECT_EQ(Read_Version_File(nullptr), nullptr);
+    Write("Version 1.0\n");
+    unsetenv("EXEC");
+    EXPECT_EQ(Read_Version_File("Talvo-EC301"), nullptr);
+}
+
+}  // namespace

@@ -31,6 +31,7 @@ struct Message_Box {
 Message_Box open_box;
 std::string frame_title;
 std::vector<std::string> history;
+Sheet_Periodic_Callback periodic_callback = nullptr;
 
 void Show(const std::string& text) {
     std::fprintf(stderr, "%s\n", From_Cp437(text).c_str());
@@ -56,6 +57,11 @@ void Exit_Grafik_Mode() {}
 void VEKSetFrameTitle(const char* title) { frame_title = title ? title : ""; }
 
 const std::string& Host_Frame_Title() { return frame_title; }
+
+int Nearest_RGB_Color(int red, int green, int blue) {
+    return std::clamp(red, 0, 255) + 256 * std::clamp(green, 0, 255) +
+           65536 * std::clamp(blue, 0, 255);
+}
 
 int CurOb_Application_Number() { return Application_Number; }
 
@@ -165,6 +171,10 @@ int Answer_is_Yes(int) {
     if (!open_box.title.empty() || !open_box.lines.empty()) Draw_Message();
     return 0;
 }
+
+void Set_CallSometimesFunc_to_PS(Sheet_Periodic_Callback callback) { periodic_callback = callback; }
+
+Sheet_Periodic_Callback Host_Periodic_Callback() { return periodic_callback; }
 
 const std::vector<std::string>& Host_Message_History() { return history; }
 

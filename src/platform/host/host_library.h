@@ -45,6 +45,10 @@ int DOSFindFirstDirectory(const char* pattern, DOS_Find_Record* record);
 int DOSFindNext(DOS_Find_Record* record);
 int DOSFindClose(DOS_Find_Record* record);
 
+// Screen colours. There is no screen palette here: the nearest screen colour of (r, g, b) is the
+// colour itself, packed as red + 256 green + 65536 blue with each component held in 0..255.
+int Nearest_RGB_Color(int red, int green, int blue);
+
 // Message boxes.
 void PrintMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));  // printf-formatted text
 void Init_Message();
@@ -52,6 +56,12 @@ void Set_Message_Title(const char* title);
 void Fill_Message(const char* line);
 void Draw_Message();
 int Answer_is_Yes(int default_button);   // shows the open box as a question; answers no
+
+// Property sheets: the callback the host calls now and then while a sheet waits; null for none.
+using Sheet_Periodic_Callback = void (*)();
+void Set_CallSometimesFunc_to_PS(Sheet_Periodic_Callback callback);
+// The callback the host holds now (for tests).
+Sheet_Periodic_Callback Host_Periodic_Callback();
 
 // What the message boxes showed, oldest first: one entry per box, title and lines joined by '\n'
 // in the program's own bytes (CP437).

@@ -54,3 +54,24 @@ int OLI_resetMaxMargin(FILE* stream) { return Write_Layout_Line(stream, "#LAYOUT
 int OLI_setBookmark(FILE* stream, int code, const char* text) {
     return Write_Layout_Line(stream, "#LAYOUT setBookmark %d «%s»\n"_cp, code, text ? text : "");
 }
+
+int MT_String_Length(const char* text) {
+    if (!text) return 0;
+    constexpr unsigned char Escape = 0xCE;
+    int n = 0;
+    for (const char* p = text; *p;) {
+        if (static_cast<unsigned char>(*p) != Escape) {
+            ++n;
+            ++p;
+            continue;
+        }
+        ++p;                                   // the escape byte
+        if (*p == '{') {
+            while (*p && *p != '}') ++p;       // a tag runs to its closing brace
+            if (*p) ++p;
+        } else if (*p) {
+            ++p;                               // the code character
+        }
+    }
+    return n;
+}

@@ -15,3 +15,8 @@ int OLI_storeYPosition(FILE* stream, int index);
 int OLI_restoreYPosition(FILE* stream, int index);
 int OLI_resetMaxMargin(FILE* stream);
 int OLI_setBookmark(FILE* stream, int code, const char* text);
+
+// Display length of a print-list text in characters: the escape byte 0xCE and the code character
+// after it show nothing, nor does a whole tag "╬{...}"; every other byte is one character.
+// A null text has length 0.
+int MT_String_Length(const char* text);

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 
+#include "annex/annex_io.h"
 #include "annex/annex_record.h"
 #include "common/cp437.h"
 #include "common/stream_print.h"
@@ -305,10 +305,6 @@ struct Version_Record {
 Version_Record Version;
 int code_edition = 0;
 
-struct File_Closer {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-
 bool Is_Line_End(char c) { return c == '\n' || c == '\r'; }
 
 }  // namespace
@@ -317,7 +313,7 @@ const char* Read_Version_File(const char* program_folder) {
     const char* exec = VEKGetEnv("EXEC");
     if (!exec || !program_folder) return nullptr;
     const std::string path = Format_Text("%s/%s/VERSION", exec, program_folder);
-    std::unique_ptr<FILE, File_Closer> f(std::fopen(path.c_str(), "rb"));
+    const NAD_File f = NAD_Open(path, "rb");
     if (!f) return nullptr;
 
     // First line: at most 255 characters, the line end removed (a longer line is cut and its rest

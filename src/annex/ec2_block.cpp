@@ -543,3 +543,14 @@ int NAD_Compare_EC2(const NAD_EC2_Block* a, const NAD_EC2_Block* b) {
         if (c[0] != c[1]) return 1;
     return Any_Double_Pair(*a, *b, [](double x, double y) { return std::fabs(x - y) > Tolerance; }) ? 1 : 0;
 }
+
+void NAD_Copy_EC2(NAD_EC2_Block* target, const NAD_EC2_Block* source) {
+    if (!target || !source || target == source) return;
+    const int version = target->version;
+    const double reserved_1 = target->reserved_value_1;
+    const double reserved_2 = target->reserved_value_2;
+    *target = *source;
+    target->version = version;
+    target->reserved_value_1 = reserved_1;
+    target->reserved_value_2 = reserved_2;
+}

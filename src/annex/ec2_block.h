@@ -144,3 +144,7 @@ int NAD_Check_EC2(NAD_EC2_Block* block, int fix);
 // 1 when the blocks differ, 0 when equal (doubles within 0.0001); blocks of version 0 or below count
 // as equal; a null block makes them differ.
 int NAD_Compare_EC2(const NAD_EC2_Block* a, const NAD_EC2_Block* b);
+
+// Copies every field, the name tables included, but the block version and the two reserved values,
+// which keep the target's; nothing when either is null.
+void NAD_Copy_EC2(NAD_EC2_Block* target, const NAD_EC2_Block* source);

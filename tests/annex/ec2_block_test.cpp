@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "annex/annex_test_support.h"
 #include "common/cp437.h"
+#include "common/stream_print.h"
 
 namespace {
 
@@ -225,4 +227,108 @@ TEST(EC2Block, ComparisonTolerance) {
         EXPECT_EQ(NAD_Compare_EC2(&a, &b), c.differ) << c.what;
     }
     EXPECT_EQ(NAD_Compare_EC2(&a, nullptr), 1);
+}
+
+namespace {
+
+// The written block with every decimal value replaced by its own number, line + (place + 1)/100
+// (line 13, second value: 13.02), keeping the blanks between the values. gamma_M,fi at the end of
+// line 30 stays 1, which every read sets. The codes become valid values other than the built-in
+// ones: every form code 1, the thermal conductivity form 2, steel class X, concrete class 3 and the
+// reserved choice 2; the version and the variant 0 stay.
+std::string Distinct_Values_Text() {
+    const std::vector<std::string> lines = Lines(Written(Defaults()));
+    std::string text;
+    for (int n = 1; n <= static_cast<int>(lines.size()); ++n) {
+        const std::string& line = lines[n - 1];
+        int place = 0;
+        int code = 0;
+        for (std::size_t i = 0; i < line.size();) {
+            if (line[i] == ' ') {
+                text += line[i++];
+                continue;
+            }
+            const std::size_t end = line.find(' ', i);
+            const std::string word = line.substr(i, end == std::string::npos ? std::string::npos : end - i);
+            i = end == std::string::npos ? line.size() : end;
+            ++place;
+            if (word.find('.') != std::string::npos) {
+                const bool gamma_M_fi = n == 30 && place == 2;
+                text += gamma_M_fi ? word : Format_Text("%lf", n + place / 100.0);
+                continue;
+            }
+            ++code;
+            if (n == 8 || n == 17)
+                text += n == 17 && code == 1 ? "2" : word;  // version; reserved choice and variant
+            else if (n == 11)
+                text += code == 1 ? "2" : "1";  // thermal conductivity form, steel class
+            else if (n == 20)
+                text += "3";  // high-strength concrete class
+            else
+                text += "1";  // form codes
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+TEST(EC2Block, EveryStoredValueSurvivesTheRoundTrip) {
+    const std::string text = Distinct_Values_Text();
+    int result = -1;
+    const NAD_EC2_Block r = Read(text, &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Written(r), text);
+    // Values found where the block's lines keep them.
+    EXPECT_DOUBLE_EQ(r.gamma_F_fat, 1.13);      // line 1, value 13 (after nine codes and Δc values)
+    EXPECT_DOUBLE_EQ(r.C_Rd_c, 3.04);           // line 3, fourth value
+    EXPECT_DOUBLE_EQ(r.reserved_value_2, 4.04); // line 4, fourth value
+    EXPECT_DOUBLE_EQ(r.mu_joint[3], 5.08);
+    EXPECT_DOUBLE_EQ(r.delta_c_dur_gamma[11], 7.12);
+    EXPECT_DOUBLE_EQ(r.reserved_value_1, 9.03);
+    EXPECT_DOUBLE_EQ(r.As_vmin_wall, 10.04);
+    EXPECT_DOUBLE_EQ(r.alpha_cc, 13.01);
+    EXPECT_DOUBLE_EQ(r.beam_lower_bound, 15.08);
+    EXPECT_DOUBLE_EQ(r.gamma_s[3], 16.08);
+    EXPECT_DOUBLE_EQ(r.nu_joint[2], 18.03);
+    EXPECT_DOUBLE_EQ(r.k_fire_columns, 20.02);
+    EXPECT_DOUBLE_EQ(r.bridge_column_lower_bound, 25.12);
+    EXPECT_DOUBLE_EQ(r.k_stress[4], 27.05);
+    EXPECT_DOUBLE_EQ(r.bridge_gamma_c[3], 28.07);
+    EXPECT_DOUBLE_EQ(r.r_inf_post_tensioned, 29.04);
+    EXPECT_DOUBLE_EQ(r.theta_0_denominator, 30.01);
+    EXPECT_EQ(r.reserved_choice, 2);
+    EXPECT_EQ(r.variant, 0);
+    EXPECT_EQ(r.thermal_form, 2);
+    EXPECT_EQ(r.steel_class_fire, 1);
+    EXPECT_EQ(r.hsc_class_fire, 3);
+    EXPECT_EQ(r.bridge_nu_1_form, 1);
+}
+
+TEST(EC2Block, CopyKeepsTheTargetsVersionAndReservedValues) {
+    NAD_EC2_Block source = Read(Distinct_Values_Text());
+    source.variant = 1;
+    std::strcpy(source.surface_names[1], "rauh");
+    NAD_EC2_Block target = Defaults();
+    target.version = 7;
+    target.reserved_value_1 = -1;
+    target.reserved_value_2 = -2;
+    NAD_Copy_EC2(&target, &source);
+    EXPECT_EQ(target.version, 7);
+    EXPECT_DOUBLE_EQ(target.reserved_value_1, -1);
+    EXPECT_DOUBLE_EQ(target.reserved_value_2, -2);
+    EXPECT_EQ(target.variant, 1);
+    EXPECT_STREQ(target.surface_names[1], "rauh");
+    EXPECT_DOUBLE_EQ(target.alpha_cc, 13.01);
+    EXPECT_DOUBLE_EQ(target.r_inf_post_tensioned, 29.04);
+    EXPECT_EQ(target.hsc_class_fire, 3);
+    target.version = source.version;
+    EXPECT_EQ(NAD_Compare_EC2(&target, &source), 0);
+
+    const NAD_EC2_Block before = target;
+    NAD_Copy_EC2(&target, nullptr);
+    NAD_Copy_EC2(nullptr, &source);
+    EXPECT_EQ(Written(target), Written(before));
+    EXPECT_EQ(target.version, before.version);
 }

@@ -49,9 +49,23 @@ constexpr Application_Rows Rows_By_Application[] = {
 
 bool Row(int position) { return NAD_EC2_Row_Flags[position] != 0; }
 
-// The first text for form code 1 (the value itself), the second for any other code (the formula).
-const char* Form(int code, const char* value_text, const char* formula_text) {
-    return code == 1 ? value_text : formula_text;
+// A parameter with a form code: the value itself for code 1, the clause's formula with the value as
+// factor for any other code; then the rest of the row (the meaning).
+void Form_Row(FILE* s, int code, const char* value_format, const char* formula_format, double value,
+              const char* rest) {
+    Print_To_Stream(s, code == 1 ? value_format : formula_format, value);
+    Print_To_Stream(s, "%s", rest);
+}
+
+// The same for a parameter whose formula the German annex replaces: under its rules (a nonzero
+// variant) the formula gives way to the reference text.
+void German_Form_Row(FILE* s, int variant, int code, const char* value_format, const char* german_text,
+                     const char* formula_format, double value, const char* rest) {
+    if (code != 1 && variant != 0) {
+        Print_To_Stream(s, "%s%s", german_text, rest);
+        return;
+    }
+    Form_Row(s, code, value_format, formula_format, value, rest);
 }
 
 void Close_Table(FILE* s) { Print_To_Stream(s, "#END_OF_TEXT\n"); }
@@ -82,10 +96,8 @@ void Write_Shear_Resistance_Rows(FILE* s, const char* clause, double C_Rd_c, dou
                                  double k1) {
     Print_To_Stream(s, " %-13sC╬\\Rd,c╬r = %5.2lf / └╬\\c╬r            Beiwerte zur Ermittlung des Querkraftwiderstandes\n"_cp,
                     clause, C_Rd_c);
-    Print_To_Stream(s,
-                    Form(v_min_form, "              ╟╬\\min╬r = %-5.3lf                  \n"_cp,
-                         "              ╟╬\\min╬r = %6.4lf/└╬\\c╬r k╬/3/2╬r f╬\\ck╬r╬/1/2╬r  \n"_cp),
-                    v_min);
+    Form_Row(s, v_min_form, "              ╟╬\\min╬r = %-5.3lf                  \n"_cp,
+             "              ╟╬\\min╬r = %6.4lf/└╬\\c╬r k╬/3/2╬r f╬\\ck╬r╬/1/2╬r  \n"_cp, v_min, "");
     Print_To_Stream(s, "              k╬\\1╬r = %-5.2lf                    \n"_cp, k1);
 }
 
@@ -97,11 +109,9 @@ void Write_Strut_Rows(FILE* s, double cot_min, double cot_max, const char* alpha
     Print_To_Stream(s,
                     " %-13sα╬\\cw╬r = %-5.2lf                   Beiwert zur Berücksichtigung des Spannungszustands im Druckgurt\n"_cp,
                     alpha_cw_clause, alpha_cw);
-    Print_To_Stream(s,
-                    Form(nu_1_form, "              ╟╬\\1╬r = %-5.3lf                    "_cp,
-                         "              ╟╬\\1╬r = %-5.3lf(1 - f╬\\ck╬r/250)       "_cp),
-                    nu_1);
-    Print_To_Stream(s, "Beiwert zur Ermittlung der maximalen Querkrafttragfähigkeit\n"_cp);
+    Form_Row(s, nu_1_form, "              ╟╬\\1╬r = %-5.3lf                    "_cp,
+             "              ╟╬\\1╬r = %-5.3lf(1 - f╬\\ck╬r/250)       "_cp,
+             nu_1, "Beiwert zur Ermittlung der maximalen Querkrafttragfähigkeit\n"_cp);
 }
 
 // k_1 of the fatigue strength of concrete.
@@ -113,10 +123,8 @@ void Write_Fatigue_Strength_Rows(FILE* s, const char* clause, double k1) {
 
 // 9.5.2(2): minimum reinforcement of columns with its lower bound when one is set.
 void Write_Column_Rows(FILE* s, double factor, double lower_bound, int form) {
-    Print_To_Stream(s,
-                    Form(form, " 9.5.2(2)     A╬\\s,min╬r = %-5.2lf        "_cp,
-                         " 9.5.2(2)     A╬\\s,min╬r = %5.3lf N╬\\Ed╬r/f╬\\yd╬r"_cp),
-                    factor);
+    Form_Row(s, form, " 9.5.2(2)     A╬\\s,min╬r = %-5.2lf        "_cp,
+             " 9.5.2(2)     A╬\\s,min╬r = %5.3lf N╬\\Ed╬r/f╬\\yd╬r"_cp, factor, "");
     if (lower_bound > 0.0001) Print_To_Stream(s, "\n                     ≥ %-5.3lf A╬\\c╬r     "_cp, lower_bound);
     Print_To_Stream(s, "        Mindestbewehrung für Stützen [cm²]\n"_cp);
 }
@@ -143,17 +151,13 @@ void Write_Cover_Rows(FILE* s, const NAD_EC2_Block& b) {
 void Write_Redistribution_Rows(FILE* s, const NAD_EC2_Block& b) {
     const double* k = b.k_redistribution;
     Print_To_Stream(s, " 5.5(4)       k╬\\1╬r = %-5.2lf                    Umlagerung: Beiwerte zur Ermittlung des erlaubten\n"_cp, k[0]);
-    Print_To_Stream(s,
-                    Form(b.k2_form, "              k╬\\2╬r = %-5.2lf                    "_cp,
-                         "              k╬\\2╬r = %-5.2lf(0.6+0.0014/╛╬\\cu2╬r)   "_cp),
-                    k[1]);
-    Print_To_Stream(s, "            Umlagerungsverhältnisses\n"_cp);
+    Form_Row(s, b.k2_form, "              k╬\\2╬r = %-5.2lf                    "_cp,
+             "              k╬\\2╬r = %-5.2lf(0.6+0.0014/╛╬\\cu2╬r)   "_cp,
+             k[1], "            Umlagerungsverhältnisses\n"_cp);
     Print_To_Stream(s, "              k╬\\3╬r = %-5.2lf                                \n"_cp, k[2]);
-    Print_To_Stream(s,
-                    Form(b.k4_form, "              k╬\\4╬r = %-5.2lf                    "_cp,
-                         "              k╬\\4╬r = %-5.2lf(0.6+0.0014/╛╬\\cu2╬r)   "_cp),
-                    k[3]);
-    Print_To_Stream(s, "            \n");
+    Form_Row(s, b.k4_form, "              k╬\\4╬r = %-5.2lf                    "_cp,
+             "              k╬\\4╬r = %-5.2lf(0.6+0.0014/╛╬\\cu2╬r)   "_cp,
+             k[3], "            \n");
     Print_To_Stream(s, "              k╬\\5╬r = %-5.2lf                                \n"_cp, k[4]);
     Print_To_Stream(s, "              k╬\\6╬r = %-5.2lf                                \n"_cp, k[5]);
 }
@@ -201,34 +205,17 @@ void Write_Deflection_Rows(FILE* s, const NAD_EC2_Block& b) {
     for (int k = 2; k < 5; ++k) Print_To_Stream(s, "              K╬\\%-11.11s╬r = %-5.2lf\n"_cp, systems[k], b.K[k]);
 }
 
-// 9.2.1.1(1): minimum reinforcement of beams and slabs.
-void Write_Beam_Reinforcement_Rows(FILE* s, const NAD_EC2_Block& b) {
-    if (b.As_min_beam_form == 1) {
-        Print_To_Stream(s, " 9.2.1.1(1)   A╬\\s,min╬r = %-5.2lf cm²            "_cp, b.As_min_beam);
-    } else if (b.variant != 0) {
-        Print_To_Stream(s, " 9.2.1.1(1)   A╬\\s,min╬r s. NA-DE               "_cp);
-    } else {
-        Print_To_Stream(s, " 9.2.1.1(1)   A╬\\s,min╬r = %5.2lf f╬\\ctm╬r/f╬\\yk╬r b╬\\t╬r d\n"_cp, b.As_min_beam);
-        Print_To_Stream(s, "                     ≥ 0.0013 b╬\\t╬r d          "_cp);
-    }
-    Print_To_Stream(s, "Mindestbewehrung für Balken und Platten [cm²]\n"_cp);
-}
-
 // 11.6.1 and 11.6.2: shear of lightweight concrete; 11.6.1(2) for torsion under position 12.
 void Write_Lightweight_Shear_Rows(FILE* s, const NAD_EC2_Block& b) {
     Print_To_Stream(s, " 11.6.1(1)    C╬\\lRd,c╬r = %4.2lf / └╬\\c╬r            Leichtbeton: Beiwerte zur Ermittlung des Querkraftwiderstandes\n"_cp,
                     b.C_lRd_c);
-    Print_To_Stream(s,
-                    Form(b.v_l_min_form, "              ╟╬\\l,min╬r = %-5.3lf                "_cp,
-                         "              ╟╬\\l,min╬r = %6.4lf k╬/3/2╬r f╬\\lck╬r╬/1/2╬r  "_cp),
-                    b.v_l_min);
-    Print_To_Stream(s, "             \n");
+    Form_Row(s, b.v_l_min_form, "              ╟╬\\l,min╬r = %-5.3lf                "_cp,
+             "              ╟╬\\l,min╬r = %6.4lf k╬/3/2╬r f╬\\lck╬r╬/1/2╬r  "_cp,
+             b.v_l_min, "             \n");
     Print_To_Stream(s, "              k╬\\l1╬r = %4.2lf                                 \n"_cp, b.k_l1);
-    Print_To_Stream(s,
-                    Form(b.nu_l_form, " 11.6.1(2)    ╟╬\\l╬r = %-5.3lf ┴╬\\1╬r                 "_cp,
-                         " 11.6.1(2)    ╟╬\\l╬r = %5.3lf ┴╬\\1╬r (1 - f╬\\lck╬r/250)  "_cp),
-                    b.nu_l);
-    Print_To_Stream(s, "Leichtbeton: Festigkeitsabminderungsbeiwert für Querkraft\n"_cp);
+    Form_Row(s, b.nu_l_form, " 11.6.1(2)    ╟╬\\l╬r = %-5.3lf ┴╬\\1╬r                 "_cp,
+             " 11.6.1(2)    ╟╬\\l╬r = %5.3lf ┴╬\\1╬r (1 - f╬\\lck╬r/250)  "_cp,
+             b.nu_l, "Leichtbeton: Festigkeitsabminderungsbeiwert für Querkraft\n"_cp);
 }
 
 void Write_Building_Rows(FILE* s, const NAD_EC2_Block& b) {
@@ -249,15 +236,11 @@ void Write_Building_Rows(FILE* s, const NAD_EC2_Block& b) {
         Print_To_Stream(s, " 5.2(6)       ░╬\\0╬r = 1/%-5.0lf                  Imperfektion: Grundwert der Schiefstellung\n"_cp,
                         b.theta_0_denominator);
     if (Row(7)) Write_Redistribution_Rows(s, b);
-    if (Row(8)) {
-        if (b.lambda_lim_form == 1)
-            Print_To_Stream(s, " 5.8.3.1(1)   ┼╬\\lim╬r = %-5.2lf                  "_cp, b.lambda_lim);
-        else if (b.variant != 0)
-            Print_To_Stream(s, " 5.8.3.1(1)   ┼╬\\lim╬r s. NA-DE                 "_cp);
-        else
-            Print_To_Stream(s, " 5.8.3.1(1)   ┼╬\\lim╬r = %-5.2lf / n╬/1/2╬r           "_cp, b.lambda_lim);
-        Print_To_Stream(s, "Grenzwert der Schlankheit für Einzeldruckglieder\n"_cp);
-    }
+    if (Row(8))
+        German_Form_Row(s, b.variant, b.lambda_lim_form, " 5.8.3.1(1)   ┼╬\\lim╬r = %-5.2lf                  "_cp,
+                        " 5.8.3.1(1)   ┼╬\\lim╬r s. NA-DE                 "_cp,
+                        " 5.8.3.1(1)   ┼╬\\lim╬r = %-5.2lf / n╬/1/2╬r           "_cp, b.lambda_lim,
+                        "Grenzwert der Schlankheit für Einzeldruckglieder\n"_cp);
     if (Row(9)) {
         Print_To_Stream(s, " 5.8.6(3)     └╬\\cE╬r = %-5.2lf                   Teilsicherheitsbeiwert für den E-Modul beim Nachweis\n"_cp,
                         b.gamma_cE);
@@ -265,18 +248,14 @@ void Write_Building_Rows(FILE* s, const NAD_EC2_Block& b) {
     }
     if (Row(10) && building) Write_Shear_Resistance_Rows(s, "6.2.2(1)", b.C_Rd_c, b.v_min, b.v_min_form, b.k1_shear);
     if (Row(10)) {
-        Print_To_Stream(s,
-                        Form(b.nu_form, " 6.2.2(6)     ╟╬\\V╬r = %-5.3lf                    "_cp,
-                             " 6.2.2(6)     ╟╬\\V╬r = %-5.3lf(1 - f╬\\ck╬r/250)       "_cp),
-                        b.nu);
-        Print_To_Stream(s, "Festigkeitsabminderungsbeiwert für Querkraft\n"_cp);
+        Form_Row(s, b.nu_form, " 6.2.2(6)     ╟╬\\V╬r = %-5.3lf                    "_cp,
+                 " 6.2.2(6)     ╟╬\\V╬r = %-5.3lf(1 - f╬\\ck╬r/250)       "_cp,
+                 b.nu, "Festigkeitsabminderungsbeiwert für Querkraft\n"_cp);
     }
     if (Row(11)) {
-        Print_To_Stream(s,
-                        Form(b.nu_form, " 6.3.2(4)     ╟╬\\T╬r = %-5.3lf                    "_cp,
-                             " 6.3.2(4)     ╟╬\\T╬r = %-5.3lf(1 - f╬\\ck╬r/250)       "_cp),
-                        b.nu_T);
-        Print_To_Stream(s, "Festigkeitsabminderungsbeiwert für Torsion\n"_cp);
+        Form_Row(s, b.nu_form, " 6.3.2(4)     ╟╬\\T╬r = %-5.3lf                    "_cp,
+                 " 6.3.2(4)     ╟╬\\T╬r = %-5.3lf(1 - f╬\\ck╬r/250)       "_cp,
+                 b.nu_T, "Festigkeitsabminderungsbeiwert für Torsion\n"_cp);
     }
     if (Row(10) && building) Write_Strut_Rows(s, b.cot_theta_min, b.cot_theta_max, "6.2.3(3)", b.alpha_cw, b.nu_1, b.nu_1_form);
     if (Row(10) && Row(15)) Write_Flange_Rows(s, b);
@@ -293,7 +272,12 @@ void Write_Building_Rows(FILE* s, const NAD_EC2_Block& b) {
                         b.k1_spacing);
         Print_To_Stream(s, "                                                          parallelen Betonstählen oder Stahllagen\n"_cp);
     }
-    if (Row(21)) Write_Beam_Reinforcement_Rows(s, b);
+    if (Row(21))
+        German_Form_Row(s, b.variant, b.As_min_beam_form, " 9.2.1.1(1)   A╬\\s,min╬r = %-5.2lf cm²            "_cp,
+                        " 9.2.1.1(1)   A╬\\s,min╬r s. NA-DE               "_cp,
+                        " 9.2.1.1(1)   A╬\\s,min╬r = %5.2lf f╬\\ctm╬r/f╬\\yk╬r b╬\\t╬r d\n"
+                        "                     ≥ 0.0013 b╬\\t╬r d          "_cp,
+                        b.As_min_beam, "Mindestbewehrung für Balken und Platten [cm²]\n"_cp);
     if (Row(22)) {
         Print_To_Stream(s, " 9.2.1.2(1)   ╗╬\\1╬r = %-5.2lf                    Mindeststützmomente an gelenkigen Endauflagern:\n"_cp,
                         b.beta_1);
@@ -304,25 +288,17 @@ void Write_Building_Rows(FILE* s, const NAD_EC2_Block& b) {
                         b.beta_2);
         Print_To_Stream(s, "                                            Mindestanteil der größten Feldbewehrung an der unteren Bew.\n"_cp);
     }
-    if (Row(24)) {
-        if (b.rho_w_min_form == 1)
-            Print_To_Stream(s, " 9.2.2(5)     ╦╬\\w,min╬r = %-5.3lf                "_cp, b.rho_w_min);
-        else if (b.variant != 0)
-            Print_To_Stream(s, " 9.2.2(5)     ╦╬\\w,min╬r s. NA-DE               "_cp);
-        else
-            Print_To_Stream(s, " 9.2.2(5)     ╦╬\\w,min╬r = %5.3lf f╬\\ck╬r╬/1/2╬r / f╬\\yk╬r   "_cp, b.rho_w_min);
-        Print_To_Stream(s, "Mindestbewehrungsgrad der Querkraftbewehrung\n");
-    }
+    if (Row(24))
+        German_Form_Row(s, b.variant, b.rho_w_min_form, " 9.2.2(5)     ╦╬\\w,min╬r = %-5.3lf                "_cp,
+                        " 9.2.2(5)     ╦╬\\w,min╬r s. NA-DE               "_cp,
+                        " 9.2.2(5)     ╦╬\\w,min╬r = %5.3lf f╬\\ck╬r╬/1/2╬r / f╬\\yk╬r   "_cp, b.rho_w_min,
+                        "Mindestbewehrungsgrad der Querkraftbewehrung\n");
     if (Row(25) && building) Write_Column_Rows(s, b.As_min_column, b.column_lower_bound, b.As_min_column_form);
-    if (Row(26)) {
-        if (b.As_vmin_wall_form == 1)
-            Print_To_Stream(s, " 9.6.2(1)     A╬\\s,vmin╬r = %-5.2lf               "_cp, b.As_vmin_wall);
-        else if (b.variant != 0)
-            Print_To_Stream(s, " 9.6.2(1)     A╬\\s,vmin╬r s. NA-DE              "_cp);
-        else
-            Print_To_Stream(s, " 9.6.2(1)     A╬\\s,vmin╬r = %5.3lf A╬\\c╬r            "_cp, b.As_vmin_wall);
-        Print_To_Stream(s, "Vertikale Mindestbewehrung für Wände [cm²]\n"_cp);
-    }
+    if (Row(26))
+        German_Form_Row(s, b.variant, b.As_vmin_wall_form, " 9.6.2(1)     A╬\\s,vmin╬r = %-5.2lf               "_cp,
+                        " 9.6.2(1)     A╬\\s,vmin╬r s. NA-DE              "_cp,
+                        " 9.6.2(1)     A╬\\s,vmin╬r = %5.3lf A╬\\c╬r            "_cp, b.As_vmin_wall,
+                        "Vertikale Mindestbewehrung für Wände [cm²]\n"_cp);
     if (Row(4)) {
         Print_To_Stream(s, " 11.3.5(1)    α╬\\lcc╬r = %-5.2lf                  Leichtbeton: Abminderungsbeiwert für die Betondruckfestigkeit\n"_cp,
                         b.alpha_lcc);
@@ -331,18 +307,14 @@ void Write_Building_Rows(FILE* s, const NAD_EC2_Block& b) {
     }
     if (Row(14)) Write_Lightweight_Shear_Rows(s, b);
     if (Row(12)) {
-        Print_To_Stream(s,
-                        Form(b.nu_l_form, "              ╟╬\\l╬r = %-5.3lf ┴╬\\1╬r                 "_cp,
-                             "              ╟╬\\l╬r = %5.3lf ┴╬\\1╬r (1 - f╬\\lck╬r/250)  "_cp),
-                        b.nu_l_T);
-        Print_To_Stream(s, "Leichtbeton: Festigkeitsabminderungsbeiwert für Torsion\n"_cp);
+        Form_Row(s, b.nu_l_form, "              ╟╬\\l╬r = %-5.3lf ┴╬\\1╬r                 "_cp,
+                 "              ╟╬\\l╬r = %5.3lf ┴╬\\1╬r (1 - f╬\\lck╬r/250)  "_cp,
+                 b.nu_l_T, "Leichtbeton: Festigkeitsabminderungsbeiwert für Torsion\n"_cp);
     }
     if (Row(14)) {
-        Print_To_Stream(s,
-                        Form(b.nu_1l_form, " 11.6.2(1)    ╟╬\\1l╬r = %-5.3lf ┴╬\\1╬r                "_cp,
-                             " 11.6.2(1)    ╟╬\\1l╬r = %5.3lf ┴╬\\1╬r (1 - f╬\\lck╬r/250) "_cp),
-                        b.nu_1l);
-        Print_To_Stream(s, "Leichtbeton: Beiwert zur Ermittlung der maximalen\n");
+        Form_Row(s, b.nu_1l_form, " 11.6.2(1)    ╟╬\\1l╬r = %-5.3lf ┴╬\\1╬r                "_cp,
+                 " 11.6.2(1)    ╟╬\\1l╬r = %5.3lf ┴╬\\1╬r (1 - f╬\\lck╬r/250) "_cp,
+                 b.nu_1l, "Leichtbeton: Beiwert zur Ermittlung der maximalen\n");
         Print_To_Stream(s, "                                                         Querkrafttragfähigkeit\n"_cp);
     }
     if (Row(5)) {

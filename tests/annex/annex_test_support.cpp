@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "annex/annex_file.h"
+#include "common/cp437.h"
 
 Annex_Folders::Annex_Folders(bool with_data, bool with_dram, bool with_exec) {
     const auto set = [](const char* variable, const std::string& path, bool on) {
@@ -19,6 +20,19 @@ Annex_Folders::Annex_Folders(bool with_data, bool with_dram, bool with_exec) {
     if (with_data) std::filesystem::create_directories(data + "/NAD");
     set("DRAM", dram, with_dram);
     set("EXEC", exec, with_exec);
+}
+
+void Use_Shipped_Host() {
+    const std::string host = std::string(BASIS_SOURCE_DIR) + "/host";
+    setenv("DATA", (host + "/DATA").c_str(), 1);
+    setenv("EXEC", (host + "/EXEC").c_str(), 1);
+}
+
+std::string Report_Text(void (*write)(std::FILE*)) {
+    Memory_Stream out("");
+    write(out);
+    std::rewind(out);
+    return From_Cp437(out.rest());
 }
 
 std::unique_ptr<NAD_Record> Default_Record(int country_type, const char* name, int variant) {

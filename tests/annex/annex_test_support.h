@@ -21,6 +21,13 @@ struct Annex_Folders {
     std::string dram_file(const std::string& name) const { return dram + "/" + name; }
 };
 
+// Points DATA and EXEC at the shipped host tree: the built-in annex files and this program's
+// application description.
+void Use_Shipped_Host();
+
+// The text a report writer gives with the annex active as it stands, CP437 shown as UTF-8.
+std::string Report_Text(void (*write)(std::FILE*));
+
 // A record whose blocks all hold their built-in values, with the given header.
 std::unique_ptr<NAD_Record> Default_Record(int country_type, const char* name, int variant);
 

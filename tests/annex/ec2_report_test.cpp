@@ -18,7 +18,6 @@
 
 namespace {
 
-const std::string Shipped_Host = std::string(BASIS_SOURCE_DIR) + "/host";
 const char* const Standard = "EC-Standardparameter";
 const char* const Germany = "Deutschland";
 
@@ -332,25 +331,17 @@ const std::string German_All_Building_Rows =
 // describes its own.
 struct EC2Report : ::testing::Test {
     Annex_Folders f;
-    void SetUp() override {
-        setenv("DATA", (Shipped_Host + "/DATA").c_str(), 1);
-        setenv("EXEC", (Shipped_Host + "/EXEC").c_str(), 1);
-    }
+    void SetUp() override { Use_Shipped_Host(); }
     // No description of this program.
     void Describe_Nothing() { setenv("EXEC", f.exec.c_str(), 1); }
 };
 
-// What the writer gives with the annex active as it stands, shown as UTF-8.
-std::string Written(void (*write)(FILE*)) {
-    Memory_Stream out("");
-    write(out);
-    std::rewind(out);
-    return From_Cp437(out.rest());
-}
+std::string Written(void (*write)(FILE*)) { return Report_Text(write); }
 
+// What the writer gives with the named annex active.
 std::string Written(void (*write)(FILE*), const char* annex) {
     NAD_Set_Annex_By_Name(annex);
-    return Written(write);
+    return Report_Text(write);
 }
 
 }  // namespace
@@ -476,7 +467,6 @@ class EC2RowChoice : public ::testing::TestWithParam<Row_Choice_Case> {};
 
 TEST_P(EC2RowChoice, ChoosesThePositions) {
     Annex_Folders f;
-    setenv("DATA", (Shipped_Host + "/DATA").c_str(), 1);
     if (GetParam().description)
         Write_File(f.exec + "/Talvo-EC301/APP0150.DEF", To_Cp437(GetParam().description));
     NAD_Select_EC2_Report_Rows();

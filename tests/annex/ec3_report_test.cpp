@@ -17,7 +17,6 @@
 
 namespace {
 
-const std::string Shipped_Host = std::string(BASIS_SOURCE_DIR) + "/host";
 const char* const Standard = "EC-Standardparameter";
 const char* const Germany = "Deutschland";
 
@@ -130,10 +129,7 @@ const std::string Standard_Full_Report_All_Rows =
 // describes its own.
 struct EC3Report : ::testing::Test {
     Annex_Folders f;
-    void SetUp() override {
-        setenv("DATA", (Shipped_Host + "/DATA").c_str(), 1);
-        setenv("EXEC", (Shipped_Host + "/EXEC").c_str(), 1);
-    }
+    void SetUp() override { Use_Shipped_Host(); }
     // This program described by the text, in place of the shipped description.
     void Describe_Program(const std::string& text) {
         setenv("EXEC", f.exec.c_str(), 1);
@@ -146,10 +142,7 @@ struct EC3Report : ::testing::Test {
 // What the writer gives with the named annex active, shown as UTF-8.
 std::string Written(void (*write)(FILE*), const char* annex) {
     NAD_Set_Annex_By_Name(annex);
-    Memory_Stream out("");
-    write(out);
-    std::rewind(out);
-    return From_Cp437(out.rest());
+    return Report_Text(write);
 }
 
 }  // namespace
@@ -181,9 +174,6 @@ TEST_F(EC3Report, FlagStringChoosesEachRow) {
     r.f_given = 1;
     r.f = 0.9;
     r.gamma_M_fi = 1.1;
-    Memory_Stream out("");
-    NAD_Write_EC3_Report(out);
-    std::rewind(out);
     const std::string expected =
         Table_Open("EN 1993-1-1 (EC 3, Hochbau)", Standard) +
         " 6.1(1)       ständige/vorüberg. Situation  Teilsicherheitsbeiwerte für Baustahl\n"
@@ -202,7 +192,7 @@ TEST_F(EC3Report, FlagStringChoosesEachRow) {
         " 2.3(1)       Brandfall                     Teilsicherheitsbeiwert für\n"
         "              └╬\\M,fi╬r   = 1.10                mechanisches Versagen                   \n"
         "#END_OF_TEXT\n";
-    EXPECT_EQ(From_Cp437(out.rest()), expected);
+    EXPECT_EQ(Report_Text(NAD_Write_EC3_Report), expected);
 }
 
 TEST_F(EC3Report, WithoutADescriptionEveryTable) {
@@ -228,10 +218,7 @@ TEST_F(EC3Report, ReductionFactorLineFollowsTheSwitches) {
         r.kc_from_table = c.kc_from_table;
         r.f = 0.95;
         r.kc = 0.86;
-        Memory_Stream out("");
-        NAD_Write_EC3_Report(out);
-        std::rewind(out);
-        const std::string text = From_Cp437(out.rest());
+        const std::string text = Report_Text(NAD_Write_EC3_Report);
         EXPECT_NE(text.find(c.line), std::string::npos) << c.line;
         EXPECT_EQ(text.find(" 6.3.2.3(2)"), text.rfind(" 6.3.2.3(2)")) << "one reduction factor line";
     }

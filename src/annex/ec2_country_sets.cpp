@@ -122,8 +122,8 @@ constexpr NAD_EC2_Block German_Set{
 };
 
 // Joint coefficients c and mu of 6.2.5(1) per surface (indented, rough, smooth, very smooth) and the
-// strength reduction nu: edition 1 those of DIN 1045-1 (2001), where nu is the set's nu of 6.2.2(6);
-// edition 0 those of the German annex to EN 1992-1-1.
+// strength reduction nu: edition 1 (any but 0) those of DIN 1045-1 (2001), where nu is the set's nu of
+// 6.2.2(6); edition 0 those of the German annex to EN 1992-1-1.
 struct Joint_Row {
     double c, mu, nu;
 };
@@ -147,23 +147,23 @@ const NAD_Record& German_Record() {
 
 void NAD_Set_EC2_Country_Defaults(int country_type, NAD_EC2_Block* block) {
     if (!block) return;
-    NAD_EC2_Block names;
-    NAD_Set_EC2_Defaults(&names);  // name tables, variant 0, version 20, reserved values and choice 0
+    NAD_EC2_Block built_in;
+    NAD_Set_EC2_Defaults(&built_in);  // name tables, variant 0, version 20, reserved values and choice 0
     if (Is_Recommended_Set(country_type)) {
-        *block = names;
+        *block = built_in;
         return;
     }
     NAD_EC2_Block set = German_Set;
-    std::memcpy(set.exposure_names, names.exposure_names, sizeof set.exposure_names);
-    std::memcpy(set.surface_names, names.surface_names, sizeof set.surface_names);
-    std::memcpy(set.situation_names, names.situation_names, sizeof set.situation_names);
+    std::memcpy(set.exposure_names, built_in.exposure_names, sizeof set.exposure_names);
+    std::memcpy(set.surface_names, built_in.surface_names, sizeof set.surface_names);
+    std::memcpy(set.situation_names, built_in.situation_names, sizeof set.situation_names);
     std::memcpy(set.k_stress, block->k_stress, sizeof set.k_stress);
     set.r_sup_pretensioned = block->r_sup_pretensioned;
     set.r_sup_post_tensioned = block->r_sup_post_tensioned;
     set.r_inf_pretensioned = block->r_inf_pretensioned;
     set.r_inf_post_tensioned = block->r_inf_post_tensioned;
     for (int k = 0; k < 4; ++k) {
-        const bool din_2001 = NAD_Get_DIN_Edition() == 1;
+        const bool din_2001 = NAD_Get_DIN_Edition() != 0;
         const Joint_Row& j = din_2001 ? Joints_DIN_2001[k] : Joints_NA_DE[k];
         set.c_joint[k] = j.c;
         set.mu_joint[k] = j.mu;

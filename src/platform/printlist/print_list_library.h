@@ -14,3 +14,8 @@ int OLI_setMarginsCM(FILE* stream, int mode, float left, float right);
 int OLI_storeYPosition(FILE* stream, int index);
 int OLI_restoreYPosition(FILE* stream, int index);
 int OLI_setBookmark(FILE* stream, int code, const char* text);
+
+// The margins pushed onto the library's margin stack and taken back; the flags of the pop choose
+// what it restores.
+int OLI_pushMargins(FILE* stream);
+int OLI_popMargins(FILE* stream, int flags);

@@ -27,6 +27,9 @@ std::string Read_File(const std::string& path) {
 }
 
 void Write_File(const std::string& path, const std::string& bytes) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    std::error_code ec;
+    if (!parent.empty()) std::filesystem::create_directories(parent, ec);
     std::ofstream out(path, std::ios::binary);
     out << bytes;
 }

@@ -16,7 +16,7 @@ struct Scratch_Dir {
 };
 
 std::string Read_File(const std::string& path);
-void Write_File(const std::string& path, const std::string& bytes);
+void Write_File(const std::string& path, const std::string& bytes);   // creates the folders above it
 bool File_Exists(const std::string& path);
 
 // A file whose contents the test writes first, opened for reading; closed at scope end.

@@ -18,7 +18,7 @@ void Set_Code_Edition(int edition) {
 int Check_File_Version(int file_version, int program_version, int import_flag) {
     if (file_version <= program_version || file_version > 9998) return 1;
     if (!Refresh_Mode) {
-        PrintMessage(import_flag
+        PrintMessage("%s", import_flag
                          ? "!! ACHTUNG !!\nDie Importdatei ist aktueller als die Programmversion\n"
                            "Bitte fordern Sie eine neue Programmversion an."_cp
                          : "!! ACHTUNG !!\nDie Eingabedatei ist aktueller als die Programmversion\n"

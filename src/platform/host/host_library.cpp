@@ -27,6 +27,7 @@ struct Message_Box {
 Message_Box open_box;
 std::string frame_title;
 std::vector<std::string> history;
+Sheet_Periodic_Callback periodic_callback = nullptr;
 
 void Show(const std::string& text) {
     std::fprintf(stderr, "%s\n", From_Cp437(text).c_str());
@@ -175,6 +176,10 @@ int Answer_is_Yes(int) {
     if (!open_box.title.empty() || !open_box.lines.empty()) Draw_Message();
     return 0;
 }
+
+void Set_CallSometimesFunc_to_PS(Sheet_Periodic_Callback callback) { periodic_callback = callback; }
+
+Sheet_Periodic_Callback Host_Periodic_Callback() { return periodic_callback; }
 
 const std::vector<std::string>& Host_Message_History() { return history; }
 

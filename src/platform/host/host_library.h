@@ -61,6 +61,12 @@ void Fill_Message(const char* line);
 void Draw_Message();
 int Answer_is_Yes(int default_button);   // shows the open box as a question; answers no
 
+// Property sheets: the callback the host calls now and then while a sheet waits; null for none.
+using Sheet_Periodic_Callback = void (*)();
+void Set_CallSometimesFunc_to_PS(Sheet_Periodic_Callback callback);
+// The callback the host holds now (for tests).
+Sheet_Periodic_Callback Host_Periodic_Callback();
+
 // What the message boxes showed, oldest first: one entry per box, title and lines joined by '\n'
 // in the program's own bytes (CP437).
 const std::vector<std::string>& Host_Message_History();

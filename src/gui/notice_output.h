@@ -1,0 +1,14 @@
+// Notice output of the shared libraries: where their problem reports go. This unit holds the
+// output mode and the delivery of one notice; the notice queues and the notice sheet are not
+// part of it yet.
+#pragma once
+
+// Chooses where Print_Notice sends its texts and returns the mode: 1 standard output, 3 nowhere,
+// every other value a message box of the host library (modes 2 and 4, the notice queue and the
+// notice sheet, are shown as a message box until those exist).
+int Set_Notice_Output_Mode(int mode);
+
+// Formats one notice (at most 500 characters) and delivers it as the output mode says; leading
+// "^x" style pairs are stepped over. An empty or missing format does nothing. The text is formed
+// on the stack, so a notice about exhausted memory needs no further allocation. Result 0.
+int Print_Notice(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,0 +1,76 @@
+#include "common/file_tools.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "test_support.h"
+
+namespace {
+
+class FileTools : public ::testing::Test {
+protected:
+    void Write(const std::string& text) { Write_File(dir.file("daten.txt"), text); }
+    std::string Read() { return Read_File(dir.file("daten.txt")); }
+    Scratch_Dir dir;
+    const std::string folder = dir.path;
+    const std::string path = dir.file("daten.txt");
+};
+
+TEST_F(FileTools, ReplacesEveryOccurrenceLineByLine) {
+    Write("S235 und S235\r\nkein Treffer\nS235S235");
+    EXPECT_EQ(Replace_In_File(path.c_str(), "S235", "S355"), 4);
+    EXPECT_EQ(Read(), "S355 und S355\r\nkein Treffer\nS355S355");
+    EXPECT_FALSE(File_Exists((path + ".tmp").c_str()));
+}
+
+TEST_F(FileTools, ReplacementContainingThePatternIsNotSearchedAgain) {
+    Write("aa\n");
+    EXPECT_EQ(Replace_In_File(path.c_str(), "a", "aa"), 2);
+    EXPECT_EQ(Read(), "aaaa\n");
+    EXPECT_EQ(Replace_In_File(path.c_str(), "aa", ""), 2);
+    EXPECT_EQ(Read(), "\n");
+}
+
+TEST_F(FileTools, LongLinesAreReplacedWhole) {
+    const std::string line = std::string(3000, 'x') + "Naht" + std::string(3000, 'y');
+    Write(line + "\n");
+    EXPECT_EQ(Replace_In_File(path.c_str(), "Naht", std::string(2000, 'z').c_str()), 1);
+    EXPECT_EQ(Read(), std::string(3000, 'x') + std::string(2000, 'z') + std::string(3000, 'y') +
+                          "\n");
+}
+
+TEST_F(FileTools, FailuresLeaveTheFileAlone) {
+    Write("alt\n");
+    EXPECT_EQ(Replace_In_File(nullptr, "a", "b"), -1);
+    EXPECT_EQ(Replace_In_File(path.c_str(), nullptr, "b"), -1);
+    EXPECT_EQ(Replace_In_File(path.c_str(), "a", nullptr), -1);
+    EXPECT_EQ(Replace_In_File(path.c_str(), "", "b"), -1);
+    EXPECT_EQ(Replace_In_File((folder + "/fehlt.txt").c_str(), "a", "b"), -1);
+    // The folder cannot take the new version: the old file stays as it was.
+    chmod(folder.c_str(), 0500);
+    if (access(folder.c_str(), W_OK) != 0) {   // root may write anyway
+        EXPECT_EQ(Replace_In_File(path.c_str(), "alt", "neu"), -1);
+        EXPECT_EQ(Read(), "alt\n");
+    }
+    chmod(folder.c_str(), 0700);
+    EXPECT_EQ(Read(), "alt\n");
+}
+
+TEST_F(FileTools, TimeAndExistence) {
+    EXPECT_EQ(File_Exists(path.c_str()), 0);
+    EXPECT_EQ(Get_File_Time(path.c_str()), -1);
+    Write("x");
+    EXPECT_EQ(File_Exists(path.c_str()), 1);
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(Get_File_Time(path.c_str()), info.st_mtime);
+    EXPECT_GT(Get_File_Time(path.c_str()), 0);
+    EXPECT_EQ(File_Exists(nullptr), 0);
+    EXPECT_EQ(Get_File_Time(nullptr), -1);
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 #include "common/base_path.h"
 #include "common/cp437.h"
 #include "common/host_bridge.h"
+#include "frame/report_file.h"
 #include "platform/host/host_library.h"
 
 int Refresh_Mode = 0;
@@ -40,8 +41,11 @@ int Usage(const char* program) {
     return 0;
 }
 
+// The report head with the defaults of the print settings: sketches on (16 cm reserved at the
+// head), chapter numbers on. The input file loader and the report driver complete this road.
 int Run_Batch_Road() {
-    // The input file loader and the report driver finish this road; until then it ends here.
+    FILE* report = Open_Report_File(Position_Info.number, Position_Info.title, 1, 16.0, 0);
+    if (report) Close_Report_File(report);
     return 1;
 }
 

@@ -1,0 +1,30 @@
+// A report stream on a scratch file with the program's stdio table registered, so that the report
+// writers can be run and their output compared as one byte string.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "common/host_bridge.h"
+#include "test_support.h"
+
+struct Report_Capture {
+    Scratch_Dir dir;
+    std::FILE* stream = nullptr;
+
+    Report_Capture() {
+        Register_Stdio_Table();
+        stream = std::fopen(dir.file("report.OLI").c_str(), "w");
+    }
+    ~Report_Capture() {
+        if (stream) std::fclose(stream);
+    }
+    Report_Capture(const Report_Capture&) = delete;
+    Report_Capture& operator=(const Report_Capture&) = delete;
+
+    // Everything written so far.
+    std::string text() {
+        std::fflush(stream);
+        return Read_File(dir.file("report.OLI"));
+    }
+};

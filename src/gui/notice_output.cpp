@@ -40,7 +40,7 @@ int Print_Notice(const char* format, ...) {
     case 3:
         break;
     default:
-        PrintMessage(Skip_Escape_Pairs(text));
+        PrintMessage("%s", Skip_Escape_Pairs(text));
         break;
     }
     return 0;

@@ -1,8 +1,12 @@
 #include "platform/host/host_library.h"
 
 #include <fnmatch.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -80,6 +84,11 @@ void VEKSetFrameTitle(const char* title) { frame_title = title ? title : ""; }
 
 const std::string& Host_Frame_Title() { return frame_title; }
 
+int Nearest_RGB_Color(int red, int green, int blue) {
+    return std::clamp(red, 0, 255) + 256 * std::clamp(green, 0, 255) +
+           65536 * std::clamp(blue, 0, 255);
+}
+
 int CurOb_Application_Number() { return Application_Number; }
 
 const char* VEKGetEnv(const char* name) { return name ? std::getenv(name) : nullptr; }
@@ -90,6 +99,17 @@ int VEKCopyFile(const char* from, const char* to, int overwrite) {
     const auto option = overwrite ? std::filesystem::copy_options::overwrite_existing
                                   : std::filesystem::copy_options::none;
     return std::filesystem::copy_file(from, to, option, ec) && !ec ? 1 : 0;
+}
+
+int VEKSpawnv(int mode, const char* program, const char* const* argv) {
+    if (!program || !argv || !argv[0]) return -1;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program, nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) return -1;
+    if (mode != 0) return 0;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 namespace {
@@ -107,7 +127,8 @@ int Find_First(const char* pattern, DOS_Find_Record* record, bool directories) {
     const std::string p = pattern;
     const std::size_t cut = p.find_last_of("/\\");
     const std::string dir = cut == std::string::npos ? "." : (cut == 0 ? "/" : p.substr(0, cut));
-    const std::string mask = cut == std::string::npos ? p : p.substr(cut + 1);
+    std::string mask = cut == std::string::npos ? p : p.substr(cut + 1);
+    if (mask == "*.*") mask = "*";  // every name, with or without an extension
     auto* state = new Find_State;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {

@@ -40,10 +40,15 @@ const std::string& Host_Frame_Title();      // the title last set
 int CurOb_Application_Number();              // 150: this program
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
 int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
+// Starts the program with the null-ended argument list (argv[0] the program's path). Mode 0 waits
+// until it has ended and returns its exit code; any other mode returns 0 at once. -1 when it cannot
+// be started.
+int VEKSpawnv(int mode, const char* program, const char* const* argv);
 
-// Directory search with wildcards ('*', '?') in the last path component. The first field of the
-// record is the name (without directory) of the entry found; 0 from First/Next means a match.
-// Files and directories are searched apart; "." and ".." are never found.
+// Directory search with wildcards ('*', '?') in the last path component; "*.*" finds every name, with
+// or without an extension. The first field of the record is the name (without directory) of the entry
+// found; 0 from First/Next means a match. Files and directories are searched apart; "." and ".." are
+// never found.
 struct DOS_Find_Record {
     const char* name;
     void* search;   // the stand-in's own state; released by DOSFindClose
@@ -52,6 +57,10 @@ int DOSFindFirstFile(const char* pattern, DOS_Find_Record* record);
 int DOSFindFirstDirectory(const char* pattern, DOS_Find_Record* record);
 int DOSFindNext(DOS_Find_Record* record);
 int DOSFindClose(DOS_Find_Record* record);
+
+// Screen colours. There is no screen palette here: the nearest screen colour of (r, g, b) is the
+// colour itself, packed as red + 256 green + 65536 blue with each component held in 0..255.
+int Nearest_RGB_Color(int red, int green, int blue);
 
 // Message boxes.
 void PrintMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));  // printf-formatted text

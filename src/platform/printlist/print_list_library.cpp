@@ -49,6 +49,8 @@ int OLI_restoreYPosition(FILE* stream, int index) {
     return Write_Layout_Line(stream, "#LAYOUT restoreYPosition %d\n", index);
 }
 
+int OLI_resetMaxMargin(FILE* stream) { return Write_Layout_Line(stream, "#LAYOUT resetMaxMargin\n"); }
+
 int OLI_setBookmark(FILE* stream, int code, const char* text) {
     return Write_Layout_Line(stream, "#LAYOUT setBookmark %d «%s»\n"_cp, code, text ? text : "");
 }
@@ -57,4 +59,25 @@ int OLI_pushMargins(FILE* stream) { return Write_Layout_Line(stream, "#LAYOUT pu
 
 int OLI_popMargins(FILE* stream, int flags) {
     return Write_Layout_Line(stream, "#LAYOUT popMargins 0x%x\n", static_cast<unsigned>(flags));
+}
+
+int MT_String_Length(const char* text) {
+    if (!text) return 0;
+    constexpr unsigned char Escape = 0xCE;
+    int n = 0;
+    for (const char* p = text; *p;) {
+        if (static_cast<unsigned char>(*p) != Escape) {
+            ++n;
+            ++p;
+            continue;
+        }
+        ++p;                                   // the escape byte
+        if (*p == '{') {
+            while (*p && *p != '}') ++p;       // a tag runs to its closing brace
+            if (*p) ++p;
+        } else if (*p) {
+            ++p;                               // the code character
+        }
+    }
+    return n;
 }

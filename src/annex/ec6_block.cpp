@@ -1,0 +1,48 @@
+#include "annex/ec6_block.h"
+
+#include "annex/annex_io.h"
+#include "common/stream_print.h"
+
+namespace {
+
+constexpr int Written_Version = 1;
+
+constexpr NAD_EC6_Block EC6_Defaults{
+    .variant = 0,
+    .gamma_M_persistent = 1.5, .gamma_M_accidental = 1.5, .gamma_M_earthquake = 1.5,
+    .gamma_M_serviceability = 1.0,
+};
+
+}  // namespace
+
+void NAD_Set_EC6_Defaults(NAD_EC6_Block* block) {
+    if (block) *block = EC6_Defaults;
+}
+
+void NAD_Set_EC6_Variant(NAD_EC6_Block* block, int variant) {
+    if (block) block->variant = variant;
+}
+
+int NAD_Write_EC6(FILE* s, const NAD_EC6_Block* b) {
+    if (!s || !b) return 0;
+    Print_To_Stream(s, " %d\n", Written_Version);
+    Print_To_Stream(s, " %d\n", b->variant);
+    Print_To_Stream(s, " %lf %lf %lf", b->gamma_M_persistent, b->gamma_M_accidental, b->gamma_M_earthquake);
+    return Print_To_Stream(s, " %lf\n", b->gamma_M_serviceability);
+}
+
+int NAD_Read_EC6(FILE* s, NAD_EC6_Block* b) {
+    if (!b) return 1;
+    *b = NAD_EC6_Block{};
+    int version = 0;
+    if (!s || std::fscanf(s, "%d%d", &version, &b->variant) != 2 || version <= 0) return 1;
+    double* const factors[] = {&b->gamma_M_persistent, &b->gamma_M_accidental, &b->gamma_M_earthquake,
+                               &b->gamma_M_serviceability};
+    const double* const defaults[] = {&EC6_Defaults.gamma_M_persistent, &EC6_Defaults.gamma_M_accidental,
+                                      &EC6_Defaults.gamma_M_earthquake, &EC6_Defaults.gamma_M_serviceability};
+    for (int k = 0; k < 4; ++k) {
+        if (std::fscanf(s, "%lf", factors[k]) != 1) return 1;
+        NAD_Keep_Valid_Factor(*factors[k], *defaults[k]);
+    }
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "frame/annex_relevance.h"
+
+int Is_NAD_Parameter_Relevant() { return 1; }

@@ -1,0 +1,60 @@
+// Fixtures of the annex library tests: a host folder tree with DATA, DRAM and EXEC set in the
+// environment, records with the built-in defaults and annex files written from them.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "annex/annex_record.h"
+#include "test_support.h"
+
+// A scratch host tree. The folders given are created and their variables set; the others are removed
+// from the environment.
+struct Annex_Folders {
+    Scratch_Dir dir;
+    std::string data = dir.file("DATA");
+    std::string dram = dir.file("DRAM");
+    std::string exec = dir.file("EXEC");
+    explicit Annex_Folders(bool with_data = true, bool with_dram = true, bool with_exec = true);
+    std::string data_file(const std::string& name) const { return data + "/NAD/" + name; }
+    std::string dram_file(const std::string& name) const { return dram + "/" + name; }
+};
+
+// A record whose blocks all hold their built-in values, with the given header.
+std::unique_ptr<NAD_Record> Default_Record(int country_type, const char* name, int variant);
+
+// The record written by the annex file writer.
+std::string Annex_Text(const NAD_Record& record);
+void Write_Annex_File(const std::string& path, const NAD_Record& record);
+
+// A block set by its defaults operation.
+template <typename Block>
+Block Block_Set_By(void (*set)(Block*)) {
+    Block b{};
+    set(&b);
+    return b;
+}
+
+// The text a block writer gives for the block.
+template <typename Block, typename Result>
+std::string Written_Text(Result (*write)(std::FILE*, const Block*), const Block& block);
+
+// A stream over the bytes, positioned at their start; closed at scope end.
+struct Memory_Stream {
+    std::FILE* stream;
+    explicit Memory_Stream(const std::string& bytes);
+    ~Memory_Stream();
+    Memory_Stream(const Memory_Stream&) = delete;
+    Memory_Stream& operator=(const Memory_Stream&) = delete;
+    operator std::FILE*() const { return stream; }
+    std::string rest() const;  // what is left to read
+};
+
+template <typename Block, typename Result>
+std::string Written_Text(Result (*write)(std::FILE*, const Block*), const Block& block) {
+    Memory_Stream out("");
+    write(out, &block);
+    std::rewind(out);
+    return out.rest();
+}

@@ -1,0 +1,46 @@
+// The host stand-in's directory search as the annex library walks the program folders.
+#include "platform/host/host_library.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace {
+
+std::vector<std::string> Found(const std::string& pattern, bool directories) {
+    std::vector<std::string> names;
+    DOS_Find_Record r{};
+    for (int k = directories ? DOSFindFirstDirectory(pattern.c_str(), &r) : DOSFindFirstFile(pattern.c_str(), &r);
+         k == 0; k = DOSFindNext(&r))
+        names.emplace_back(r.name);
+    DOSFindClose(&r);
+    return names;
+}
+
+}  // namespace
+
+TEST(HostDirectorySearch, StarDotStarFindsNamesWithAndWithoutExtension) {
+    Scratch_Dir dir;
+    for (const char* folder : {"Talvo-EC301", "alt.1", "NAD"}) std::filesystem::create_directories(dir.file(folder));
+    for (const char* file : {"VERSION", "APP0150.DEF", "liesmich.txt"}) Write_File(dir.file(file), "");
+    EXPECT_EQ(Found(dir.file("*.*"), true), (std::vector<std::string>{"NAD", "Talvo-EC301", "alt.1"}));
+    EXPECT_EQ(Found(dir.file("*.*"), false), (std::vector<std::string>{"APP0150.DEF", "VERSION", "liesmich.txt"}));
+    EXPECT_EQ(Found(dir.file("APP*.DEF"), false), std::vector<std::string>{"APP0150.DEF"});
+    EXPECT_TRUE(Found(dir.file("missing/*.*"), true).empty());
+}
+
+TEST(HostSpawn, WaitsForTheProgramAndReturnsItsExitCode) {
+    Scratch_Dir dir;
+    const std::string editor = dir.file("NAD-Editor");
+    Write_File(editor, "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/called\"\nexit 3\n");
+    std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
+    const char* argv[] = {editor.c_str(), "Deutschland", nullptr};
+    EXPECT_EQ(VEKSpawnv(0, editor.c_str(), argv), 3);
+    EXPECT_EQ(Read_File(dir.file("called")), "Deutschland\n");
+    EXPECT_EQ(VEKSpawnv(0, dir.file("missing").c_str(), argv), -1);
+    EXPECT_EQ(VEKSpawnv(0, editor.c_str(), nullptr), -1);
+}

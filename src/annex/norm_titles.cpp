@@ -96,7 +96,7 @@ struct Literature_Entry {
 
 constexpr Literature_Entry Literature[NAD_Norm_Count] = {
     /* 0 */ {{"DIN 1045 Beton und Stahlbeton: Bemessung und Ausführung, Ausgabe Juli 1988"_cp,
-              "H. Albers, K. Wendt: Erläuterungen zu DIN 1045 Beton und Stahlbeton, Ausgabe 07.88,"_cp,
+              "N. N., N. N.: Erläuterungen zu DIN 1045 Beton und Stahlbeton, Ausgabe 07.88,"_cp,
               "  Heft 400, Deutscher Ausschuss für Stahlbeton, Beuth Verlag GmbH, 1989"_cp},
              {}},
     /* 1 */ {{"DIN 1045-1 Tragwerke aus Beton, Stahlbeton und Spannbeton, Teil 1: Bemessung und Konstruktion,",

@@ -45,6 +45,18 @@ Text_Stream::~Text_Stream() {
     if (stream) std::fclose(stream);
 }
 
+std::string Capture_Output(const std::function<void(std::FILE*)>& write) {
+    std::FILE* f = std::tmpfile();
+    if (!f) std::abort();
+    write(f);
+    std::fflush(f);
+    std::rewind(f);
+    std::string bytes;
+    for (int c; (c = std::fgetc(f)) != EOF;) bytes += static_cast<char>(c);
+    std::fclose(f);
+    return bytes;
+}
+
 namespace {
 
 std::string Quote(const std::string& s) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct Text_Stream {
     explicit Text_Stream(const std::string& bytes, const char* mode = "rb");
     ~Text_Stream();
 };
+
+// What the function writes to a fresh stream (a temporary file), byte for byte.
+std::string Capture_Output(const std::function<void(std::FILE*)>& write);
 
 struct Program_Run {
     int exit_code = -1;

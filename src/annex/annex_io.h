@@ -35,3 +35,18 @@ inline constexpr double NAD_Min_Partial_Factor = 0.001;
 inline void NAD_Keep_Valid_Factor(double& factor, double fallback) {
     if (!(std::isfinite(factor) && factor >= NAD_Min_Partial_Factor)) factor = fallback;
 }
+
+// Block comparisons take two values as equal within this tolerance.
+inline constexpr double NAD_Compare_Tolerance = 0.0001;
+
+inline bool NAD_Differ(double a, double b) { return std::fabs(a - b) > NAD_Compare_Tolerance; }
+
+// Copies every field of a block or record but its version, which tells the form it was read in.
+// Nothing for a null argument.
+template <typename Block>
+void NAD_Copy_Except_Version(Block* target, const Block* source) {
+    if (!target || !source) return;
+    const int version = target->version;
+    *target = *source;
+    target->version = version;
+}

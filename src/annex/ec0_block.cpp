@@ -1,5 +1,8 @@
 #include "annex/ec0_block.h"
 
+#include <cstddef>
+
+#include "annex/annex_io.h"
 #include "annex/annex_record.h"
 #include "annex/annex_sections.h"
 #include "common/stream_print.h"
@@ -63,6 +66,15 @@ constexpr int Pedestrian_Row = 7;
 void Read_Pair(FILE* s, double* pair) { (void)std::fscanf(s, "%lf%lf", &pair[0], &pair[1]); }
 
 void Read_Triple(FILE* s, double* t) { (void)std::fscanf(s, "%lf%lf%lf", &t[0], &t[1], &t[2]); }
+
+bool Differ(double a, double b) { return NAD_Differ(a, b); }
+
+// Whether any pair of corresponding values of two tables of the same shape differs.
+bool Differ(const auto& a, const auto& b) {
+    for (std::size_t k = 0; k < std::size(a); ++k)
+        if (Differ(a[k], b[k])) return true;
+    return false;
+}
 
 }  // namespace
 
@@ -148,3 +160,14 @@ int NAD_Read_EC0(FILE* s, NAD_EC0_Block* b, int mode) {
         for (auto& row : b->building_psi) (void)std::fscanf(s, "%lf", &row[3]);
     return 0;
 }
+
+int NAD_Compare_EC0(const NAD_EC0_Block* a, const NAD_EC0_Block* b) {
+    if (!a || !b) return 1;
+    const bool differ = Differ(a->building_gamma, b->building_gamma) || Differ(a->building_psi, b->building_psi) ||
+                        Differ(a->bridge_gamma, b->bridge_gamma) || Differ(a->road_psi, b->road_psi) ||
+                        Differ(a->foot_psi, b->foot_psi) || Differ(a->rail_psi, b->rail_psi) ||
+                        Differ(a->rail_a, b->rail_a);
+    return differ ? 1 : 0;
+}
+
+void NAD_Copy_EC0(NAD_EC0_Block* target, const NAD_EC0_Block* source) { NAD_Copy_Except_Version(target, source); }

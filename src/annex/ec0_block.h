@@ -38,3 +38,10 @@ int NAD_Write_EC0(FILE* stream, const NAD_EC0_Block* block);
 // line; mode 0: the " Lastfaktoren" part of an old annex section. Result: 0 read, 1 when the part
 // was missing or its version did not convert.
 int NAD_Read_EC0(FILE* stream, NAD_EC0_Block* block, int mode);
+
+// 1 when any value differs by more than 0.0001 (the block version takes no part) or a block is null;
+// 0 otherwise.
+int NAD_Compare_EC0(const NAD_EC0_Block* a, const NAD_EC0_Block* b);
+
+// Copies every value but the block version; nothing for a null block.
+void NAD_Copy_EC0(NAD_EC0_Block* target, const NAD_EC0_Block* source);

@@ -234,3 +234,5 @@ int NAD_Compare_EC5(const NAD_EC5_Block* a, const NAD_EC5_Block* b) {
         if (a->deflection[k] != b->deflection[k]) return 1;
     return 0;
 }
+
+void NAD_Copy_EC5(NAD_EC5_Block* target, const NAD_EC5_Block* source) { NAD_Copy_Except_Version(target, source); }

@@ -65,3 +65,6 @@ int NAD_Read_EC5(FILE* stream, NAD_EC5_Block* block, int mode);
 
 // 1 when the blocks differ, 0 when equal; blocks count as equal unless both versions are above 9.
 int NAD_Compare_EC5(const NAD_EC5_Block* a, const NAD_EC5_Block* b);
+
+// Copies every field but the block version; nothing for a null block.
+void NAD_Copy_EC5(NAD_EC5_Block* target, const NAD_EC5_Block* source);

@@ -13,6 +13,13 @@ constexpr NAD_EC6_Block EC6_Defaults{
     .gamma_M_serviceability = 1.0,
 };
 
+// German annex: lower factors for the accidental and the seismic situation.
+constexpr NAD_EC6_Block EC6_German{
+    .variant = 1,
+    .gamma_M_persistent = 1.5, .gamma_M_accidental = 1.3, .gamma_M_earthquake = 1.2,
+    .gamma_M_serviceability = 1.0,
+};
+
 }  // namespace
 
 void NAD_Set_EC6_Defaults(NAD_EC6_Block* block) {
@@ -45,4 +52,21 @@ int NAD_Read_EC6(FILE* s, NAD_EC6_Block* b) {
         NAD_Keep_Valid_Factor(*factors[k], *defaults[k]);
     }
     return 0;
+}
+
+void NAD_Set_EC6_German_Values(NAD_EC6_Block* block) {
+    if (block) *block = EC6_German;
+}
+
+int NAD_Equal_EC6(const NAD_EC6_Block* a, const NAD_EC6_Block* b) {
+    if (!a || !b || a->variant != b->variant) return 0;
+    const bool differ = NAD_Differ(a->gamma_M_persistent, b->gamma_M_persistent) ||
+                        NAD_Differ(a->gamma_M_accidental, b->gamma_M_accidental) ||
+                        NAD_Differ(a->gamma_M_earthquake, b->gamma_M_earthquake) ||
+                        NAD_Differ(a->gamma_M_serviceability, b->gamma_M_serviceability);
+    return differ ? 0 : 1;
+}
+
+void NAD_Copy_EC6(NAD_EC6_Block* target, const NAD_EC6_Block* source) {
+    if (target && source) *target = *source;
 }

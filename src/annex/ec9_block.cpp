@@ -80,3 +80,24 @@ int NAD_Read_EC9(FILE* s, NAD_EC9_Block* b) {
     Keep_Valid_Factors(*b);
     return result;
 }
+
+void NAD_Set_EC9_German_Values(NAD_EC9_Block* block) {
+    if (!block) return;
+    *block = EC9_Defaults;
+    block->variant = 1;
+}
+
+int NAD_Equal_EC9(const NAD_EC9_Block* a, const NAD_EC9_Block* b) {
+    if (!a || !b || a->variant != b->variant) return 0;
+    const double pairs[][2] = {
+        {a->gamma_M0, b->gamma_M0},         {a->gamma_M1, b->gamma_M1},         {a->gamma_M2, b->gamma_M2},
+        {a->gamma_Mp, b->gamma_Mp},         {a->gamma_Mw, b->gamma_Mw},         {a->gamma_Ms_ser, b->gamma_Ms_ser},
+        {a->gamma_Ms_ult, b->gamma_Ms_ult}, {a->gamma_Ma, b->gamma_Ma},         {a->gamma_Mp_ser, b->gamma_Mp_ser},
+        {a->C, b->C},
+    };
+    for (const auto& p : pairs)
+        if (NAD_Differ(p[0], p[1])) return 0;
+    return 1;
+}
+
+void NAD_Copy_EC9(NAD_EC9_Block* target, const NAD_EC9_Block* source) { NAD_Copy_Except_Version(target, source); }

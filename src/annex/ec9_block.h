@@ -22,6 +22,8 @@ struct NAD_EC9_Block {
 
 void NAD_Set_EC9_Defaults(NAD_EC9_Block* block);
 void NAD_Set_EC9_Variant(NAD_EC9_Block* block, int variant);
+// The German annex: variant 1 with the recommended factors.
+void NAD_Set_EC9_German_Values(NAD_EC9_Block* block);
 
 // Text form, always version 5 with gamma_M1 last. Result: the last output result (negative on a
 // failed write); 0 and nothing written for a null stream or block.
@@ -30,3 +32,10 @@ int NAD_Write_EC9(FILE* stream, const NAD_EC9_Block* block);
 // Reads a block of any stored version from behind its key line; fields not read keep their
 // defaults. Result: 0 read completely, 1 otherwise.
 int NAD_Read_EC9(FILE* stream, NAD_EC9_Block* block);
+
+// 1 when both blocks exist, have the same variant and every factor (the constant C included) agrees
+// within 0.0001; 0 otherwise. The version takes no part.
+int NAD_Equal_EC9(const NAD_EC9_Block* a, const NAD_EC9_Block* b);
+
+// Copies the variant and the factors, not the version; nothing for a null block.
+void NAD_Copy_EC9(NAD_EC9_Block* target, const NAD_EC9_Block* source);

@@ -102,6 +102,23 @@ TEST(AnnexFile, WriteReadRoundTrip) {
     EXPECT_EQ(Annex_Text(*r), Annex_Text(*written));
 }
 
+TEST(AnnexFile, EveryValueOfTheMasonryTimberAluminiumAndActionBlocksSurvivesTheFile) {
+    auto written = Default_Record(4, "Rundlauf", 2);
+    Set_Distinct_Values(&written->ec0);
+    Set_Distinct_Values(&written->ec5);
+    Set_Distinct_Values(&written->ec6);
+    Set_Distinct_Values(&written->ec9);
+    const std::string text = Annex_Text(*written);
+    const auto r = Read_Back(text);
+    EXPECT_EQ(NAD_Compare_EC0(&r->ec0, &written->ec0), 0);
+    EXPECT_EQ(NAD_Compare_EC5(&r->ec5, &written->ec5), 0);
+    EXPECT_EQ(NAD_Equal_EC6(&r->ec6, &written->ec6), 1);
+    EXPECT_EQ(NAD_Equal_EC9(&r->ec9, &written->ec9), 1);
+    EXPECT_EQ(r->ec5.further_switch, written->ec5.further_switch);
+    EXPECT_DOUBLE_EQ(r->ec5.gamma_M_fire, written->ec5.gamma_M_fire);
+    EXPECT_EQ(Annex_Text(*r), text);
+}
+
 TEST(AnnexFile, MissingBlockKeepsItsDefaults) {
     const std::string text = Without_Block(Annex_Text(*Changed_Record()), "#EC9");
     ASSERT_EQ(text.find("#EC9"), std::string::npos);

@@ -45,6 +45,65 @@ std::unique_ptr<NAD_Record> Default_Record(int country_type, const char* name, i
     return r;
 }
 
+namespace {
+
+// Hundredths counted on from k: 1/100 exactly as "%.2f" writes and reads it.
+void Fill(double& value, int& k) { value = k++ / 100.0; }
+void Fill(auto& values, int& k) {
+    for (auto& v : values) Fill(v, k);
+}
+
+}  // namespace
+
+void Set_Distinct_Values(NAD_EC0_Block* b) {
+    int k = 151;  // 1.51, 1.52, ...: above every built-in value
+    Fill(b->building_gamma, k);
+    Fill(b->building_psi, k);
+    Fill(b->bridge_gamma, k);
+    Fill(b->road_psi, k);
+    Fill(b->foot_psi, k);
+    Fill(b->rail_psi, k);
+    Fill(b->rail_a, k);
+}
+
+void Set_Distinct_Values(NAD_EC5_Block* b) {
+    int s = 2;  // switches and forms: 2, 3, ...
+    for (int* v : {&b->variant, &b->na1_switch, &b->na11_switch, &b->na4_switch, &b->na15_switch,
+                   &b->threaded_rod_switch, &b->ltb_switch, &b->fastener_method_switch, &b->na1_index_b_switch,
+                   &b->further_switch, &b->k_cr_form, &b->w_net_fin_combination, &b->na20_switch, &b->na21_switch,
+                   &b->na816_switch, &b->na7_switch})
+        *v = s++;
+    int k = 141;  // 1.41, 1.42, ...
+    for (double* v : {&b->gamma_M_panels, &b->gamma_M_particle, &b->gamma_M_hard_fibre, &b->gamma_M_medium_fibre,
+                      &b->gamma_M_mdf, &b->gamma_M_soft_fibre, &b->gamma_M_connections, &b->gamma_M_punched,
+                      &b->gamma_M_steel, &b->gamma_M_plasterboard, &b->gamma_M_solid, &b->gamma_M_glulam,
+                      &b->gamma_M_accidental, &b->gamma_M_fire, &b->gamma_M_clt, &b->nci_633_factor, &b->k_shape_max})
+        Fill(*v, k);
+    k = 31;  // 0.31, 0.32, ...
+    Fill(b->k_mod, k);
+    Fill(b->k_def, k);
+    Fill(b->k_cr_solid, k);
+    Fill(b->k_cr_other, k);
+    Fill(b->k_shape_factor, k);
+    for (int d = 0; d < 6; ++d) b->deflection[d] = 301 + d;
+}
+
+void Set_Distinct_Values(NAD_EC6_Block* b) {
+    b->variant = 2;
+    int k = 111;
+    for (double* v : {&b->gamma_M_persistent, &b->gamma_M_accidental, &b->gamma_M_earthquake,
+                      &b->gamma_M_serviceability})
+        Fill(*v, k);
+}
+
+void Set_Distinct_Values(NAD_EC9_Block* b) {
+    b->variant = 3;
+    int k = 101;
+    for (double* v : {&b->gamma_M0, &b->gamma_M1, &b->gamma_M2, &b->gamma_Mp, &b->gamma_Mw, &b->gamma_Ms_ser,
+                      &b->gamma_Ms_ult, &b->gamma_Ma, &b->gamma_Mp_ser, &b->C})
+        Fill(*v, k);
+}
+
 std::string Annex_Text(const NAD_Record& record) {
     std::FILE* f = std::tmpfile();
     NAD_Write_File(f, &record);

@@ -31,6 +31,14 @@ std::string Report_Text(void (*write)(std::FILE*));
 // A record whose blocks all hold their built-in values, with the given header.
 std::unique_ptr<NAD_Record> Default_Record(int country_type, const char* name, int variant);
 
+// Every field of the block but its version set to a value of its own, different from every other
+// field and from the built-in value, and kept exactly by the block's text form (two decimals where
+// the form writes two, whole numbers for the deflection limits).
+void Set_Distinct_Values(NAD_EC0_Block* block);
+void Set_Distinct_Values(NAD_EC5_Block* block);
+void Set_Distinct_Values(NAD_EC6_Block* block);
+void Set_Distinct_Values(NAD_EC9_Block* block);
+
 // The record written by the annex file writer.
 std::string Annex_Text(const NAD_Record& record);
 void Write_Annex_File(const std::string& path, const NAD_Record& record);

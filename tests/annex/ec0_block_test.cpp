@@ -99,3 +99,69 @@ TEST(EC0Block, OldSectionOfVersionZeroHasThePersistentTableOnly) {
     EXPECT_EQ(NAD_Read_EC0(none, &untouched, 0), 1);
     EXPECT_EQ(Written(untouched), Written(Defaults()));
 }
+
+TEST(EC0Block, EveryValueReadsBackFromItsPlace) {
+    NAD_EC0_Block b = Defaults();
+    Set_Distinct_Values(&b);
+    NAD_EC0_Block r = Defaults();
+    Memory_Stream s(Written(b));
+    EXPECT_EQ(NAD_Read_EC0(s, &r, 1), 0);
+    EXPECT_EQ(NAD_Compare_EC0(&r, &b), 0);
+    EXPECT_EQ(Written(r), Written(b));
+    // Filled from 1.51 on: the 56th value ends the building pairs, the 104th is the last psi_2E (written
+    // at the end of the block), the 383rd the factor a for three tracks.
+    EXPECT_DOUBLE_EQ(r.building_gamma[3][6][1], 2.06);
+    EXPECT_DOUBLE_EQ(r.building_psi[11][3], 2.54);
+    EXPECT_DOUBLE_EQ(r.rail_a[2], 5.33);
+}
+
+TEST(EC0Block, ComparisonCountsEveryValueWithATolerance) {
+    const NAD_EC0_Block a = Defaults();
+    struct Case {
+        const char* what;
+        void (*change)(NAD_EC0_Block&, double);
+    };
+    const Case cases[] = {
+        {"serviceability, earthquake row", [](NAD_EC0_Block& b, double d) { b.building_gamma[3][6][1] += d; }},
+        {"psi_2E of other actions", [](NAD_EC0_Block& b, double d) { b.building_psi[11][3] += d; }},
+        {"bridges, accidental table", [](NAD_EC0_Block& b, double d) { b.bridge_gamma[1][14][0] += d; }},
+        {"road bridges", [](NAD_EC0_Block& b, double d) { b.road_psi[13][2] += d; }},
+        {"footbridges", [](NAD_EC0_Block& b, double d) { b.foot_psi[6][1] += d; }},
+        {"railway bridges", [](NAD_EC0_Block& b, double d) { b.rail_psi[30][0] += d; }},
+        {"factor a", [](NAD_EC0_Block& b, double d) { b.rail_a[2] += d; }},
+    };
+    for (const Case& c : cases) {
+        NAD_EC0_Block b = a;
+        c.change(b, 0.00009);
+        EXPECT_EQ(NAD_Compare_EC0(&a, &b), 0) << c.what;
+        c.change(b, 0.00002);
+        EXPECT_EQ(NAD_Compare_EC0(&a, &b), 1) << c.what;
+    }
+    NAD_EC0_Block other_version = a;
+    other_version.version = 3;
+    EXPECT_EQ(NAD_Compare_EC0(&a, &other_version), 0);
+    EXPECT_EQ(NAD_Compare_EC0(&a, nullptr), 1);
+
+    // A value finer than the file's two decimals counts as a change once saved and read.
+    NAD_EC0_Block fine = a;
+    fine.building_psi[0][0] = 0.1234;
+    NAD_EC0_Block saved = a;
+    Memory_Stream s(Written(fine));
+    NAD_Read_EC0(s, &saved, 1);
+    EXPECT_EQ(NAD_Compare_EC0(&saved, &fine), 1);
+}
+
+TEST(EC0Block, CopyTakesEveryValueButTheVersion) {
+    NAD_EC0_Block source = Defaults();
+    Set_Distinct_Values(&source);
+    source.version = 5;
+    NAD_EC0_Block target = Defaults();
+    target.version = 3;
+    NAD_Copy_EC0(&target, &source);
+    EXPECT_EQ(target.version, 3);
+    EXPECT_EQ(NAD_Compare_EC0(&target, &source), 0);
+    EXPECT_DOUBLE_EQ(target.foot_psi[0][0], source.foot_psi[0][0]);
+    NAD_Copy_EC0(&target, nullptr);
+    NAD_Copy_EC0(nullptr, &source);
+    EXPECT_EQ(target.version, 3);
+}

@@ -134,3 +134,98 @@ TEST(EC5Block, OldSectionIsFoundByItsHeader) {
     EXPECT_EQ(missing.variant, 0);
     EXPECT_EQ(missing.na7_switch, 0);
 }
+
+TEST(EC5Block, EveryFieldReadsBackFromItsPlace) {
+    NAD_EC5_Block b = Defaults();
+    Set_Distinct_Values(&b);
+    const NAD_EC5_Block r = Read(Written(b));
+    EXPECT_EQ(r.version, 17);
+    EXPECT_EQ(Written(r), Written(b));
+    EXPECT_EQ(NAD_Compare_EC5(&r, &b), 0);
+    // Two fields the comparison leaves out, and fields written twice of which the later place counts.
+    EXPECT_EQ(r.further_switch, b.further_switch);
+    EXPECT_DOUBLE_EQ(r.gamma_M_fire, b.gamma_M_fire);
+    EXPECT_DOUBLE_EQ(r.gamma_M_solid, 1.51);
+    EXPECT_DOUBLE_EQ(r.gamma_M_accidental, 1.53);
+    EXPECT_EQ(r.k_cr_form, b.k_cr_form);
+    EXPECT_DOUBLE_EQ(r.k_cr_solid, 0.49);
+    EXPECT_DOUBLE_EQ(r.deflection[5], 306);
+    EXPECT_DOUBLE_EQ(r.k_shape_factor, 0.51);
+}
+
+TEST(EC5Block, ComparisonCountsAllButTheFireValues) {
+    struct Case {
+        const char* what;
+        void (*change)(NAD_EC5_Block&);
+        int differs;
+    };
+    const Case cases[] = {
+        {"variant", [](NAD_EC5_Block& b) { b.variant = 1; }, 1},
+        {"NA.1", [](NAD_EC5_Block& b) { b.na1_switch = 1; }, 1},
+        {"NA.1 index (b)", [](NAD_EC5_Block& b) { b.na1_index_b_switch = 1; }, 1},
+        {"gamma_M plasterboard", [](NAD_EC5_Block& b) { b.gamma_M_plasterboard = 1.2; }, 1},
+        {"gamma_M cross-laminated timber", [](NAD_EC5_Block& b) { b.gamma_M_clt = 1.2; }, 1},
+        {"k_mod", [](NAD_EC5_Block& b) { b.k_mod[4][2] = 1.0; }, 1},
+        {"deflection", [](NAD_EC5_Block& b) { b.deflection[5] = 200; }, 1},
+        {"w_net,fin combination", [](NAD_EC5_Block& b) { b.w_net_fin_combination = 2; }, 1},
+        {"NA.7", [](NAD_EC5_Block& b) { b.na7_switch = 1; }, 1},
+        {"k_shape maximum", [](NAD_EC5_Block& b) { b.k_shape_max = 1.3; }, 1},
+        {"NCI factor", [](NAD_EC5_Block& b) { b.nci_633_factor = 0.9; }, 1},
+        {"further switch", [](NAD_EC5_Block& b) { b.further_switch = 0; }, 0},
+        {"gamma_M fire", [](NAD_EC5_Block& b) { b.gamma_M_fire = 1.1; }, 0},
+        {"version", [](NAD_EC5_Block& b) { b.version = 12; }, 0},
+    };
+    const NAD_EC5_Block a = Defaults();
+    for (const Case& c : cases) {
+        NAD_EC5_Block b = a;
+        c.change(b);
+        EXPECT_EQ(NAD_Compare_EC5(&a, &b), c.differs) << c.what;
+    }
+}
+
+TEST(EC5Block, CopyTakesEveryFieldButTheVersion) {
+    NAD_EC5_Block source = Defaults();
+    Set_Distinct_Values(&source);
+    NAD_EC5_Block target = Read(Old_Block(10, 0));
+    NAD_Copy_EC5(&target, &source);
+    EXPECT_EQ(target.version, 10);
+    target.version = source.version;
+    EXPECT_EQ(Written(target), Written(source));
+    EXPECT_EQ(target.further_switch, source.further_switch);
+    EXPECT_DOUBLE_EQ(target.gamma_M_fire, source.gamma_M_fire);
+    NAD_Copy_EC5(&target, nullptr);
+    NAD_Copy_EC5(nullptr, &source);
+}
+
+TEST(EC5Block, OlderVersionsReadTheirValuesOnly) {
+    // Version 0 carries one value after the variant; version 2 ends with NA.11; version 4 with NA.15.
+    const NAD_EC5_Block v0 = Read(" 0 1 0.5\n");
+    EXPECT_EQ(v0.version, 0);
+    EXPECT_EQ(v0.variant, 1);
+    EXPECT_EQ(v0.na1_switch, 0);
+    EXPECT_EQ(v0.na7_switch, 1);  // completed after the variant
+    const NAD_EC5_Block v2 = Read(" 2 0 1\n 1 0.7 0.7 1.0\n 1\n 9 9 9\n");
+    EXPECT_EQ(v2.na1_switch, 1);
+    EXPECT_EQ(v2.na11_switch, 1);
+    EXPECT_DOUBLE_EQ(v2.gamma_M_panels, 1.2);
+    const NAD_EC5_Block v4 = Read(Old_Block(6, 0).replace(0, 3, " 4"));
+    EXPECT_EQ(v4.na15_switch, 1);
+    EXPECT_EQ(v4.threaded_rod_switch, 0);  // version 5 added it
+    EXPECT_DOUBLE_EQ(v4.gamma_M_plasterboard, 1.38);
+}
+
+TEST(EC5Block, GroupThatDoesNotConvertStopsWithoutCompletion) {
+    // Version 12 of the German annex cut after NA.21: NA.20 is not read and not completed from the
+    // variant, it keeps its built-in 0.
+    std::string text = Old_Block(10, 1) + " 1\n";
+    text.replace(0, 3, " 12");
+    NAD_EC5_Block b;
+    Memory_Stream s(text);
+    EXPECT_EQ(NAD_Read_EC5(s, &b, 1), 1);
+    EXPECT_EQ(b.version, 12);
+    EXPECT_EQ(b.na21_switch, 1);
+    EXPECT_EQ(b.na20_switch, 0);
+    EXPECT_EQ(b.na7_switch, 0);
+    EXPECT_DOUBLE_EQ(b.k_shape_factor, 0.15);
+    EXPECT_DOUBLE_EQ(b.gamma_M_fire, 1.1);  // read before the cut
+}

@@ -30,6 +30,11 @@ TEST(EC9Block, VersionsOrderTheirValuesDifferently) {
         {" 5 0 1.2 1.3 1.35 1.4 1.1 1.3 2.5 1.05 1.25 1.15", 1.2, 1.15, 1.3, 1.35, 1.4, 1.05, 1.25},
         // Version 1: no gamma_M1 (it equals gamma_M0), nothing after gamma_Mp.
         {" 1 0 1.2 1.3 1.35 9 9 9", 1.2, 1.2, 1.3, 1.35, 1.25, 1.0, 1.2},
+        // Version 2 ends after the five further connection factors, version 3 after the constant.
+        {" 2 0 1.2 1.3 1.35 1.4 1.1 1.3 2.5 1.05 9 9", 1.2, 1.2, 1.3, 1.35, 1.4, 1.05, 1.2},
+        {" 3 0 1.2 1.3 1.35 1.4 1.1 1.3 2.5 1.05 1.25 9", 1.2, 1.2, 1.3, 1.35, 1.4, 1.05, 1.25},
+        // Version 5 cut before its last value: gamma_M1 stays equal to gamma_M0.
+        {" 5 0 1.2 1.3 1.35 1.4 1.1 1.3 2.5 1.05 1.25", 1.2, 1.2, 1.3, 1.35, 1.4, 1.05, 1.25},
         // Version 0 ends the read: all defaults.
         {" 0 1 1.2 1.3", 1.1, 1.1, 1.25, 1.25, 1.25, 1.0, 1.2},
     };
@@ -86,4 +91,82 @@ TEST(EC6Block, ReadWriteAndVersionZero) {
     EXPECT_EQ(NAD_Read_EC6(old, &r), 1);
     EXPECT_EQ(r.variant, 1);
     EXPECT_DOUBLE_EQ(r.gamma_M_persistent, 0.0);
+}
+
+TEST(EC9Block, EveryFactorReadsBackFromItsPlace) {
+    NAD_EC9_Block b = Block_Set_By(NAD_Set_EC9_Defaults);
+    Set_Distinct_Values(&b);
+    const NAD_EC9_Block r = Read_EC9(Written_Text(NAD_Write_EC9, b));
+    EXPECT_EQ(r.version, 5);
+    EXPECT_EQ(NAD_Equal_EC9(&r, &b), 1);
+    EXPECT_DOUBLE_EQ(r.gamma_M1, 1.02);
+    EXPECT_DOUBLE_EQ(r.gamma_Mp_ser, 1.09);
+    EXPECT_DOUBLE_EQ(r.C, 1.10);
+}
+
+TEST(EC9Block, GermanValuesEqualityAndCopy) {
+    const NAD_EC9_Block defaults = Block_Set_By(NAD_Set_EC9_Defaults);
+    NAD_EC9_Block german = defaults;
+    Set_Distinct_Values(&german);
+    NAD_Set_EC9_German_Values(&german);
+    EXPECT_EQ(german.variant, 1);
+    EXPECT_EQ(german.version, 5);
+    EXPECT_DOUBLE_EQ(german.gamma_M1, 1.1);
+    EXPECT_DOUBLE_EQ(german.gamma_Ma, 3.0);
+    EXPECT_DOUBLE_EQ(german.C, 1.2);
+    EXPECT_EQ(NAD_Equal_EC9(&german, &defaults), 0);  // the variant differs
+    german.variant = 0;
+    EXPECT_EQ(NAD_Equal_EC9(&german, &defaults), 1);
+
+    NAD_EC9_Block b = defaults;
+    b.version = 2;  // the version takes no part
+    b.gamma_Mp_ser += 0.00009;
+    EXPECT_EQ(NAD_Equal_EC9(&b, &defaults), 1);
+    b.C += 0.0002;
+    EXPECT_EQ(NAD_Equal_EC9(&b, &defaults), 0);
+    EXPECT_EQ(NAD_Equal_EC9(&b, nullptr), 0);
+
+    NAD_EC9_Block source = defaults;
+    Set_Distinct_Values(&source);
+    NAD_Copy_EC9(&b, &source);
+    EXPECT_EQ(b.version, 2);
+    EXPECT_EQ(b.variant, 3);
+    EXPECT_EQ(NAD_Equal_EC9(&b, &source), 1);
+    NAD_Copy_EC9(&b, nullptr);
+    EXPECT_EQ(b.variant, 3);
+}
+
+TEST(EC6Block, GermanValuesEqualityAndCopy) {
+    const NAD_EC6_Block defaults = Block_Set_By(NAD_Set_EC6_Defaults);
+    NAD_EC6_Block german;
+    NAD_Set_EC6_German_Values(&german);
+    EXPECT_EQ(german.variant, 1);
+    EXPECT_DOUBLE_EQ(german.gamma_M_persistent, 1.5);
+    EXPECT_DOUBLE_EQ(german.gamma_M_accidental, 1.3);
+    EXPECT_DOUBLE_EQ(german.gamma_M_earthquake, 1.2);
+    EXPECT_DOUBLE_EQ(german.gamma_M_serviceability, 1.0);
+    EXPECT_EQ(NAD_Equal_EC6(&german, &defaults), 0);
+
+    NAD_EC6_Block b = defaults;
+    b.gamma_M_serviceability += 0.00009;
+    EXPECT_EQ(NAD_Equal_EC6(&b, &defaults), 1);
+    b.gamma_M_earthquake -= 0.0002;
+    EXPECT_EQ(NAD_Equal_EC6(&b, &defaults), 0);
+    b = defaults;
+    b.variant = 1;
+    EXPECT_EQ(NAD_Equal_EC6(&b, &defaults), 0);
+    EXPECT_EQ(NAD_Equal_EC6(nullptr, &defaults), 0);
+
+    NAD_Copy_EC6(&b, &german);
+    EXPECT_EQ(NAD_Equal_EC6(&b, &german), 1);
+    NAD_Copy_EC6(nullptr, &german);
+
+    // Every factor reads back from its place.
+    NAD_EC6_Block distinct = defaults;
+    Set_Distinct_Values(&distinct);
+    Memory_Stream in(Written_Text(NAD_Write_EC6, distinct));
+    NAD_EC6_Block r;
+    EXPECT_EQ(NAD_Read_EC6(in, &r), 0);
+    EXPECT_EQ(NAD_Equal_EC6(&r, &distinct), 1);
+    EXPECT_DOUBLE_EQ(r.gamma_M_earthquake, 1.13);
 }

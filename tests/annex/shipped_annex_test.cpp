@@ -17,16 +17,16 @@ const std::string Shipped_Folder = std::string(BASIS_SOURCE_DIR) + "/host/DATA/N
 // "EC-Standardparameter": the built-in defaults of every block.
 std::unique_ptr<NAD_Record> Standard_Annex() { return Default_Record(NAD_Country_Standard, NAD_Name_Standard, 0); }
 
-// "Deutschland": variant 1 switches the rules of the German annex on in every block; the EN 1993
-// and EN 1992 blocks carry the German values.
+// "Deutschland": variant 1 switches the rules of the German annex on in every block; the EN 1993,
+// EN 1992, EN 1996 and EN 1999 blocks carry the German values.
 std::unique_ptr<NAD_Record> German_Annex() {
     auto r = Default_Record(NAD_Country_Germany, NAD_Name_Germany, 1);
     NAD_Set_EC3_German_Values(&r->ec3);
     NAD_Set_EC2_Country_Defaults(NAD_Country_Germany, &r->ec2);
     NAD_Set_EC2_Variant(&r->ec2, 1);
     NAD_Set_EC5_Variant(&r->ec5, 1);
-    NAD_Set_EC6_Variant(&r->ec6, 1);
-    NAD_Set_EC9_Variant(&r->ec9, 1);
+    NAD_Set_EC6_German_Values(&r->ec6);
+    NAD_Set_EC9_German_Values(&r->ec9);
     return r;
 }
 

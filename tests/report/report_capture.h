@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "common/host_bridge.h"
+#include "report/paragraph_writer.h"
 #include "test_support.h"
 
 struct Report_Capture {
@@ -28,3 +30,12 @@ struct Report_Capture {
         return Read_File(dir.file("report.OLI"));
     }
 };
+
+// The report text that print writes on a fresh report, with the open paragraph ended afterwards, so
+// that the next capture opens a block of its own.
+inline std::string Paragraph_Of(const std::function<void(std::FILE*)>& print) {
+    Report_Capture report;
+    print(report.stream);
+    OLI_End_Paragraph(report.stream);
+    return report.text();
+}

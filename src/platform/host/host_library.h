@@ -17,6 +17,19 @@ int Set_MouseWheel_Activity(int on);
 // Fonts of the report and the screen.
 void Init_RFont();
 
+// Text extent and the font stack. Every font of the stand-in is fixed-pitch: each character is
+// Host_Character_Width pixels wide, so n characters measured from x span x to x + 8 n; the box
+// reaches 10 pixels above the baseline y and 3 below. Wrapped texts therefore break at the same
+// place on every run.
+inline constexpr int Host_Character_Width = 8;
+struct Text_Extent {
+    int left, top, right, bottom;
+};
+void pxQTxX(const char* text, int count, int x, int y, Text_Extent* extent);
+void Pop_RFont(int font);   // makes the font current until the matching Push_RFont
+void Push_RFont();          // returns to the font that was current before the last Pop_RFont
+int Host_Current_Font();    // 0 at start
+
 // Graphics mode and property sheets (the window road).
 void Exit_Prop_Sheets();
 void Exit_Grafik_Mode();

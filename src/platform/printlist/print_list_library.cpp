@@ -55,6 +55,12 @@ int OLI_setBookmark(FILE* stream, int code, const char* text) {
     return Write_Layout_Line(stream, "#LAYOUT setBookmark %d «%s»\n"_cp, code, text ? text : "");
 }
 
+int OLI_pushMargins(FILE* stream) { return Write_Layout_Line(stream, "#LAYOUT pushMargins\n"); }
+
+int OLI_popMargins(FILE* stream, int flags) {
+    return Write_Layout_Line(stream, "#LAYOUT popMargins 0x%x\n", static_cast<unsigned>(flags));
+}
+
 int MT_String_Length(const char* text) {
     if (!text) return 0;
     constexpr unsigned char Escape = 0xCE;

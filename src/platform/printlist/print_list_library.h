@@ -16,6 +16,11 @@ int OLI_restoreYPosition(FILE* stream, int index);
 int OLI_resetMaxMargin(FILE* stream);
 int OLI_setBookmark(FILE* stream, int code, const char* text);
 
+// The margins pushed onto the library's margin stack and taken back; the flags of the pop choose
+// what it restores.
+int OLI_pushMargins(FILE* stream);
+int OLI_popMargins(FILE* stream, int flags);
+
 // Display length of a print-list text in characters: the escape byte 0xCE and the code character
 // after it show nothing, nor does a whole tag "╬{...}"; every other byte is one character.
 // A null text has length 0.

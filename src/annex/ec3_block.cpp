@@ -37,10 +37,6 @@ constexpr NAD_EC3_8_Record EC3_8_Defaults{
 // German annex: bow imperfections L/e0 of Table NA.1 for elastic and plastic analysis alike.
 constexpr double German_e0[5] = {600, 550, 350, 250, 150};
 
-constexpr double Tolerance = 0.0001;
-
-bool Differ(double a, double b) { return std::fabs(a - b) > Tolerance; }
-
 // A partial factor read below the admissible minimum keeps its built-in value.
 void Keep_Valid_Factors(NAD_EC3_1_Record& r) {
     const NAD_EC3_1_Record& d = EC3_1_Defaults;
@@ -115,15 +111,6 @@ int Read_Record(FILE* s, Record* r, const Record& defaults, int (*read_values)(F
     Keep_Valid_Factors(*r);
     if (result == 0) r->version = version;
     return result;
-}
-
-// Copies every value of a record but its version.
-template <typename Record>
-void Copy_Values(Record* target, const Record* source) {
-    if (!target || !source) return;
-    const int version = target->version;
-    *target = *source;
-    target->version = version;
 }
 
 // Current form: " EC3-1 Parameter" with its record, then " EC3-8 Parameter" with its record.
@@ -260,9 +247,9 @@ int NAD_Compare_EC3_1(const NAD_EC3_1_Record* a, const NAD_EC3_1_Record* b) {
         {a->kc, b->kc},
     };
     for (const auto& p : pairs)
-        if (Differ(p[0], p[1])) return 1;
+        if (NAD_Differ(p[0], p[1])) return 1;
     for (int k = 0; k < 5; ++k)
-        if (Differ(a->e0_elastic[k], b->e0_elastic[k]) || Differ(a->e0_plastic[k], b->e0_plastic[k])) return 1;
+        if (NAD_Differ(a->e0_elastic[k], b->e0_elastic[k]) || NAD_Differ(a->e0_plastic[k], b->e0_plastic[k])) return 1;
     return 0;
 }
 
@@ -276,9 +263,9 @@ int NAD_Compare_EC3_8(const NAD_EC3_8_Record* a, const NAD_EC3_8_Record* b) {
         {a->eta, b->eta},           {a->gamma_M_ser, b->gamma_M_ser},   {a->gamma_Mu, b->gamma_Mu},
     };
     for (const auto& p : pairs)
-        if (Differ(p[0], p[1])) return 1;
+        if (NAD_Differ(p[0], p[1])) return 1;
     for (int k = 0; k < 4; ++k)
-        if (Differ(a->gamma_Mf[k], b->gamma_Mf[k])) return 1;
+        if (NAD_Differ(a->gamma_Mf[k], b->gamma_Mf[k])) return 1;
     return 0;
 }
 
@@ -288,9 +275,9 @@ int NAD_Compare_EC3(const NAD_EC3_Block* a, const NAD_EC3_Block* b) {
     return NAD_Compare_EC3_1(&a->ec3_1, &b->ec3_1) || NAD_Compare_EC3_8(&a->ec3_8, &b->ec3_8) ? 1 : 0;
 }
 
-void NAD_Copy_EC3_1(NAD_EC3_1_Record* target, const NAD_EC3_1_Record* source) { Copy_Values(target, source); }
+void NAD_Copy_EC3_1(NAD_EC3_1_Record* target, const NAD_EC3_1_Record* source) { NAD_Copy_Except_Version(target, source); }
 
-void NAD_Copy_EC3_8(NAD_EC3_8_Record* target, const NAD_EC3_8_Record* source) { Copy_Values(target, source); }
+void NAD_Copy_EC3_8(NAD_EC3_8_Record* target, const NAD_EC3_8_Record* source) { NAD_Copy_Except_Version(target, source); }
 
 void NAD_Copy_EC3(NAD_EC3_Block* target, const NAD_EC3_Block* source) {
     if (!target || !source) return;

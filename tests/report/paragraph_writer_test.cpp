@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -175,6 +176,16 @@ const Paragraph_Case Paragraph_Cases[] = {
          OLI_End_Paragraph(f);
      },
      "\n#SHOWPARA\n0xc20\n4\n2 0 2 1\n0.8\n2 0.5\n-1\n a\n" + Final},
+    {"LengthsThatAreNotNumbersAreNotRecorded",
+     [](FILE* f) {
+         OLI_Set_Indent(std::nan(""));
+         OLI_Set_Second_Indent(std::nan(""));
+         OLI_Set_Aux_Distance(std::nan(""));
+         OLI_Set_Scale_Factor(std::nan(""));
+         OLI_Printf(f, "a\n");
+         OLI_End_Paragraph(f);
+     },
+     Head + " a\n" + Final},
     {"PassThroughBitsAndTheTrailerMarkOfTwoFormatsWithThem",
      [](FILE* f) {
          EXPECT_EQ(OLI_Set_Format_Bits(0x0080 | 0x0001 | 0x4000), 0x0080u);

@@ -40,7 +40,15 @@ int Read_Remarks(FILE* stream, Print_Settings& S) {
     if (!text) Abort_Out_Of_Memory();
     std::fgetc(stream);   // the blank between the length and the text
     for (int k = 0; k < length; ++k) {
-        const int c = std::fgetc(stream);
+        int c = std::fgetc(stream);
+        // The length counts a line break as one character; a file with CR LF line ends holds two.
+        if (c == '\r') {
+            const int next = std::fgetc(stream);
+            if (next == '\n')
+                c = next;
+            else if (next != EOF)
+                std::ungetc(next, stream);
+        }
         if (c == EOF) {
             MEM_FREE(text);
             return 1;

@@ -62,11 +62,12 @@ const void* Fill_Safety_Factors_From_NAD(int source, double* values) {
         return ec3;
     }
     if (source == Safety_Source_EC9) {
-        // Aluminium (EN 1999-1-1 6.1.3): γM1 of cross-sections and members, γM2 of fracture.
+        // Aluminium (EN 1999-1-1 6.1.3): the block's first two factors, cross-sections and
+        // instability, stand in for γM0 and γM1; fracture (the block's γM2) is not taken.
         const NAD_EC9_Block* ec9 = NAD_Get_EC9();
         if (!ec9) return nullptr;
-        values[Gamma_M0] = ec9->gamma_M1;
-        values[Gamma_M1] = ec9->gamma_M2;
+        values[Gamma_M0] = ec9->gamma_M0;
+        values[Gamma_M1] = ec9->gamma_M1;
         return ec9;
     }
     for (int k = 0; k < Annex_Run_Count; ++k) values[k] = 0.0;

@@ -68,6 +68,15 @@ TEST(Print_Settings_File, RemarksWithBlanksAndLineEndsRoundTrip) {
     EXPECT_EQ(Block_Of(b.s), block);
 }
 
+// A file saved with CR LF line ends: the length 19 counts each line break of the remarks once, so
+// the text comes back whole and without carriage returns.
+TEST(Print_Settings_File, RemarksOfAFileWithCrLfLineEnds) {
+    Settings r;
+    Text_Stream in(" 7\r\n 1 0 1 1 1 0.000000 0 1 1 1 1 1 0 0 0.000000\r\n 19 Hallo~Welt\r\nZeile~2~\r\n");
+    ASSERT_EQ(Read_Print_Settings(in.stream, &r.s), 0);
+    EXPECT_STREQ(r.s.remarks, "Hallo Welt\nZeile 2 ");
+}
+
 // Each version appends fields; what a version lacks keeps the reset's value (the defaults are 1 for
 // fields 7, 8 and 10, 0 for 11 and 12, 0.0 for the tolerance, no remarks).
 TEST(Print_Settings_File, OlderVersionsKeepTheDefaults) {

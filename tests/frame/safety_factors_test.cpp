@@ -200,8 +200,9 @@ TEST(Safety_Factors_Annex, AluminiumAndUnknownSources) {
     Set_Annex_Factors();
     Safety_Factors f = Own_Factors();
     EXPECT_EQ(Fill_Safety_Factors_From_NAD(Safety_Source_EC9, f.gamma_M), NAD_Get_EC9());
-    // γM1 and γM2 of EN 1999-1-1 go into the first two; the others stay.
-    Expect_Factors(f, {2.1, 2.2, 1.25, 1.3, 1.35, 1.0, 1.2, 1.15, 1.1, 1.05, 1.0, 1.5});
+    // The block's first two factors (cross-sections 2.0, instability 2.1) go into the first two;
+    // its fracture factor 2.2 is not taken, and the others stay.
+    Expect_Factors(f, {2.0, 2.1, 1.25, 1.3, 1.35, 1.0, 1.2, 1.15, 1.1, 1.05, 1.0, 1.5});
     EXPECT_EQ(Fill_Safety_Factors_From_NAD(1, f.gamma_M), nullptr);
     Expect_Factors(f, {0, 0, 0, 0, 0, 0, 0, 0, 0, 1.05, 1.0, 1.5});
     EXPECT_EQ(Fill_Safety_Factors_From_NAD(0, nullptr), nullptr);

@@ -1,5 +1,7 @@
 #include "material/rounding.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -39,7 +41,9 @@ double Round_To_Decimals(double x, int n) {
     }
     // Beyond 13 decimals the scaled value no longer fits the significand: print with n decimals
     // after a nudge of 10^-(n+6), which lifts exact and near halves, and read the text back.
-    const double nudge = std::exp((-6 - n) * std::log(10.0));
+    // From 1100 decimals on every double prints exactly and the nudge is 0, so more change nothing.
+    n = std::min(n, 1100);
+    const double nudge = std::exp((-6.0 - n) * std::log(10.0));
     const std::string text = Format_Text("%.*lf", n, x + nudge);
     return std::strtod(text.c_str(), nullptr);
 }

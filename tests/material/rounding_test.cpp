@@ -48,6 +48,10 @@ TEST(RoundToDecimals, TextPathBeyondThirteenDecimals) {
     EXPECT_EQ(Round_To_Decimals(-5e-16, 15), 0.0);
     // A value far too wide for a fixed-size text buffer is still converted.
     EXPECT_EQ(Round_To_Decimals(1e250, 20), 1e250);
+    // Any number of decimals beyond what a double holds leaves the value as it is, without a
+    // text of that length and without overflow in the nudge's exponent.
+    EXPECT_EQ(Round_To_Decimals(0.1, 2000000000), 0.1);
+    EXPECT_EQ(Round_To_Decimals(-4.9e-324, 2147483647), -4.9e-324);
 }
 
 TEST(RoundToDecimals, NegativeDecimalsCountAsZero) {

@@ -46,6 +46,7 @@ int NAD_Find_Section(FILE* stream, const char* header, const char* stop_key, int
             if (start >= 0) std::fseek(stream, start, SEEK_SET);
             return 2;
         }
-        if (NAD_Trace_Switch && std::strlen(line) > 1) Print_To_Stream(stdout, "***** Spooling *****: %s\n", line);
+        // The trace shows every line that holds text besides its line end; empty lines are left out.
+        if (NAD_Trace_Switch && line[0] != '\0') Print_To_Stream(stdout, "***** Spooling *****: %s\n", line);
     }
 }

@@ -82,10 +82,11 @@ std::vector<std::string> Flag_Words(FILE* f, const char* rest_of_key_line) {
     return words;
 }
 
-// The number of a description file APP<nnnn>.DEF: up to four digits from the fourth character.
+// The number of a description file APP<nnnn>.DEF: an int of at most four characters (sign included)
+// from the fourth character on, after white space; 0 when none converts.
 int File_Number(const char* file_name) {
     int n = 0;
-    for (int k = 3; k < 7 && std::isdigit(static_cast<unsigned char>(file_name[k])); ++k) n = n * 10 + (file_name[k] - '0');
+    if (std::strlen(file_name) < 3 || std::sscanf(file_name + 3, "%4d", &n) != 1) return 0;
     return n;
 }
 

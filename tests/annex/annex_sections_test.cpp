@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "annex/annex_record.h"
 #include "annex/annex_test_support.h"
 
 TEST(AnnexSections, FindsTheHeaderAndStandsBehindItsLine) {
@@ -41,4 +42,15 @@ TEST(AnnexSections, LongLinesAreReadWhole) {
     Memory_Stream s(std::string(400, 'x') + " EC3 Parameter\n EC3 Parameter\n 1\n");
     EXPECT_EQ(NAD_Find_Section(s, " EC3 Parameter", "#NAD", nullptr), 1);
     EXPECT_EQ(s.rest(), " 1\n");
+}
+
+TEST(AnnexSections, TraceShowsEveryLinePassedThatHoldsText) {
+    // A line of one character is traced as well; an empty line is not.
+    NAD_Trace_Switch = 1;
+    Memory_Stream s("7\n\n 1.0 2.0\n EC5 Parameter\n 17\n");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(NAD_Find_Section(s, " EC5 Parameter", "#NAD", nullptr), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "***** Spooling *****: 7\n***** Spooling *****:  1.0 2.0\n");
+    NAD_Trace_Switch = 0;
 }

@@ -111,6 +111,19 @@ TEST(ApplicationTable, FilesWithoutAnnexUseOrNumberAreLeftOut) {
     EXPECT_EQ(NAD_Get_Application_Entry(1), nullptr);
 }
 
+TEST(ApplicationTable, FileNumberIsTheIntOfFourCharactersAfterApp) {
+    // The number is converted like "%4d": a sign counts as one of the four characters, a fifth digit
+    // is not read, and only a number above 0 makes a row.
+    Annex_Folders f;
+    Describe(f, "A", "APP+156.DEF", "#NADS 8\n");
+    Describe(f, "B", "APP-157.DEF", "#NADS 8\n");
+    Describe(f, "C", "APP12345.DEF", "#NADS 8\n");
+    NAD_Read_Application_Table();
+    ASSERT_EQ(NAD_Get_Application_Count(), 2);
+    EXPECT_EQ(NAD_Get_Application_Entry(0)->number, 156);
+    EXPECT_EQ(NAD_Get_Application_Entry(1)->number, 1234);
+}
+
 TEST(ApplicationTable, WithoutExecTheTableIsReadLater) {
     Annex_Folders f(true, true, false);
     Describe(f, "EC301", "APP0150.DEF", "#NADS 8\n");

@@ -36,7 +36,7 @@ void Set_Name(NAD_Legacy_Record& r, const char* name, int taken) {
 }
 
 // Appends a record with the defaults of its three blocks and load factors; null when memory is short.
-NAD_Legacy_Record* Append_Record(int country_type, int flag, const char* name) {
+NAD_Legacy_Record* NAD_Append_Legacy_Record(int country_type, int flag, const char* name) {
     try {
         records.emplace_back();
     } catch (const std::bad_alloc&) {
@@ -83,8 +83,8 @@ bool Matches(const NAD_Legacy_Record& listed, const NAD_Legacy_Record& local) {
            (listed.ec5.variant != 0 && local.ec5.variant != 0);
 }
 
-void Read_Local_Record(FILE* f) {
-    NAD_Legacy_Record* local = Append_Record(NAD_Country_Local, 2, NAD_Name_Local);
+void NAD_Read_Legacy_Local_Record(FILE* f) {
+    NAD_Legacy_Record* local = NAD_Append_Legacy_Record(NAD_Country_Local, 2, NAD_Name_Local);
     if (!local) return;
     const auto local_it = std::prev(records.end());
     Read_Old_Parts(f, *local);
@@ -120,13 +120,13 @@ int NAD_Read_Legacy_Load_Factors(FILE* f, Legacy_Load_Factors* lf) {
 
 void NAD_Load_Legacy_List() {
     if (loaded) return;
-    Append_Record(NAD_Country_Standard, 0, NAD_Name_Standard);
+    NAD_Append_Legacy_Record(NAD_Country_Standard, 0, NAD_Name_Standard);
     if (const NAD_File f = NAD_Open(NAD_Host_Path("DRAM", "NADs-EC2.DEF"), "r")) {
         char line[200];
         char name[Guillemet_Name_Size];
         while (Read_Line_Stripped(line, sizeof line, f.get())) {
             if (std::strncmp(line, "#NAD", 4) != 0) continue;
-            NAD_Legacy_Record* r = Append_Record(0, 1, "");
+            NAD_Legacy_Record* r = NAD_Append_Legacy_Record(0, 1, "");
             if (!r) break;
             (void)std::fscanf(f.get(), " %d", &r->country_type);
             Read_Guillemet_String(f.get(), name);
@@ -146,7 +146,7 @@ void NAD_Load_Legacy_List() {
 int NAD_Read_Legacy_Input(FILE* stream) {
     NAD_Load_Legacy_List();
     if (!Find_Key_Line("ACTIV_NAD_EC2", stream, nullptr)) return 0;
-    Read_Local_Record(stream);
+    NAD_Read_Legacy_Local_Record(stream);
     return 1;
 }
 

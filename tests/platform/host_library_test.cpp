@@ -30,6 +30,8 @@ TEST(HostDirectorySearch, StarDotStarFindsNamesWithAndWithoutExtension) {
     EXPECT_EQ(Found(dir.file("*.*"), true), (std::vector<std::string>{"NAD", "Talvo-EC301", "alt.1"}));
     EXPECT_EQ(Found(dir.file("*.*"), false), (std::vector<std::string>{"APP0150.DEF", "VERSION", "liesmich.txt"}));
     EXPECT_EQ(Found(dir.file("APP*.DEF"), false), std::vector<std::string>{"APP0150.DEF"});
+    EXPECT_EQ(Found(dir.file("app*.def"), false), std::vector<std::string>{"APP0150.DEF"});
+    EXPECT_EQ(Found(dir.file("LIESMICH.*"), false), std::vector<std::string>{"liesmich.txt"});
     EXPECT_TRUE(Found(dir.file("missing/*.*"), true).empty());
 }
 

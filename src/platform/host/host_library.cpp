@@ -136,7 +136,8 @@ int Find_First(const char* pattern, DOS_Find_Record* record, bool directories) {
         const bool is_dir = it->is_directory(type_ec);
         if (type_ec || is_dir != directories) continue;
         const std::string name = it->path().filename().string();
-        if (fnmatch(mask.c_str(), name.c_str(), FNM_PERIOD) == 0) state->names.push_back(name);
+        // Names match without regard to case, as on the host's file system.
+        if (fnmatch(mask.c_str(), name.c_str(), FNM_PERIOD | FNM_CASEFOLD) == 0) state->names.push_back(name);
     }
     std::sort(state->names.begin(), state->names.end());
     record->search = state;

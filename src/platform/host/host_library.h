@@ -48,7 +48,7 @@ int VEKSpawnv(int mode, const char* program, const char* const* argv);
 // Directory search with wildcards ('*', '?') in the last path component; "*.*" finds every name, with
 // or without an extension. The first field of the record is the name (without directory) of the entry
 // found; 0 from First/Next means a match. Files and directories are searched apart; "." and ".." are
-// never found.
+// never found. Names match without regard to case, as on the host.
 struct DOS_Find_Record {
     const char* name;
     void* search;   // the stand-in's own state; released by DOSFindClose

@@ -1,11 +1,13 @@
 # make build   build the program into build/bin/basisverbindungen
 # make run     build, then compute the shipped example position in a scratch folder
 # make test    build with AddressSanitizer and UndefinedBehaviorSanitizer and run every test
+# make references  render the print-list viewer's test cases anew as the reference images under
+#              tests/platform/print_list_references (check the changed images by eye)
 
 JOBS ?= $(shell nproc)
 SCRATCH ?= $(CURDIR)/build/run
 
-.PHONY: build run test setup clean
+.PHONY: build run test references setup clean
 
 setup:
 	@bash scripts/setup.sh
@@ -21,6 +23,11 @@ test: setup
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
 	cmake --build build/asan -j $(JOBS)
 	cd build/asan && ctest --output-on-failure -j $(JOBS)
+
+references: setup
+	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
+	cmake --build build/asan -j $(JOBS)
+	PRINT_LIST_WRITE_REFERENCES=1 build/asan/bin/basis_tests --gtest_filter='Print_List_References.*'
 
 clean:
 	rm -rf build

@@ -1,5 +1,31 @@
 #include "common/cp437.h"
 
+namespace {
+
+void Append_Utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+char32_t Code_Point_Of(unsigned char b) { return b < 0x80 ? b : cp437_detail::High_Half[b - 0x80]; }
+
+// The sign of each byte, empty where the byte shows its CP437 glyph.
+constexpr std::array<std::u32string_view, 256> Sign_Table = [] {
+    std::array<std::u32string_view, 256> table{};
+    for (const Cp437_Sign& s : Report_Font_Signs) table[s.byte] = s.sign;
+    return table;
+}();
+
+}  // namespace
+
 std::string To_Cp437(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
@@ -13,18 +39,19 @@ std::string To_Cp437(std::string_view utf8) {
 std::string From_Cp437(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
+    for (const char ch : bytes) Append_Utf8(out, Code_Point_Of(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+std::string From_Cp437_Signs(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
     for (const char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        const char32_t c = b < 0x80 ? b : cp437_detail::High_Half[b - 0x80];
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        if (Sign_Table[b].empty()) {
+            Append_Utf8(out, Code_Point_Of(b));
         } else {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            for (const char32_t c : Sign_Table[b]) Append_Utf8(out, c);
         }
     }
     return out;

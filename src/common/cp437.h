@@ -108,3 +108,20 @@ constexpr const char* operator""_cp() {
 // Run-time conversions. A character that CP437 lacks becomes '?'; every byte converts back.
 std::string To_Cp437(std::string_view utf8);
 std::string From_Cp437(std::string_view bytes);
+
+// The signs of the report and screen font: the formats write these CP437 positions, and the
+// print-list viewer and the screen show them as the technical signs and Greek letters of the
+// formulas (the bar of λ̄ is a combining macron). Every other byte shows its CP437 glyph.
+struct Cp437_Sign {
+    unsigned char byte;
+    std::u32string_view sign;
+};
+inline constexpr Cp437_Sign Report_Font_Signs[] = {
+    {0x86, U"∥"}, {0x87, U"⊥"}, {0x88, U"⇒"}, {0x89, U"‰"}, {0x8C, U"⌀"}, {0xA3, U"Δ"},
+    {0xB0, U"θ"}, {0xB2, U"Σ"}, {0xB8, U"ψ"}, {0xBA, U"α"}, {0xBB, U"β"}, {0xBC, U"χ"},
+    {0xBE, U"ε"}, {0xC0, U"γ"}, {0xC1, U"η"}, {0xC5, U"λ\u0304"}, {0xC6, U"μ"}, {0xC7, U"ν"},
+    {0xC9, U"π"}, {0xCB, U"ρ"}, {0xCC, U"σ"}, {0xD6, U"τ"}, {0xDA, U"θ"}, {0xFA, U"³"},
+};
+
+// UTF-8 of CP437 bytes as the report font shows them: the signs above, every other byte as CP437.
+std::string From_Cp437_Signs(std::string_view bytes);

@@ -20,3 +20,11 @@ TEST(Cp437, RunTimeConversionRoundTrips) {
         EXPECT_EQ(To_Cp437(From_Cp437(one)), one) << b;
     }
 }
+
+// The report font's signs: every listed byte shows its sign, every other byte its CP437 glyph.
+TEST(Cp437, ReportFontSignsShowTheFormulaSigns) {
+    EXPECT_EQ(From_Cp437_Signs("\x86\x87\x88\x89\x8C\xA3\xB0\xB2\xB8\xBA\xBB\xBC\xBE\xC0\xC1\xC5\xC6\xC7\xC9\xCB\xCC\xD6\xDA\xFA"),
+              "∥⊥⇒‰⌀Δθ" "Σψαβχεγη" "λ\u0304μνπρστθ³");
+    EXPECT_EQ(From_Cp437_Signs("Größe ≤ 5 m² «Ä» ß"_cp), "Größe ≤ 5 m² «Ä» ß");
+    EXPECT_EQ(From_Cp437_Signs(std::string("\xCE\xB1\xDB", 3)), "╬▒█");   // the escape byte and unmapped box signs
+}

@@ -45,6 +45,14 @@ int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero wh
 // be started.
 int VEKSpawnv(int mode, const char* program, const char* const* argv);
 
+// The print-list viewer and printer: both render the report to a PDF beside it (its extension
+// replaced by ".pdf"). Quick_OLI_View opens the PDF with xdg-open when a display is present and
+// only traces the call otherwise; Quick_OLI_Print hands it to lp when there is one and otherwise
+// says where the PDF is. Neither waits for the viewer or the printer. The component id names the
+// caller. 0 when the PDF was written, -1 otherwise (with a message).
+int Quick_OLI_View(const char* component_id, const char* report_path);
+int Quick_OLI_Print(const char* component_id, const char* report_path);
+
 // Directory search with wildcards ('*', '?') in the last path component; "*.*" finds every name, with
 // or without an extension. The first field of the record is the name (without directory) of the entry
 // found; 0 from First/Next means a match. Files and directories are searched apart; "." and ".." are

@@ -149,6 +149,7 @@ TEST(Print_List_Renderer, PageBreaks) {
         {"reservation that fits", line + "#LAYOUT reserveSpaceCM 25\n" + line, 1},
         {"reservation that does not fit", line + "#LAYOUT reserveSpaceCM 26\n" + line, 2},
         {"reservation on an empty page", "#LAYOUT reserveSpaceCM 99\n" + line, 1},
+        {"text moved below an empty page", "#LAYOUT setYPositionCM 1 99\n" + line + line, 1},
         {"new page", line + "#NEWPAGE\n" + line + Paragraph(" #NEWPAGE\n Dritte\n"), 3},
         {"new pages in a row", line + "#NEWPAGE\n#NEWPAGE\n" + Paragraph(" #NEWPAGE\n #NEWPAGE\n") + line, 2},
         {"text beyond the page", Paragraph(lines), 3},
@@ -260,6 +261,8 @@ TEST(Print_List_Renderer, UnreadableInputAndUnwritableOutput) {
     const Print_List_Render_Result missing = Render_Print_List_File(dir.file("fehlt.OLI"), {});
     EXPECT_FALSE(missing.read);
     EXPECT_EQ(missing.error, "Die Druckliste " + dir.file("fehlt.OLI") + " kann nicht gelesen werden.");
+    std::filesystem::create_directories(dir.file("Ordner.OLI"));
+    EXPECT_FALSE(Render_Print_List_File(dir.file("Ordner.OLI"), {}).read);
     Print_List_Render_Options options;
     options.pdf_path = dir.file("kein/Ordner/x.pdf");
     const Print_List_Render_Result unwritable = Render_Print_List("", options);

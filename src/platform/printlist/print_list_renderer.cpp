@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <map>
+#include <memory>
 
 #include "platform/printlist/print_list_fonts.h"
 #include "platform/printlist/print_list_graphics.h"
@@ -57,8 +57,13 @@ struct Renderer {
     double Left() const { return Page_Margin_Left + margin_left * Points_Per_Cm; }
     double Right() const { return Page_Width - Page_Margin_Right - margin_right * Points_Per_Cm; }
 
+    // A page that is still empty is not broken: what does not fit starts at its top instead.
     void New_Page() {
-        if (fresh || stopped) return;
+        if (stopped) return;
+        if (fresh) {
+            y = Body_Top;
+            return;
+        }
         if (out.pages >= Print_List_Page_Limit) {
             Warn("mehr als " + std::to_string(Print_List_Page_Limit) + " Seiten, der Rest fehlt");
             stopped = true;
@@ -248,13 +253,15 @@ struct Renderer {
             font = Print_List_Font(run.format.font);
             font.size *= run.format.scale;
             Move_To(y + Length(run.space_before, font));
-            const double first = Left() + Length(run.format.first_indent, font);
-            const double next = first + Length(run.format.second_indent, font);
+            // Indents stay on the page, with at least the smallest width of text right of them.
+            const double widest = Right() - Smallest_Text_Width;
+            const double first = std::clamp(Left() + Length(run.format.first_indent, font), 0.0, widest);
+            const double next = std::clamp(first + Length(run.format.second_indent, font), 0.0, widest);
             const double height = font.size * Line_Spacing + Length(run.format.aux_distance, font);
             const Tab_Set tabs = Paragraph_Tabs(run.format, font);
             for (const std::string& text : run.lines) {
                 if (text == "#NEWPAGE") New_Page();
-                else Text_Line(text, font, first, std::max(next, Left()), std::max(height, 1.0), tabs);
+                else Text_Line(text, font, first, next, std::max(height, 1.0), tabs);
             }
         }
         Move_To(y + Length(block.space_after, font));
@@ -405,14 +412,15 @@ Print_List_Render_Result Render_Print_List(std::string_view bytes, const Print_L
 }
 
 Print_List_Render_Result Render_Print_List_File(const std::string& path, const Print_List_Render_Options& options) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        Print_List_Render_Result result;
-        result.error = "Die Druckliste " + path + " kann nicht gelesen werden.";
-        return result;
+    std::string bytes;
+    bool read = false;
+    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (file) {
+        char buffer[65536];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) bytes.append(buffer, n);
+        read = !std::ferror(file.get());   // a folder opens but cannot be read
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    if (!read) {
         Print_List_Render_Result result;
         result.error = "Die Druckliste " + path + " kann nicht gelesen werden.";
         return result;

@@ -17,11 +17,11 @@ void Append_Utf8(std::string& out, char32_t c) {
 
 char32_t Code_Point_Of(unsigned char b) { return b < 0x80 ? b : cp437_detail::High_Half[b - 0x80]; }
 
-// The sign of each byte, empty where the byte shows its CP437 glyph.
-constexpr std::array<std::u32string_view, 256> Sign_Table = [] {
-    std::array<std::u32string_view, 256> table{};
-    for (const Cp437_Sign& s : Report_Font_Signs) table[s.byte] = s.sign;
-    return table;
+// The combining mark of each byte's sign, 0 for none.
+constexpr std::array<char32_t, 256> Sign_Marks = [] {
+    std::array<char32_t, 256> marks{};
+    for (const cp437_detail::Sign& s : cp437_detail::Display_Signs) marks[s.byte] = s.mark;
+    return marks;
 }();
 
 }  // namespace
@@ -48,11 +48,8 @@ std::string From_Cp437_Signs(std::string_view bytes) {
     out.reserve(bytes.size() * 2);
     for (const char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if (Sign_Table[b].empty()) {
-            Append_Utf8(out, Code_Point_Of(b));
-        } else {
-            for (const char32_t c : Sign_Table[b]) Append_Utf8(out, c);
-        }
+        Append_Utf8(out, Cp437_Display_Code_Point(b));
+        if (Sign_Marks[b]) Append_Utf8(out, Sign_Marks[b]);
     }
     return out;
 }

@@ -97,7 +97,33 @@ struct Cp437_Literal {
     }();
 };
 
+// Positions that the screen fonts and the print-list viewer draw as technical signs instead of
+// CP437's own glyph: the parallel and transverse signs of the weld stresses, the implication arrow,
+// per mille, the diameter sign and the Greek letters of the formulas (those of the annex tables
+// among them). The mark is a combining sign drawn over the letter where the viewer shows it: the
+// bar of the relative slenderness λ̄.
+struct Sign {
+    unsigned char byte;
+    char32_t code;
+    char32_t mark = 0;
+};
+inline constexpr Sign Display_Signs[] = {
+    {0x86, U'∥'}, {0x87, U'⊥'}, {0x88, U'⇒'}, {0x89, U'‰'}, {0x8C, U'⌀'}, {0xA3, U'Δ'},
+    {0xB0, U'θ'}, {0xB2, U'Σ'}, {0xB8, U'ψ'}, {0xBA, U'α'}, {0xBB, U'β'}, {0xBC, U'χ'},
+    {0xBE, U'ε'}, {0xC0, U'γ'}, {0xC1, U'η'}, {0xC5, U'λ', U'\u0304'}, {0xC6, U'μ'}, {0xC7, U'ν'},
+    {0xC9, U'π'}, {0xCB, U'ρ'}, {0xCC, U'σ'}, {0xD6, U'τ'}, {0xDA, U'θ'}, {0xFA, U'³'},
+};
+
 }  // namespace cp437_detail
+
+// The character that a screen or the print-list viewer shows for a CP437 byte: the technical sign
+// of the display sign map where there is one, otherwise CP437's own character (umlauts, ß, ≤, ≥, ²).
+// Bytes below 0x80 are ASCII.
+constexpr char32_t Cp437_Display_Code_Point(unsigned char byte) {
+    for (const cp437_detail::Sign& s : cp437_detail::Display_Signs)
+        if (s.byte == byte) return s.code;
+    return byte < 0x80 ? byte : cp437_detail::High_Half[byte - 0x80];
+}
 
 // "text"_cp: the CP437 bytes of a UTF-8 literal, converted at compile time, zero-terminated.
 template <cp437_detail::Utf8_Literal S>
@@ -109,19 +135,6 @@ constexpr const char* operator""_cp() {
 std::string To_Cp437(std::string_view utf8);
 std::string From_Cp437(std::string_view bytes);
 
-// The signs of the report and screen font: the formats write these CP437 positions, and the
-// print-list viewer and the screen show them as the technical signs and Greek letters of the
-// formulas (the bar of λ̄ is a combining macron). Every other byte shows its CP437 glyph.
-struct Cp437_Sign {
-    unsigned char byte;
-    std::u32string_view sign;
-};
-inline constexpr Cp437_Sign Report_Font_Signs[] = {
-    {0x86, U"∥"}, {0x87, U"⊥"}, {0x88, U"⇒"}, {0x89, U"‰"}, {0x8C, U"⌀"}, {0xA3, U"Δ"},
-    {0xB0, U"θ"}, {0xB2, U"Σ"}, {0xB8, U"ψ"}, {0xBA, U"α"}, {0xBB, U"β"}, {0xBC, U"χ"},
-    {0xBE, U"ε"}, {0xC0, U"γ"}, {0xC1, U"η"}, {0xC5, U"λ\u0304"}, {0xC6, U"μ"}, {0xC7, U"ν"},
-    {0xC9, U"π"}, {0xCB, U"ρ"}, {0xCC, U"σ"}, {0xD6, U"τ"}, {0xDA, U"θ"}, {0xFA, U"³"},
-};
-
-// UTF-8 of CP437 bytes as the report font shows them: the signs above, every other byte as CP437.
+// UTF-8 of CP437 bytes as the print-list viewer shows them: each byte's display character with the
+// mark of its sign.
 std::string From_Cp437_Signs(std::string_view bytes);

@@ -27,4 +27,6 @@ TEST(Cp437, ReportFontSignsShowTheFormulaSigns) {
               "∥⊥⇒‰⌀Δθ" "Σψαβχεγη" "λ\u0304μνπρστθ³");
     EXPECT_EQ(From_Cp437_Signs("Größe ≤ 5 m² «Ä» ß"_cp), "Größe ≤ 5 m² «Ä» ß");
     EXPECT_EQ(From_Cp437_Signs(std::string("\xCE\xB1\xDB", 3)), "╬▒█");   // the escape byte and unmapped box signs
+    EXPECT_EQ(Cp437_Display_Code_Point(0xC5), U'λ');                 // the screen draws the letter alone
+    EXPECT_EQ(Cp437_Display_Code_Point(0x84), U'ä');
 }

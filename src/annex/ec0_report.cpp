@@ -176,7 +176,7 @@ void Open_Part(FILE* s, const char* heading, bool listed_heading) {
 
 void Write_Building_Psi_Table(FILE* s, const NAD_EC0_Block& b) {
     Print_To_Stream(s, "#SHOWTABLE\n0 1 1\n");
-    Print_To_Stream(s, " ╬HKombinationsbeiwerte\n");
+    Print_To_Stream(s, " ╬HKombinationsbeiwerte\n"_cp);
     Print_To_Stream(s, " Die Werte in der ╕╬\\2E╬r-Spalte sind die ╕╬\\2╬r-Werte für die Erdbebenbemessungssituation\n"_cp);
     Print_To_Stream(s, "1 0 -1 -1 4\n 30 41 47 53\n");
     Print_To_Stream(s, " %-30s %-10s  ╕╬\\0╬r    ╕╬\\1╬r    ╕╬\\2╬r    ╕╬\\2E╬r \n"_cp, "Einwirkung", "Kategorie");
@@ -194,7 +194,7 @@ void Write_Building_Psi_Table(FILE* s, const NAD_EC0_Block& b) {
 // width, and the head of the columns, whose label column has its own width.
 void Open_Bridge_Psi_Table(FILE* s, const char* heading, int width, int head_width) {
     Print_To_Stream(s, "#SHOWTABLE\n0 0 1\n");
-    Print_To_Stream(s, " ╬H%s\n", heading);
+    Print_To_Stream(s, " ╬H%s\n"_cp, heading);
     Print_To_Stream(s, "1 0 -1 -1 3\n %d %d %d\n", width + 1, width + 7, width + 13);
     Print_To_Stream(s, " %-*s   ╕╬\\0╬r    ╕╬\\1╬r    ╕╬\\2╬r \n"_cp, head_width, "Einwirkung");
 }

@@ -2,7 +2,9 @@
 
 #include <stdlib.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "annex/annex_file.h"
 #include "common/cp437.h"
@@ -26,6 +28,30 @@ void Use_Shipped_Host() {
     const std::string host = std::string(BASIS_SOURCE_DIR) + "/host";
     setenv("DATA", (host + "/DATA").c_str(), 1);
     setenv("EXEC", (host + "/EXEC").c_str(), 1);
+}
+
+const Application_State Application_States[7] = {
+    {"Shipped", 0, nullptr, true},
+    {"NoDescription", 0, nullptr, false},
+    {"Mask_100", 100, "#NADS 12\n", false},
+    {"Mask_94", 94, "#NADS 12\n", false},
+    {"Mask_220", 220, "#NADS 12\n", false},
+    {"Mask_242", 242, "#NADS 12\n", false},
+    {"Mask_75", 75, "#NADS 12\n", false},
+};
+
+void Use_Application_State(const Application_State& state, const Annex_Folders& folders) {
+    Use_Shipped_Host();
+    if (state.number != 0)
+        setenv("VEK_APPLICATION_NUMBER", std::to_string(state.number).c_str(), 1);
+    else
+        unsetenv("VEK_APPLICATION_NUMBER");
+    if (state.shipped) return;
+    setenv("EXEC", folders.exec.c_str(), 1);
+    if (!state.description) return;
+    char file[32];
+    std::snprintf(file, sizeof file, "/Anwendung/APP%04d.DEF", state.number != 0 ? state.number : 150);
+    Write_File(folders.exec + file, To_Cp437(state.description));
 }
 
 std::string Report_Text(void (*write)(std::FILE*)) {

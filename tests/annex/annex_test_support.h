@@ -25,6 +25,24 @@ struct Annex_Folders {
 // application description.
 void Use_Shipped_Host();
 
+// An application of the host as the annex report tables see it: this program with its shipped
+// description, an application without a description (every row counts), or an application number
+// with a description of its own.
+struct Application_State {
+    const char* name;         // for the test name: letters, digits and '_'
+    int number;               // the host's number of the running application; 0 for this program
+    const char* description;  // text of its APP<nnnn>.DEF; null for none
+    bool shipped;             // the shipped description of this program
+};
+
+// The application states that the report tables are checked over: the shipped description, none,
+// and "#NADS 12" (a Eurocode mask without flag strings) under the numbers 100, 94, 220, 242 and 75.
+extern const Application_State Application_States[7];
+
+// Points the host at the shipped annex files and at the application state: its number in
+// VEK_APPLICATION_NUMBER and its description in the scratch EXEC of the folders.
+void Use_Application_State(const Application_State& state, const Annex_Folders& folders);
+
 // The text a report writer gives with the annex active as it stands, CP437 shown as UTF-8.
 std::string Report_Text(void (*write)(std::FILE*));
 

@@ -74,7 +74,8 @@ TEST_F(Dispatch, EachUsedEurocodeAlone) {
 
 TEST_F(Dispatch, MasonryAndAluminiumInReportOrder) {
     NAD_Used_Counts = {None, None, None, Some, Some};
-    EXPECT_EQ(Report_Text(NAD_Write_Used_Reports), Report_Text(NAD_Write_EC6_Report) + Report_Text(NAD_Write_EC9_Report));
+    EXPECT_EQ(Report_Text(NAD_Write_Used_Reports),
+              Report_Text(NAD_Write_EC6_Report) + Report_Text(NAD_Write_EC9_Report));
 }
 
 TEST_F(Dispatch, OlderEntriesReachTheirOperations) {

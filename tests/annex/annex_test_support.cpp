@@ -54,6 +54,43 @@ void Use_Application_State(const Application_State& state, const Annex_Folders& 
     Write_File(folders.exec + file, To_Cp437(state.description));
 }
 
+std::string Application_State_Name(const ::testing::TestParamInfo<int>& info) {
+    return Application_States[info.param].name;
+}
+
+const std::string Annex_Table_Head =
+    "#SHOWTABLE\n"
+    "0 0 0\n"
+    "1 0 -1 -1 2\n"
+    " 12 42\n"
+    " Kapitel      Wert                          Bedeutung\n";
+
+std::string Annex_Title_Block(const std::string& heading, const std::string& annex) {
+    return "#SHOWTABLE\n"
+           "1 1 0\n"
+           " " + heading + "\n"
+           " " + annex + "\n"
+           "0 0 -1 -1\n"
+           "#END_OF_TEXT\n"
+           "#LAYOUT setYPositionCM 1 -0.5\n";
+}
+
+std::string Annex_Caption_Block(const std::string& line) {
+    return "#SHOWTABLE\n"
+           "0 0 1\n"
+           " " + line + "\n"
+           "0 0 -1 -1\n"
+           "#END_OF_TEXT\n"
+           "#LAYOUT setYPositionCM 1 -0.5\n";
+}
+
+std::string Annex_Table_Pair(const std::string& left, const std::string& right) {
+    return "#LAYOUT storeYPosition 4\n" + left +
+           "#LAYOUT restoreYPosition 4\n"
+           "#LAYOUT setMarginsCM 65537 9 0\n" +
+           right + "#LAYOUT setMarginsCM 1 0 0\n";
+}
+
 std::string Report_Text(void (*write)(std::FILE*)) {
     Memory_Stream out("");
     write(out);

@@ -15,25 +15,11 @@ namespace {
 
 const char* const Germany = "Deutschland";
 
-// Two tables side by side: the second from 9 cm on at the height of the first.
-std::string Pair(const std::string& left, const std::string& right) {
-    return "#LAYOUT storeYPosition 4\n" + left +
-           "#LAYOUT restoreYPosition 4\n"
-           "#LAYOUT setMarginsCM 65537 9 0\n" +
-           right + "#LAYOUT setMarginsCM 1 0 0\n";
-}
-
 // The start of a part: layout and title with the annex name.
 std::string Part_Open(const std::string& heading, const std::string& annex) {
     return "#LAYOUT setFlags 0x380\n"
-           "#LAYOUT reserveSpaceCM 6\n"
-           "#SHOWTABLE\n"
-           "1 1 0\n"
-           " " + heading + "\n"
-           " " + annex + "\n"
-           "0 0 -1 -1\n"
-           "#END_OF_TEXT\n"
-           "#LAYOUT setYPositionCM 1 -0.5\n";
+           "#LAYOUT reserveSpaceCM 6\n" +
+           Annex_Title_Block(heading, annex);
 }
 
 // The heading of the annex pages that stands above the bridge part of an application of the table.
@@ -44,146 +30,79 @@ const std::string Listed_Heading =
     "0 0 -1 -1\n"
     "#END_OF_TEXT\n";
 
-// Partial factors of buildings per design situation, built-in values.
+// A partial-factor table of a design situation: its heading, the column line and head, the rows.
+std::string Gamma_Table(const std::string& situation, const std::string& columns, const std::string& rows) {
+    return "#SHOWTABLE\n"
+           "0 1 1\n"
+           " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
+           "  " + situation + "\n" + columns + rows + "#END_OF_TEXT\n";
+}
+
+const std::string Persistent = "der ständigen und vorübergehenden Bemessungssituation";
+const std::string Accidental = "der außergewöhnlichen Bemessungssituation";
+const std::string Seismic = "der Erdbebenbemessungssituation";
+const std::string Serviceability = "der Gebrauchstauglichkeits- und Ermüdungsnachweise";
+
+// Buildings, built-in values: the first five action types; the accidental and seismic situations
+// add the accidental actions or the earthquake.
+const std::string Building_Columns =
+    "1 0 -1 -1 2\n"
+    " 34 40\n"
+    " Einwirkungsart                     └╬\\Fsup╬r └╬\\Finf╬r\n";
+const std::string Building_Unit_Rows =
+    " ständige Lasten                    1.00  1.00\n"
+    " veränderliche Lasten               1.00  0.00\n"
+    " Flüssigkeitsdruck/Maschinenlasten  1.00  0.00\n"
+    " Zwang                              1.00  0.00\n"
+    " Vorspannung                        1.00  1.00\n";
 const std::string Building_Gamma[4] = {
-    "#SHOWTABLE\n"
-    "0 1 1\n"
-    " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
-    "  der ständigen und vorübergehenden Bemessungssituation\n"
-    "1 0 -1 -1 2\n"
-    " 34 40\n"
-    " Einwirkungsart                     └╬\\Fsup╬r └╬\\Finf╬r\n"
-    " ständige Lasten                    1.35  1.00\n"
-    " veränderliche Lasten               1.50  0.00\n"
-    " Flüssigkeitsdruck/Maschinenlasten  1.35  0.00\n"
-    " Zwang                              1.00  0.00\n"
-    " Vorspannung                        1.00  1.00\n"
-    "#END_OF_TEXT\n",
-    "#SHOWTABLE\n"
-    "0 1 1\n"
-    " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
-    "  der außergewöhnlichen Bemessungssituation\n"
-    "1 0 -1 -1 2\n"
-    " 34 40\n"
-    " Einwirkungsart                     └╬\\Fsup╬r └╬\\Finf╬r\n"
-    " ständige Lasten                    1.00  1.00\n"
-    " veränderliche Lasten               1.00  0.00\n"
-    " Flüssigkeitsdruck/Maschinenlasten  1.00  0.00\n"
-    " Zwang                              1.00  0.00\n"
-    " Vorspannung                        1.00  1.00\n"
-    " außergewöhnliche Einwirkungen      1.00  1.00\n"
-    "#END_OF_TEXT\n",
-    "#SHOWTABLE\n"
-    "0 1 1\n"
-    " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
-    "  der Erdbebenbemessungssituation\n"
-    "1 0 -1 -1 2\n"
-    " 34 40\n"
-    " Einwirkungsart                     └╬\\Fsup╬r └╬\\Finf╬r\n"
-    " ständige Lasten                    1.00  1.00\n"
-    " veränderliche Lasten               1.00  0.00\n"
-    " Flüssigkeitsdruck/Maschinenlasten  1.00  0.00\n"
-    " Zwang                              1.00  0.00\n"
-    " Vorspannung                        1.00  1.00\n"
-    " Erdbeben                           1.00  1.00\n"
-    "#END_OF_TEXT\n",
-    "#SHOWTABLE\n"
-    "0 1 1\n"
-    " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
-    "  der Gebrauchstauglichkeits- und Ermüdungsnachweise\n"
-    "1 0 -1 -1 2\n"
-    " 34 40\n"
-    " Einwirkungsart                     └╬\\Fsup╬r └╬\\Finf╬r\n"
-    " ständige Lasten                    1.00  1.00\n"
-    " veränderliche Lasten               1.00  0.00\n"
-    " Flüssigkeitsdruck/Maschinenlasten  1.00  0.00\n"
-    " Zwang                              1.00  0.00\n"
-    " Vorspannung                        1.00  1.00\n"
-    "#END_OF_TEXT\n",
+    Gamma_Table(Persistent, Building_Columns,
+                " ständige Lasten                    1.35  1.00\n"
+                " veränderliche Lasten               1.50  0.00\n"
+                " Flüssigkeitsdruck/Maschinenlasten  1.35  0.00\n"
+                " Zwang                              1.00  0.00\n"
+                " Vorspannung                        1.00  1.00\n"),
+    Gamma_Table(Accidental, Building_Columns,
+                Building_Unit_Rows + " außergewöhnliche Einwirkungen      1.00  1.00\n"),
+    Gamma_Table(Seismic, Building_Columns, Building_Unit_Rows + " Erdbeben                           1.00  1.00\n"),
+    Gamma_Table(Serviceability, Building_Columns, Building_Unit_Rows),
 };
 
-// Partial factors of bridges per design situation, built-in values.
+// Bridges, built-in values: the first eleven action types and the temperature.
+const std::string Bridge_Columns =
+    "1 0 -1 -1 2\n"
+    " 38 44\n"
+    " Einwirkungsart                         └╬\\Fsup╬r └╬\\Finf╬r\n";
+const std::string Bridge_Other_Rows =
+    " ständige Lasten                        1.00  1.00\n"
+    " Vorspannung linear                     1.00  1.00\n"
+    " Vorspannung nichtlinear                1.00  1.00\n"
+    " Vorspannung lokal                      1.00  1.00\n"
+    " Setzung linear                         1.00  0.00\n"
+    " Setzung nichtlinear                    1.00  0.00\n"
+    " Straßenverkehr                         1.00  0.00\n"
+    " Fußgängerverkehr                       1.00  0.00\n"
+    " Schienenverkehr Lastgruppe 11 bis 31   1.00  0.00\n"
+    " Schienenverkehr Lastgr. 16, 17, SW/2   1.00  0.00\n"
+    " veränderliche Lasten                   1.00  0.00\n"
+    " Temperatur                             1.00  0.00\n";
 const std::string Bridge_Gamma[4] = {
-    "#SHOWTABLE\n"
-    "0 1 1\n"
-    " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
-    "  der ständigen und vorübergehenden Bemessungssituation\n"
-    "1 0 -1 -1 2\n"
-    " 38 44\n"
-    " Einwirkungsart                         └╬\\Fsup╬r └╬\\Finf╬r\n"
-    " ständige Lasten                        1.35  1.00\n"
-    " Vorspannung linear                     1.00  1.00\n"
-    " Vorspannung nichtlinear                1.00  1.00\n"
-    " Vorspannung lokal                      1.20  1.00\n"
-    " Setzung linear                         1.20  0.00\n"
-    " Setzung nichtlinear                    1.35  0.00\n"
-    " Straßenverkehr                         1.50  0.00\n"
-    " Fußgängerverkehr                       1.50  0.00\n"
-    " Schienenverkehr Lastgruppe 11 bis 31   1.45  0.00\n"
-    " Schienenverkehr Lastgr. 16, 17, SW/2   1.20  0.00\n"
-    " veränderliche Lasten                   1.50  0.00\n"
-    " Temperatur                             1.50  0.00\n"
-    "#END_OF_TEXT\n",
-    "#SHOWTABLE\n"
-    "0 1 1\n"
-    " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
-    "  der außergewöhnlichen Bemessungssituation\n"
-    "1 0 -1 -1 2\n"
-    " 38 44\n"
-    " Einwirkungsart                         └╬\\Fsup╬r └╬\\Finf╬r\n"
-    " ständige Lasten                        1.00  1.00\n"
-    " Vorspannung linear                     1.00  1.00\n"
-    " Vorspannung nichtlinear                1.00  1.00\n"
-    " Vorspannung lokal                      1.00  1.00\n"
-    " Setzung linear                         1.00  0.00\n"
-    " Setzung nichtlinear                    1.00  0.00\n"
-    " Straßenverkehr                         1.00  0.00\n"
-    " Fußgängerverkehr                       1.00  0.00\n"
-    " Schienenverkehr Lastgruppe 11 bis 31   1.00  0.00\n"
-    " Schienenverkehr Lastgr. 16, 17, SW/2   1.00  0.00\n"
-    " veränderliche Lasten                   1.00  0.00\n"
-    " Temperatur                             1.00  0.00\n"
-    "#END_OF_TEXT\n",
-    "#SHOWTABLE\n"
-    "0 1 1\n"
-    " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
-    "  der Erdbebenbemessungssituation\n"
-    "1 0 -1 -1 2\n"
-    " 38 44\n"
-    " Einwirkungsart                         └╬\\Fsup╬r └╬\\Finf╬r\n"
-    " ständige Lasten                        1.00  1.00\n"
-    " Vorspannung linear                     1.00  1.00\n"
-    " Vorspannung nichtlinear                1.00  1.00\n"
-    " Vorspannung lokal                      1.00  1.00\n"
-    " Setzung linear                         1.00  0.00\n"
-    " Setzung nichtlinear                    1.00  0.00\n"
-    " Straßenverkehr                         1.00  0.00\n"
-    " Fußgängerverkehr                       1.00  0.00\n"
-    " Schienenverkehr Lastgruppe 11 bis 31   1.00  0.00\n"
-    " Schienenverkehr Lastgr. 16, 17, SW/2   1.00  0.00\n"
-    " veränderliche Lasten                   1.00  0.00\n"
-    " Temperatur                             1.00  0.00\n"
-    "#END_OF_TEXT\n",
-    "#SHOWTABLE\n"
-    "0 1 1\n"
-    " ╬HTeilsicherheitsfaktoren für Einwirkungen\n"
-    "  der Gebrauchstauglichkeits- und Ermüdungsnachweise\n"
-    "1 0 -1 -1 2\n"
-    " 38 44\n"
-    " Einwirkungsart                         └╬\\Fsup╬r └╬\\Finf╬r\n"
-    " ständige Lasten                        1.00  1.00\n"
-    " Vorspannung linear                     1.00  1.00\n"
-    " Vorspannung nichtlinear                1.00  1.00\n"
-    " Vorspannung lokal                      1.00  1.00\n"
-    " Setzung linear                         1.00  0.00\n"
-    " Setzung nichtlinear                    1.00  0.00\n"
-    " Straßenverkehr                         1.00  0.00\n"
-    " Fußgängerverkehr                       1.00  0.00\n"
-    " Schienenverkehr Lastgruppe 11 bis 31   1.00  0.00\n"
-    " Schienenverkehr Lastgr. 16, 17, SW/2   1.00  0.00\n"
-    " veränderliche Lasten                   1.00  0.00\n"
-    " Temperatur                             1.00  0.00\n"
-    "#END_OF_TEXT\n",
+    Gamma_Table(Persistent, Bridge_Columns,
+                " ständige Lasten                        1.35  1.00\n"
+                " Vorspannung linear                     1.00  1.00\n"
+                " Vorspannung nichtlinear                1.00  1.00\n"
+                " Vorspannung lokal                      1.20  1.00\n"
+                " Setzung linear                         1.20  0.00\n"
+                " Setzung nichtlinear                    1.35  0.00\n"
+                " Straßenverkehr                         1.50  0.00\n"
+                " Fußgängerverkehr                       1.50  0.00\n"
+                " Schienenverkehr Lastgruppe 11 bis 31   1.45  0.00\n"
+                " Schienenverkehr Lastgr. 16, 17, SW/2   1.20  0.00\n"
+                " veränderliche Lasten                   1.50  0.00\n"
+                " Temperatur                             1.50  0.00\n"),
+    Gamma_Table(Accidental, Bridge_Columns, Bridge_Other_Rows),
+    Gamma_Table(Seismic, Bridge_Columns, Bridge_Other_Rows),
+    Gamma_Table(Serviceability, Bridge_Columns, Bridge_Other_Rows),
 };
 
 const std::string Building_Psi =
@@ -303,15 +222,16 @@ const std::string Rail_A =
     "#END_OF_TEXT\n";
 
 const std::string Building_Part = Part_Open("Lastfaktoren (Hochbau) des nationalen Anhangs", Germany) +
-                                  Pair(Building_Gamma[0], Building_Gamma[1]) +
-                                  Pair(Building_Gamma[2], Building_Gamma[3]) + Building_Psi +
+                                  Annex_Table_Pair(Building_Gamma[0], Building_Gamma[1]) +
+                                  Annex_Table_Pair(Building_Gamma[2], Building_Gamma[3]) + Building_Psi +
                                   "#LAYOUT resetMaxMargin\n";
 
 std::string Bridge_Part(bool listed) {
     std::string text = Part_Open("Lastfaktoren (Brückenbau) des nationalen Anhangs", Germany);
     if (listed) text.insert(text.find("#SHOWTABLE"), Listed_Heading);
-    return text + Pair(Bridge_Gamma[0], Bridge_Gamma[1]) + Pair(Bridge_Gamma[2], Bridge_Gamma[3]) + Road_Psi +
-           Foot_Psi + Rail_Psi + Rail_A + "#LAYOUT resetMaxMargin\n";
+    return text + Annex_Table_Pair(Bridge_Gamma[0], Bridge_Gamma[1]) +
+           Annex_Table_Pair(Bridge_Gamma[2], Bridge_Gamma[3]) + Road_Psi + Foot_Psi + Rail_Psi + Rail_A +
+           "#LAYOUT resetMaxMargin\n";
 }
 
 std::string Written() {
@@ -319,11 +239,7 @@ std::string Written() {
     return Report_Text(NAD_Write_EC0_Report);
 }
 
-struct EC0Report : ::testing::TestWithParam<int> {
-    Annex_Folders f;
-    const Application_State& state() const { return Application_States[GetParam()]; }
-    void SetUp() override { Use_Application_State(state(), f); }
-};
+struct EC0Report : Application_State_Test {};
 
 }  // namespace
 
@@ -333,10 +249,7 @@ TEST_P(EC0Report, BothPartsWithTheHeadingOfAListedApplication) {
     EXPECT_EQ(Written(), Building_Part + Bridge_Part(listed));
 }
 
-INSTANTIATE_TEST_SUITE_P(ApplicationStates, EC0Report, ::testing::Range(0, 7),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(Application_States[info.param].name);
-                         });
+INSTANTIATE_TEST_SUITE_P(ApplicationStates, EC0Report, ::testing::Range(0, 7), Application_State_Name);
 
 namespace {
 
@@ -367,7 +280,9 @@ TEST_P(EC0FlagStrings, ChooseTheParts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, EC0FlagStrings, ::testing::Range(0, 5),
-                         [](const ::testing::TestParamInfo<int>& info) { return std::string(Part_Cases[info.param].name); });
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(Part_Cases[info.param].name);
+                         });
 
 TEST(EC0ReportValues, StoredValuesAndTheLetterAForTheLoadModels) {
     // The rows of the load models print a in place of psi_1 whatever is stored; every other value is

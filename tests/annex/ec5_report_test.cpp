@@ -37,13 +37,6 @@ std::string Small(const std::string& lines) {
            lines + "#END_OF_TEXT\n";
 }
 
-std::string Pair(const std::string& left, const std::string& right) {
-    return "#LAYOUT storeYPosition 4\n" + left +
-           "#LAYOUT restoreYPosition 4\n"
-           "#LAYOUT setMarginsCM 65537 9 0\n" +
-           right + "#LAYOUT setMarginsCM 1 0 0\n";
-}
-
 // The tables by position with the built-in values, which the German annex file holds too.
 const std::string Material_Factors = Small(
     " Materialsicherheitsbeiwerte\n"
@@ -100,12 +93,7 @@ const std::string Buckling_Factor = Small(
     " Ermittlung der bezogenen Kippschlankheit beim Biegedrillknicknachweis (nur für Brettschichtholz):\n"
     " Faktor gemäß NCI Zu 6.3.3(2) = 1.00\n");
 
-const std::string Rules_Head =
-    "#SHOWTABLE\n"
-    "0 0 0\n"
-    "1 0 -1 -1 2\n"
-    " 12 42\n"
-    " Kapitel      Wert                          Bedeutung\n";
+const std::string Rules_Head = Annex_Table_Head;
 const std::string Rules_Off =
     " 2.3.1.2(2)P  Tabelle NA.1 nicht anwenden   Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer\n"
     " 3.1.3        Tabelle NA.4 nicht anwenden   Modifikationsbeiwerte\n"
@@ -150,8 +138,8 @@ const std::string Material_Gamma =
 const std::string Annex_Rules = Rules_Head + Rules_Off + NA_Rules_Off + Material_Gamma + "#END_OF_TEXT\n";
 
 // Positions 1 beside 2 and 3 beside 4, then 5, 8, 6, 0 and 7.
-const std::string All_Tables = Caption(true) + Pair(Material_Factors, Modification_Factors) +
-                               Pair(Deformation_Factors, Deflection_Limits) + Crack_Factor("0.67") +
+const std::string All_Tables = Caption(true) + Annex_Table_Pair(Material_Factors, Modification_Factors) +
+                               Annex_Table_Pair(Deformation_Factors, Deflection_Limits) + Crack_Factor("0.67") +
                                Torsion_Factor("0.15", "2.00") + Net_Deflection + Buckling_Factor + Annex_Rules;
 
 std::string Written() {
@@ -159,18 +147,15 @@ std::string Written() {
     return Report_Text(NAD_Write_EC5_Report);
 }
 
-struct EC5Report : ::testing::TestWithParam<int> {
-    Annex_Folders f;
-    const Application_State& state() const { return Application_States[GetParam()]; }
-    void SetUp() override { Use_Application_State(state(), f); }
-};
+struct EC5Report : Application_State_Test {};
 
 }  // namespace
 
 TEST_P(EC5Report, TablesOfTheApplication) {
     // Without flag strings: 220 leaves out the rules and k_shape, 242 the rules, 73 to 76 show the rules
     // alone, every other number everything.
-    const std::string pairs = Pair(Material_Factors, Modification_Factors) + Pair(Deformation_Factors, Deflection_Limits);
+    const std::string pairs = Annex_Table_Pair(Material_Factors, Modification_Factors) +
+                              Annex_Table_Pair(Deformation_Factors, Deflection_Limits);
     std::string expected = All_Tables;
     if (state().number == 220)
         expected = Caption(true) + pairs + Crack_Factor("0.67") + Net_Deflection + Buckling_Factor;
@@ -181,10 +166,7 @@ TEST_P(EC5Report, TablesOfTheApplication) {
     EXPECT_EQ(Written(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(ApplicationStates, EC5Report, ::testing::Range(0, 7),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(Application_States[info.param].name);
-                         });
+INSTANTIATE_TEST_SUITE_P(ApplicationStates, EC5Report, ::testing::Range(0, 7), Application_State_Name);
 
 namespace {
 
@@ -249,7 +231,9 @@ TEST_P(EC5FlagStrings, ChooseTheTables) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, EC5FlagStrings, ::testing::Range(0, 4),
-                         [](const ::testing::TestParamInfo<int>& info) { return std::string(Flag_Cases[info.param].name); });
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(Flag_Cases[info.param].name);
+                         });
 
 TEST(EC5ReportValues, StoredCrackFactorAndTheCompletionOfAnOlderGermanBlock) {
     // A version-10 block of the German annex lacks the four NA switches and k_shape: they are completed
@@ -268,8 +252,8 @@ TEST(EC5ReportValues, StoredCrackFactorAndTheCompletionOfAnOlderGermanBlock) {
         " 300 200 300 150 100 150 1 0.50 1.00 1 1 1.00\n");
     NAD_Read_EC5(block, NAD_Get_EC5(), 1);
     EXPECT_EQ(Report_Text(NAD_Write_EC5_Report),
-              Caption(true) + Pair(Material_Factors, Modification_Factors) +
-                  Pair(Deformation_Factors, Deflection_Limits) + Crack_Factor("0.50") +
+              Caption(true) + Annex_Table_Pair(Material_Factors, Modification_Factors) +
+                  Annex_Table_Pair(Deformation_Factors, Deflection_Limits) + Crack_Factor("0.50") +
                   Torsion_Factor("0.05", "1.30") + Net_Deflection + Buckling_Factor + Rules_Head + Rules_Off +
                   NA_Rules_On + Material_Gamma + "#END_OF_TEXT\n");
 }
@@ -287,8 +271,9 @@ TEST(EC5ReportValues, RulesOfTheGermanAnnexSwitchedOn) {
                    &b->na7_switch})
         *k = 1;
     EXPECT_EQ(Report_Text(NAD_Write_EC5_Report),
-              Caption(true) + Pair(Material_Factors, Modification_Factors) +
-                  Pair(Deformation_Factors, Deflection_Limits) + Crack_Factor_List + Torsion_Factor("0.15", "2.00") +
+              Caption(true) + Annex_Table_Pair(Material_Factors, Modification_Factors) +
+                  Annex_Table_Pair(Deformation_Factors, Deflection_Limits) + Crack_Factor_List +
+                  Torsion_Factor("0.15", "2.00") +
                   Net_Deflection_Quasi_Permanent + Buckling_Factor + Rules_Head + Rules_On + NA_Rules_On +
                   Material_Gamma + "#END_OF_TEXT\n");
 }

@@ -15,24 +15,10 @@ namespace {
 const char* const Standard = "EC-Standardparameter";
 const char* const Germany = "Deutschland";
 
-const std::string Table_Head =
-    "#SHOWTABLE\n"
-    "0 0 0\n"
-    "1 0 -1 -1 2\n"
-    " 12 42\n"
-    " Kapitel      Wert                          Bedeutung\n";
-
 // EN 1999: layout, caption without the annex name, and head.
-const std::string EC9_Open =
-    "#LAYOUT setFlags 0x380\n"
-    "#LAYOUT reserveSpaceCM 6\n"
-    "#SHOWTABLE\n"
-    "0 0 1\n"
-    " EN 1999-1-1 (EC 9)\n"
-    "0 0 -1 -1\n"
-    "#END_OF_TEXT\n"
-    "#LAYOUT setYPositionCM 1 -0.5\n" +
-    Table_Head;
+const std::string EC9_Open = "#LAYOUT setFlags 0x380\n"
+                             "#LAYOUT reserveSpaceCM 6\n" +
+                             Annex_Caption_Block("EN 1999-1-1 (EC 9)") + Annex_Table_Head;
 
 // The built-in EN 1999 factors, which both shipped annexes hold.
 const std::string EC9_Cross_Section_Rows =
@@ -60,22 +46,9 @@ const std::string EC9_All_Rows =
 // EN 1996: the title of the part, the caption and the head.
 std::string EC6_Open(const std::string& annex) {
     return "#LAYOUT setFlags 0x380\n"
-           "#LAYOUT reserveSpaceCM 6\n"
-           "#SHOWTABLE\n"
-           "1 1 0\n"
-           " Ausgewählte Bemessungsparameter des nationalen Anhangs\n"
-           " " + annex + "\n"
-           "0 0 -1 -1\n"
-           "#END_OF_TEXT\n"
-           "#LAYOUT setYPositionCM 1 -0.5\n"
-           "#SHOWTABLE\n"
-           "0 0 1\n"
-           " EN 1996-1-1 (EC 6)\n"
-           "0 0 -1 -1\n"
-           "#END_OF_TEXT\n"
-           "#LAYOUT setYPositionCM 1 -0.5\n"
-           "#LAYOUT setMarginsCM 1 0 0\n" +
-           Table_Head;
+           "#LAYOUT reserveSpaceCM 6\n" +
+           Annex_Title_Block("Ausgewählte Bemessungsparameter des nationalen Anhangs", annex) +
+           Annex_Caption_Block("EN 1996-1-1 (EC 6)") + "#LAYOUT setMarginsCM 1 0 0\n" + Annex_Table_Head;
 }
 
 // gamma_M of masonry: persistent, accidental and seismic (without the middle two when they are not
@@ -101,11 +74,7 @@ std::string Written(void (*write)(FILE*), const char* annex) {
 }
 
 // One application state of the host with what the two reports show under it.
-struct EC9EC6Report : ::testing::TestWithParam<int> {
-    Annex_Folders f;
-    const Application_State& state() const { return Application_States[GetParam()]; }
-    void SetUp() override { Use_Application_State(state(), f); }
-};
+struct EC9EC6Report : Application_State_Test {};
 
 }  // namespace
 
@@ -129,10 +98,7 @@ TEST_P(EC9EC6Report, EC6AccidentalAndSeismicRowsOnlyWhereDesignedFor) {
               EC6_Open(Standard) + EC6_Rows("1.50", all ? "1.50" : nullptr, "1.50") + EC6_Close);
 }
 
-INSTANTIATE_TEST_SUITE_P(ApplicationStates, EC9EC6Report, ::testing::Range(0, 7),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(Application_States[info.param].name);
-                         });
+INSTANTIATE_TEST_SUITE_P(ApplicationStates, EC9EC6Report, ::testing::Range(0, 7), Application_State_Name);
 
 namespace {
 
@@ -149,7 +115,8 @@ struct EC9_Case {
 };
 const EC9_Case EC9_Cases[] = {
     {"Zeros", "000", EC9_Constant_Rows},
-    {"SingleZeroIsNoFlagString", "0", EC9_Cross_Section_Rows + EC9_Tension_Row + EC9_Constant_Rows + EC9_Connection_Rows},
+    {"SingleZeroIsNoFlagString", "0",
+     EC9_Cross_Section_Rows + EC9_Tension_Row + EC9_Constant_Rows + EC9_Connection_Rows},
     {"ShortString", "11", EC9_Cross_Section_Rows + EC9_Tension_Row + EC9_Constant_Rows},  // position 2 beyond it
     {"ConnectionsNeedCrossSections", "001", EC9_Constant_Rows},
     {"CrossSectionsAndConnections", "101", EC9_Cross_Section_Rows + EC9_Constant_Rows + EC9_Connection_Rows},
@@ -168,7 +135,9 @@ TEST_P(EC9_Flag_Strings, ChooseTheRows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, EC9_Flag_Strings, ::testing::Range(0, 5),
-                         [](const ::testing::TestParamInfo<int>& info) { return std::string(EC9_Cases[info.param].name); });
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(EC9_Cases[info.param].name);
+                         });
 
 TEST(EC6FlagStrings, FactorsWithoutAccidentalAndSeismicRows) {
     Annex_Folders f;

@@ -39,6 +39,8 @@ inline constexpr double T_Stub_Flange_C2_Min = 0.1;
 inline bool Is_T_Stub_Flange(const T_Stub_Compression& T) { return T.c2 >= T_Stub_Flange_C2_Min; }
 // A spread ratio from this value on is given; a smaller one is determined by iteration.
 inline constexpr double T_Stub_Given_Ratio_Min = 0.001;
+// The largest spread ratio that raises the bearing strength: (A_c1/A_c0)^1/2 ≤ 3, EN 1992-1-1, 6.7(2).
+inline constexpr double T_Stub_Max_Spread_Ratio = 9.0;
 
 // Empty record: β_j = 2/3, ratio 0, concrete C20/25 and its f_ck; nothing for null.
 void Init_T_Stub_Compression(T_Stub_Compression* tstub);

@@ -1,6 +1,7 @@
 // The T-stub in compression: input check and input protocol.
-#include "checks/concrete_grade.h"
 #include "checks/tstub_compression.h"
+
+#include "checks/concrete_grade.h"
 #include "common/cp437.h"
 #include "frame/report_marks.h"
 #include "platform/host/host_library.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr double Min_Spread_Ratio = 1.0;   // A_c1 ≥ A_c0
-constexpr double Max_Spread_Ratio = 9.0;   // (A_c1/A_c0)^1/2 ≤ 3, EN 1992-1-1, 6.7(2)
 constexpr double Min_Geometry = 1.0;       // mm; smaller spread widths and column plates are input errors
 constexpr double Min_F_ck = 5.0;           // N/mm²
 constexpr double Width_Tolerance = 0.001;  // mm
@@ -35,8 +35,9 @@ int Check_T_Stub_Compression_Input(T_Stub_Compression* tstub, FILE* stream, int 
     const char* name = prefix ? "Äquivalenter T-Stummel (Druck): "_cp : "";
     int error = 0;
 
-    if (T.spread_ratio >= T_Stub_Given_Ratio_Min && T.spread_ratio < Min_Spread_Ratio) T.spread_ratio = Min_Spread_Ratio;
-    if (T.spread_ratio > Max_Spread_Ratio) T.spread_ratio = Max_Spread_Ratio;
+    if (T.spread_ratio >= T_Stub_Given_Ratio_Min && T.spread_ratio < Min_Spread_Ratio)
+        T.spread_ratio = Min_Spread_Ratio;
+    if (T.spread_ratio > T_Stub_Max_Spread_Ratio) T.spread_ratio = T_Stub_Max_Spread_Ratio;
 
     if (!Is_T_Stub_Flange(T)) {
         const int dimensions = Plate_Option_Thickness | Plate_Option_Width | Plate_Option_Length;

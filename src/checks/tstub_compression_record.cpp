@@ -1,8 +1,9 @@
 // The T-stub in compression record: initialisation, copy, check preparation and file block.
+#include "checks/tstub_compression.h"
+
 #include <cstdio>
 
 #include "checks/concrete_grade.h"
-#include "checks/tstub_compression.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 

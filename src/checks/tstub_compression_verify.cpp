@@ -4,11 +4,12 @@
 //   F_c,Rd = f_jd·b_eff·l_eff over the effective area l_eff = b_s + 2c₃, b_eff = c₁ + t_s + c₂.
 // When the spread ratio A_c1/A_c0 is not given, it is found by iteration over the area that c
 // spreads to, with the plate thickness as the spread depth (EN 1992-1-1, 6.7).
+#include "checks/tstub_compression.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "annex/annex_record.h"
-#include "checks/tstub_compression.h"
 #include "common/cp437.h"
 #include "frame/report_marks.h"
 #include "report/paragraph_writer.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr double Max_Spread_Ratio = 9.0;      // (A_c1/A_c0)^1/2 ≤ 3
 constexpr double Max_Spread_Root = 3.0;
 constexpr int Max_Evaluations = 21;
 constexpr double Ratio_Match = 0.001;         // the iteration ends when the ratio changes by no more
@@ -30,7 +30,7 @@ void Indent_More() { OLI_Set_Indent(OLI_Get_Indent() + 0.3); }
 void Indent_Less() { OLI_Set_Indent(OLI_Get_Indent() - 0.3); }
 
 // (A_c1/A_c0)^1/2 as the bearing strength takes it: at most 3.
-double Spread_Factor(double ratio) { return ratio > Max_Spread_Ratio ? Max_Spread_Root : std::sqrt(ratio); }
+double Spread_Factor(double ratio) { return ratio > T_Stub_Max_Spread_Ratio ? Max_Spread_Root : std::sqrt(ratio); }
 
 struct Spread_Iteration {
     bool converged = false;
@@ -49,7 +49,7 @@ Spread_Iteration Iterate_Spread_Ratio(const T_Stub_Compression& T, double f_y, d
     const bool flange = Is_T_Stub_Flange(T);
     Spread_Iteration it;
     double k = Max_Spread_Root;
-    double previous = Max_Spread_Ratio;
+    double previous = T_Stub_Max_Spread_Ratio;
     for (int n = 1; n <= Max_Evaluations; ++n) {
         const double c = t * std::sqrt((f_y / 3.0) / (T.beta_j * gamma_M0 * f_cd * k));
         const double c1 = std::min(T.c1, c);

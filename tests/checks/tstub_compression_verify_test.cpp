@@ -90,18 +90,20 @@ std::string Summary(const char* label, const char* U) {
     return Para_Space + " " + label + " = " + U + "  <  1  " + Ok_Mark + "\n" + Para_Space + " " + Verified;
 }
 
-const std::string Base_Protocol =
-    Para_Head +
+// The input protocol at "zusätzliche Informationen" off, with the verification switch.
+std::string Protocol(const char* plate_line, const char* force, const char* ratio_line, const char* widths_line) {
+    return Para_Head + plate_line + " ╬HBelastung\n"_cp + Para_Indent(0.3) +
+           " Bemessungswert der Druckkraft F╬\\c,Ed╬r = "_cp + force + " kN\n" + Para_Indent(0) +
+           " ╬HNachweisparameter\n"_cp + Para_Indent(0.3) + " Anschlussbeiwert ╗╬\\j╬r = 0.6667\n"_cp + ratio_line +
+           " Beton-/Mörtelgüte C20/25 char. Druckfestigkeit f╬\\ck╬r = 20.0 N/mm²\n"_cp + widths_line;
+}
+
+const std::string Base_Protocol = Protocol(
     " ╬HFußplatte╬r mit Dicke t╬\\p╬r = 20.0 mm,  Breite b╬\\p╬r = 300.0 mm,  Länge l╬\\p╬r = 400.0 mm,  "
-    "Stahlgüte S235\n"
-    " ╬HBelastung\n"_cp +
-    Para_Indent(0.3) + " Bemessungswert der Druckkraft F╬\\c,Ed╬r = 300.0 kN\n"_cp + Para_Indent(0) +
-    " ╬HNachweisparameter\n"_cp + Para_Indent(0.3) +
-    " Anschlussbeiwert ╗╬\\j╬r = 0.6667\n"
-    " Lastausbreitungsfaktor A╬\\c1╬r/A╬\\c0╬r = 4.000\n"
-    " Beton-/Mörtelgüte C20/25 char. Druckfestigkeit f╬\\ck╬r = 20.0 N/mm²\n"
+    "Stahlgüte S235\n"_cp,
+    "300.0", " Lastausbreitungsfaktor A╬\\c1╬r/A╬\\c0╬r = 4.000\n"_cp,
     " Ausbreitungsmaß c╬\\1╬r = 40.0 mm,  Dicke, Breite des Stützenblechs t╬\\s╬r = 15.0 mm,  "
-    "b╬\\s╬r = 200.0 mm\n"_cp;
+    "b╬\\s╬r = 200.0 mm\n"_cp);
 const std::string Base_Verification =
     Verification(" F╬\\c,Ed╬r = 300.0 kN  <  F╬\\c,Rd╬r = 489.59 kN  ê  Ausnutzung U = 0.613  <  1"_cp, Ok_Mark);
 // The lines below the heading at detail level 1.
@@ -111,15 +113,10 @@ const std::string Base_Resistance_1 =
     "50.0 mm  >  c╬\\max╬r  ê  c╬\\3╬r = 42.0 mm\n"_cp + L_Eff + " = 284.0 mm,  b╬\\eff╬r = 97.0 mm\n"_cp + F_c_Rd +
     " = 489.59 kN\n";
 
-const std::string Flange_Protocol =
-    Para_Head + " ╬HT-Stummelflansch╬r mit Dicke t╬\\f╬r = 15.0 mm,  Breite b╬\\f╬r = 200.0 mm,  Stahlgüte S235\n"
-                " ╬HBelastung\n"_cp +
-    Para_Indent(0.3) + " Bemessungswert der Druckkraft F╬\\c,Ed╬r = 50.0 kN\n"_cp + Para_Indent(0) +
-    " ╬HNachweisparameter\n"_cp + Para_Indent(0.3) +
-    " Anschlussbeiwert ╗╬\\j╬r = 0.6667\n"
-    " Lastausbreitungsfaktor n. EC 2-1-1\n"
-    " Beton-/Mörtelgüte C20/25 char. Druckfestigkeit f╬\\ck╬r = 20.0 N/mm²\n"
-    " Ausbreitungsmaße c╬\\1╬r = 30.0 mm,  c╬\\2╬r = 25.0 mm,  Stegdicke t╬\\s╬r = 10.0 mm\n"_cp;
+const std::string Flange_Protocol = Protocol(
+    " ╬HT-Stummelflansch╬r mit Dicke t╬\\f╬r = 15.0 mm,  Breite b╬\\f╬r = 200.0 mm,  Stahlgüte S235\n"_cp, "50.0",
+    " Lastausbreitungsfaktor n. EC 2-1-1\n",
+    " Ausbreitungsmaße c╬\\1╬r = 30.0 mm,  c╬\\2╬r = 25.0 mm,  Stegdicke t╬\\s╬r = 10.0 mm\n"_cp);
 const std::string Flange_Verification =
     Verification(" F╬\\c,Ed╬r = 50.0 kN  <  F╬\\c,Rd╬r = 56.55 kN  ê  Ausnutzung U = 0.884  <  1"_cp, Ok_Mark);
 std::string Flange_Widths() {

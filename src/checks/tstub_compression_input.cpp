@@ -60,7 +60,7 @@ int Check_T_Stub_Compression_Input(T_Stub_Compression* tstub, FILE* stream, int 
         }
     }
 
-    // The concrete part edits the concrete's own f_ck in the material; the check uses its copy.
+    // The input page edits an own f_ck in the concrete material; the check works on the record's copy.
     Apply_Concrete_Grade(&T.concrete);
     T.f_ck = T.concrete.f_y;
     if (T.f_ck < Min_F_ck) {

@@ -5,8 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "common/counted_alloc.h"
-#include "material/point_expectations.h"
+#include "material/geometry_test_support.h"
 #include "material/point_transforms.h"
 
 namespace {
@@ -110,17 +109,7 @@ TEST(RayCircle, FarCircles) {
     Expect_Points_Near(ox, oy, 1, {{1, 0}}, 1e-12);
 }
 
-class PolylineCircle : public testing::Test {
-protected:
-    void SetUp() override { Reset_Block_Count(); }
-    void TearDown() override {
-        Free_And_Null(&ox);
-        Free_And_Null(&oy);
-        EXPECT_EQ(Get_Block_Count(), 0);
-    }
-    double* ox = nullptr;
-    double* oy = nullptr;
-};
+using PolylineCircle = Result_List_Test;
 
 // Three segments crossing the unit circle twice each: six points from a polyline of four.
 TEST_F(PolylineCircle, ListGrowsBeyondThePointCount) {

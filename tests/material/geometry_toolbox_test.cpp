@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "material/point_expectations.h"
+#include "material/geometry_test_support.h"
 #include "material/point_transforms.h"
 #include "material/polygon_sections.h"
 

@@ -6,8 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "common/counted_alloc.h"
-#include "material/point_expectations.h"
+#include "material/geometry_test_support.h"
 #include "material/point_transforms.h"
 
 namespace {
@@ -214,17 +213,7 @@ TEST(OverlapParallelSegments, Cases) {
     }
 }
 
-class PolylineCrossings : public testing::Test {
-protected:
-    void SetUp() override { Reset_Block_Count(); }
-    void TearDown() override {
-        Free_And_Null(&ox);
-        Free_And_Null(&oy);
-        EXPECT_EQ(Get_Block_Count(), 0);   // every block went back
-    }
-    double* ox = nullptr;
-    double* oy = nullptr;
-};
+using PolylineCrossings = Result_List_Test;
 
 const double Square_X[] = {0, 2, 2, 0};
 const double Square_Y[] = {0, 0, 2, 2};

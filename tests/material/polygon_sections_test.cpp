@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "material/point_transforms.h"
-#include "material/point_expectations.h"
+#include "material/geometry_test_support.h"
 
 namespace {
 

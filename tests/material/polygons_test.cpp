@@ -5,8 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "common/counted_alloc.h"
-#include "material/point_expectations.h"
+#include "material/geometry_test_support.h"
 #include "material/point_transforms.h"
 #include "material/polygon_sections.h"
 
@@ -121,17 +120,7 @@ TEST(PolygonConstructions, EqualAreaRectangleExtents) {
     EXPECT_EQ(y1, 4.0);
 }
 
-class CutPolygon : public testing::Test {
-protected:
-    void SetUp() override { Reset_Block_Count(); }
-    void TearDown() override {
-        Free_And_Null(&ox);
-        Free_And_Null(&oy);
-        EXPECT_EQ(Get_Block_Count(), 0);
-    }
-    double* ox = nullptr;
-    double* oy = nullptr;
-};
+using CutPolygon = Result_List_Test;
 
 TEST_F(CutPolygon, UpperHalfOfASquare) {
     const double lx[] = {0, 4}, ly[] = {2, 2};

@@ -1,4 +1,5 @@
-// Comparison of computed point lists with the expected points, one failure line per point.
+// Test support of the plane geometry: comparison of computed point lists with the expected points
+// (one failure line per point), and a fixture for routines that hand result lists to the caller.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,6 +7,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "common/counted_alloc.h"
 
 using Expected_Points = std::vector<std::pair<double, double>>;
 
@@ -23,3 +26,17 @@ inline void Expect_Points_Near(const std::vector<double>& x, const std::vector<d
     ASSERT_EQ(x.size(), y.size());
     Expect_Points_Near(x.data(), y.data(), static_cast<int>(x.size()), expected, tol);
 }
+
+// Holds the two result pointers of the routines under test, releases them at the end and checks
+// that every block of the counted allocator went back.
+class Result_List_Test : public testing::Test {
+protected:
+    void SetUp() override { Reset_Block_Count(); }
+    void TearDown() override {
+        Free_And_Null(&ox);
+        Free_And_Null(&oy);
+        EXPECT_EQ(Get_Block_Count(), 0);
+    }
+    double* ox = nullptr;
+    double* oy = nullptr;
+};

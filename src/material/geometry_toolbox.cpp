@@ -154,7 +154,7 @@ void Switch_Polygon(Walk_Position& w, const Ring rings[2], const Crossing& c) {
 // 2 (na + nb) + capacity steps.
 void Walk_Boundary(const Ring rings[2], Walk_Position w, Walk_Result& out) {
     if (!out.Add(w.px, w.py)) return;
-    const long limit = 2L * (rings[0].n + rings[1].n) + out.capacity;
+    const long limit = 2L * rings[0].n + 2L * rings[1].n + out.capacity;
     bool switched_here = false;
     for (long step = 0; step < limit; ++step) {
         const Ring& cur = rings[w.cur];

@@ -26,7 +26,8 @@ double Compute_Signed_Polygon_Area(int n, const double* x, const double* y);
 int Compute_Polygon_Centroid(int n, const double* x, const double* y, double* cx, double* cy);
 Plane_Point Get_Polygon_Centroid(int n, const double* x, const double* y);
 
-// First moments: about the x axis sum c_i (y_i + y_j) / 6, about the y axis sum c_i (x_i + x_j) / 6.
+// First moments: about the x axis sum c_i (y_i + y_j) / 6, about the y axis
+// sum c_i (x_i + x_j) / 6.
 double Compute_Static_Moment_X(int n, const double* x, const double* y);
 double Compute_Static_Moment_Y(int n, const double* x, const double* y);
 

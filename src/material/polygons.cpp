@@ -179,7 +179,7 @@ int Get_Overlap_By_Grid(int n, const double* x, const double* y, int m, const do
         bx0 = std::min(bx0, ux0), by0 = std::min(by0, uy0);
         bx1 = std::max(bx1, ux1), by1 = std::max(by1, uy1);
         const double W = bx1 - bx0, H = by1 - by0;
-        if (W > 0 && H > 0) {
+        if (W > 0 && H > 0 && std::isfinite(W) && std::isfinite(H)) {
             int rows = 100, columns = 100;
             if (W > H)
                 columns = static_cast<int>(std::min(100 * W / H, 200.0));

@@ -61,7 +61,9 @@ TEST(LinePoints, AlongLineAndOnSegment) {
         int result;
         double x;
     };
-    const Case cases[] = {{3, 0, 3}, {-3, 0, 7}, {0, 0, 10}, {12, 1, 12}, {10, 0, 10}, {-12, 1, -2}};
+    const Case cases[] = {
+        {3, 0, 3}, {-3, 0, 7}, {0, 0, 10}, {12, 1, 12}, {10, 0, 10}, {-12, 1, -2},
+    };
     for (const Case& c : cases) {
         double x = 99, y = 99;
         EXPECT_EQ(Get_Point_On_Segment(0, 0, 10, 0, c.d, &x, &y), c.result) << c.d;

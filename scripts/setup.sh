@@ -7,6 +7,8 @@ command -v g++ >/dev/null 2>&1 || need+=(g++)
 command -v make >/dev/null 2>&1 || need+=(make)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/gmock/gmock.h ] || need+=(libgmock-dev)
+command -v pkg-config >/dev/null 2>&1 || need+=(pkg-config)
+pkg-config --exists cairo 2>/dev/null || need+=(libcairo2-dev)
 if [ ${#need[@]} -gt 0 ]; then
   echo "installing: ${need[*]}"
   sudo_cmd=""

@@ -292,3 +292,95 @@ TEST(Screen_Png, DumpReadsBackPixelForPixel) {
     EXPECT_EQ(Host_Pixel(36, 22), 0x010203);
     cairo_surface_destroy(png);
 }
+
+namespace {
+
+// EXEC and DATA set to the repository's host folders.
+struct Shipped_Host {
+    Shipped_Host() {
+        setenv("EXEC", (std::string(BASIS_SOURCE_DIR) + "/host/EXEC").c_str(), 1);
+        setenv("DATA", (std::string(BASIS_SOURCE_DIR) + "/host/DATA").c_str(), 1);
+    }
+};
+
+Host_Bitmap Shipped(const char* name) {
+    Host_Bitmap p;
+    const std::string path = Resolve_Bitmap_Path(name);
+    const std::string bytes = Read_File(path);
+    EXPECT_FALSE(path.empty()) << name;
+    EXPECT_TRUE(Decode(bytes, p)) << name;
+    return p;
+}
+
+int Count_Colour(int x1, int y1, int x2, int y2, int colour) {
+    int n = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) n += Host_Pixel(x, y) == colour;
+    return n;
+}
+
+}  // namespace
+
+TEST(Shipped_Bitmaps, EveryNamedPictureHoldsTheRectanglesThatArePickedFromIt) {
+    Shipped_Host host;
+    struct Case {
+        const char* name;
+        int min_width, min_height;   // the farthest source pixel cut from it, plus one
+        int key, key_x;              // the colour drawn transparent, in the first row at key_x
+    };
+    const Case cases[] = {
+        {"Buttons.bmp", 552, 202, 0xDBD5CB, 0},           // tab strip 552 x 48; sprites to x 343, y 201
+        {"act_but.bmp", 14, 14, 0xFFFBF0, 0},
+        {"UComment.bmp", 62, 66, 0xFFFBF0, 0},
+        {"Glory3.bmp", 144, 108, 0xFFFBF0, 0},            // four 36-px frames in rows 0, 36, 72
+        {"schweisslast.bmp", 291, 151, 0xFFFFFF, 0},
+        {"NAD\\Buttons.bmp", 320, 639, 0xD4D0C8, 0},      // rows 435, 458, 577, 587, 598
+        {"NAD\\EuroFlags.bmp", 26, 380, 0xFFFBF0, 25},    // 25 x 19 flags of types 0 to 19
+    };
+    for (const Case& c : cases) {
+        const Host_Bitmap p = Shipped(c.name);
+        EXPECT_GE(p.width, c.min_width) << c.name;
+        EXPECT_GE(p.height, c.min_height) << c.name;
+        if (p.width > c.key_x) EXPECT_EQ(static_cast<int>(p.pixels[c.key_x]), c.key) << c.name;
+    }
+    // The toolbar sprites lie on 192, 192, 192 and each state's picture holds a drawing.
+    const Host_Bitmap buttons = Shipped("Buttons.bmp");
+    ASSERT_EQ(buttons.width, 552);
+    EXPECT_EQ(buttons.pixels[51 * 552 + 0], 0xC0C0C0u);
+    for (const int sx : {1, 87, 130, 173, 216, 259, 302})
+        for (const int sy : {51, 89, 127, 165}) {
+            int drawn = 0;
+            for (int y = sy; y < sy + 37; ++y)
+                for (int x = sx; x < sx + 42; ++x) drawn += buttons.pixels[static_cast<std::size_t>(y) * 552 + x] != 0xC0C0C0u;
+            EXPECT_GT(drawn, 100) << sx << "," << sy;
+        }
+}
+
+TEST(Shipped_Bitmaps, MainWindowBackgroundAndToolbarAtTheirCoordinates) {
+    Shipped_Host host;
+    unsetenv("VEK_SCREEN");
+    Init_Grafik_Mode();
+    testing::internal::CaptureStderr();
+    // The window's background with the tab strip, then the seven toolbar icons from x1 = NPIXEL_X -
+    // 321 with their offsets (the first at x1 - 10), each on the host face colour.
+    pxFgc(GetVEKColor(-1));
+    pxRect(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+    pxDrawPartialTransparentDIB("Buttons.bmp", 0, 0, -1, -1, 6, 7, 557, 54, 201, -1, 219, 213, 203);
+    const int x1 = NPIXEL_X - 321, offsets[] = {-10, 45, 90, 135, 180, 225, 270}, sprites[] = {302, 259, 216, 1, 87, 130, 173};
+    for (int k = 0; k < 7; ++k) {
+        const int x = x1 + offsets[k], y = 3 + 6;
+        pxFgc(GetVEKColor(-1));
+        pxRect(x, y, x + 41, y + 36);
+        pxDrawPartialTransparentDIB("Buttons.bmp", sprites[k], 51, sprites[k] + 41, 51 + 36, x, y, x + 41, y + 36, 201, -1,
+                                    192, 192, 192);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");   // nothing missing
+    EXPECT_EQ(Count_Colour(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1, 0xDBD5CB), 0);   // the strip's key left out
+    EXPECT_EQ(Count_Colour(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1, 0xC0C0C0), 0);   // the sprites' key left out
+    EXPECT_GT(Count_Colour(6, 7, 557, 54, 0x000000), 200);                    // the tab captions
+    for (int k = 0; k < 7; ++k) {
+        const int x = x1 + offsets[k];
+        EXPECT_GT(42 * 37 - Count_Colour(x, 9, x + 41, 45, 0xD4D0C8), 100) << k;
+    }
+    EXPECT_EQ(Count_Colour(0, 55, NPIXEL_X - 1, NPIXEL_Y - 1, 0xD4D0C8), NPIXEL_X * (NPIXEL_Y - 55));
+}

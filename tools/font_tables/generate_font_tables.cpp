@@ -6,10 +6,11 @@
 // Every face gets 256 glyphs, one per CP437 byte, each the face's glyph of the character that the
 // screen shows for the byte (Cp437_Display_Code_Point). Glyph rows are one byte wide, the leftmost
 // pixel in bit 7; row 0 is the top of the cell, which spans the face's ascent rows down to the
-// baseline row (BDF row y = 0, on which the letters stand) and its descent rows below. Control bytes (below 0x20 and 0x7F) stay blank. The bold face lacks a few signs;
-// those are the regular face's glyph drawn one pixel wider. A character that a face lacks altogether
-// takes the face's default glyph. The output depends only on the input files, so a run on the same
-// faces reproduces the committed file byte for byte.
+// baseline row (BDF row y = 0, on which the letters stand) and its descent rows below. Control bytes
+// (below 0x20 and 0x7F) stay blank. The bold face lacks a few signs (∥, ⊥, ⇒, ⌀ and the box-drawing
+// characters); those take the regular face's glyph, since a widened stroke would close the gap of
+// ∥. A character that a face lacks altogether takes the face's default glyph. The output depends
+// only on the input files, so a run on the same faces reproduces the committed file byte for byte.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -94,17 +95,11 @@ std::vector<std::uint8_t> Cell(const Bdf_Face& face, const Glyph& g) {
     return cell;
 }
 
-std::vector<std::uint8_t> Embolden(std::vector<std::uint8_t> cell, int width) {
-    const std::uint8_t keep = static_cast<std::uint8_t>(0xFF << (8 - width));
-    for (std::uint8_t& row : cell) row = static_cast<std::uint8_t>((row | row >> 1) & keep);
-    return cell;
-}
-
 struct Face_Output {
     const char* name;
     const char* table;
     Bdf_Face bdf;
-    const Bdf_Face* widened_from;   // face whose glyphs, one pixel wider, stand in for missing ones
+    const Bdf_Face* fallback;   // face whose glyphs stand in for missing ones
 };
 
 std::string Utf8(char32_t c) {
@@ -128,9 +123,9 @@ void Write_Face(std::FILE* out, const Face_Output& f) {
         if (b >= 0x20 && b != 0x7F) {
             if (auto it = face.glyphs.find(static_cast<int>(c)); it != face.glyphs.end()) {
                 cell = Cell(face, it->second);
-            } else if (f.widened_from && f.widened_from->glyphs.count(static_cast<int>(c))) {
-                cell = Embolden(Cell(*f.widened_from, f.widened_from->glyphs.at(static_cast<int>(c))), face.width);
-                note = ", widened regular glyph";
+            } else if (f.fallback && f.fallback->glyphs.count(static_cast<int>(c))) {
+                cell = Cell(*f.fallback, f.fallback->glyphs.at(static_cast<int>(c)));
+                note = ", regular glyph";
             } else if (auto d = face.glyphs.find(face.default_char); d != face.glyphs.end()) {
                 cell = Cell(face, d->second);
                 note = ", default glyph";
@@ -157,7 +152,7 @@ int main(int argc, char** argv) {
         {"6x13", "Face_6x13", Read_Bdf(argv[4]), nullptr},
         {"5x8", "Face_5x8", Read_Bdf(argv[5]), nullptr},
     };
-    faces[1].widened_from = &faces[0].bdf;
+    faces[1].fallback = &faces[0].bdf;
     for (const Face_Output& f : faces)
         if (f.bdf.copyright.find("Public domain") == std::string::npos) Fail(std::string(f.name) + " is not the public-domain face");
 

@@ -11,6 +11,17 @@
 #include "platform/host/screen_surface.h"
 #include "platform/screen_picture.h"
 
+namespace {
+
+int Black_Pixels() {
+    int n = 0;
+    for (int y = 0; y < NPIXEL_Y; ++y)
+        for (int x = 0; x < NPIXEL_X; ++x) n += Host_Pixel(x, y) == 0;
+    return n;
+}
+
+}  // namespace
+
 TEST(Screen_Fonts, MetricsOfEveryFace) {
     struct Case {
         int font;
@@ -172,4 +183,37 @@ TEST(Screen_Fonts, TurnedTexts) {
         Push_RFont();
         EXPECT_EQ(Screen_Picture(0, 0, 9, 9), c.picture) << c.direction;
     }
+}
+
+TEST(Screen_Fonts, GraphicTextsScaleTurnAndMeasure) {
+    // At the start values (height 13, expansion 1, no spacing, no turn) a graphic text anchored at
+    // its baseline's left end (200 + 16 + 1) is the 8x13 text of pxText.
+    Open_White_Screen(80, 60);
+    Init_RFont();
+    pxText(10, 30, "Hx", 2);
+    const std::string plain = Screen_Picture(0, 0, 79, 59);
+    Open_White_Screen(80, 60);
+    pxGBTt(10, 30, "Hx", 2, 217);
+    EXPECT_EQ(Screen_Picture(0, 0, 79, 59), plain);
+    const int pixels = Black_Pixels();
+
+    // Twice the height doubles every glyph pixel in both directions.
+    Open_White_Screen(80, 60);
+    pxChH(26);
+    pxGBTt(10, 40, "Hx", 2, 217);
+    EXPECT_EQ(Black_Pixels(), 4 * pixels);
+
+    // Height 26 (2 px a glyph row), half width (8 px a glyph) and 0.1 of the height between the
+    // characters (2.6 px): three characters span 31.8 px; the box reaches 20 px above the baseline
+    // and 6 below.
+    pxExpF(0.5);
+    pxSpac(0.1);
+    pxOrnt(0, 0);
+    Text_Extent e{};
+    pxQGTX("abc", 3, 10, 40, &e);
+    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({10, 20, 42, 46}));
+    // Turned a quarter counter-clockwise the text runs upwards from the baseline's start.
+    pxOrnt(1.5707963267948966, 0);
+    pxQGTX("abc", 3, 10, 40, &e);
+    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({-10, 8, 16, 40}));
 }

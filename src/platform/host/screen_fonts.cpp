@@ -182,8 +182,11 @@ Graphic_Layout Layout(int n) {
     g.advance = std::max(g.glyph + fonts.spacing * fonts.char_height, 0.0);
     g.width = n * g.advance;
     g.height = fonts.char_height;
-    g.dx = std::cos(fonts.angle);
-    g.dy = -std::sin(fonts.angle);
+    // Directions within 1e-12 of 0 or ±1 are taken as exact, so that a text turned by a right angle
+    // has a box of whole pixels.
+    const auto snap = [](double v) { return std::fabs(v) < 1e-12 ? 0.0 : std::fabs(std::fabs(v) - 1) < 1e-12 ? (v > 0 ? 1.0 : -1.0) : v; };
+    g.dx = snap(std::cos(fonts.angle));
+    g.dy = snap(-std::sin(fonts.angle));
     g.nx = -g.dy;
     g.ny = g.dx;
     return g;

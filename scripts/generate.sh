@@ -16,13 +16,7 @@ faces=(8x13 8x13B 6x13 5x8)
 need=()
 [ -f "$fonts/8x13.pcf.gz" ] || need+=(xfonts-base)
 command -v pcf2bdf >/dev/null 2>&1 || need+=(pcf2bdf)
-if [ ${#need[@]} -gt 0 ]; then
-  echo "installing: ${need[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${need[@]}"
-fi
+bash "$top/scripts/install-packages.sh" "${need[@]}"
 
 build=$top/build/generate
 work=$build/work

@@ -9,10 +9,4 @@ command -v make >/dev/null 2>&1 || need+=(make)
 [ -f /usr/include/gmock/gmock.h ] || need+=(libgmock-dev)
 command -v pkg-config >/dev/null 2>&1 || need+=(pkg-config)
 pkg-config --exists cairo 2>/dev/null || need+=(libcairo2-dev)
-if [ ${#need[@]} -gt 0 ]; then
-  echo "installing: ${need[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${need[@]}"
-fi
+bash "$(dirname "$0")/install-packages.sh" "${need[@]}"

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,14 @@
 #include "platform/screen_picture.h"
 
 namespace {
+
+// The picture of a fresh 120 x 80 screen after the drawing, in font 0.
+std::string Drawn(const std::function<void()>& draw) {
+    Open_White_Screen(120, 80);
+    Init_RFont();
+    draw();
+    return Screen_Picture(0, 0, 119, 79);
+}
 
 int Black_Pixels() {
     int n = 0;
@@ -136,27 +145,14 @@ TEST(Screen_Fonts, SignMapPositionsDrawTheirSigns) {
 
 TEST(Screen_Fonts, AnchoredTexts) {
     // 0x11: the baseline on y2 at the left, as pxText.
-    Open_White_Screen(120, 80);
-    Init_RFont();
-    pxText(30, 40, "AB", 2);
-    const std::string plain = Screen_Picture(0, 0, 119, 79);
-    Open_White_Screen(120, 80);
-    pxBTxt(30, 40, 30, 40, "AB", 2, 0x11);
-    EXPECT_EQ(Screen_Picture(0, 0, 119, 79), plain);
+    EXPECT_EQ(Drawn([] { pxBTxt(30, 40, 30, 40, "AB", 2, 0x11); }), Drawn([] { pxText(30, 40, "AB", 2); }));
     // 210 centres the 16 x 13 block on the point: cell from (22, 34), baseline row 44.
-    Open_White_Screen(120, 80);
-    pxText(22, 44, "AB", 2);
-    const std::string centred = Screen_Picture(0, 0, 119, 79);
-    Open_White_Screen(120, 80);
-    pxBTxt(30, 40, 30, 40, "AB", 2, 210);
-    EXPECT_EQ(Screen_Picture(0, 0, 119, 79), centred);
+    EXPECT_EQ(Drawn([] { pxBTxt(30, 40, 30, 40, "AB", 2, 210); }), Drawn([] { pxText(22, 44, "AB", 2); }));
     // 209 centres vertically at the left edge: box rows 30 to 50 leave 8 free rows, 4 above.
-    Open_White_Screen(120, 80);
-    pxText(10, 44, "AB", 2);
-    const std::string left = Screen_Picture(0, 0, 119, 79);
-    Open_White_Screen(120, 80);
-    pxBTxt(10, 30, 100, 50, "AB", 2, 209);
-    EXPECT_EQ(Screen_Picture(0, 0, 119, 79), left);
+    EXPECT_EQ(Drawn([] { pxBTxt(10, 30, 100, 50, "AB", 2, 209); }), Drawn([] { pxText(10, 44, "AB", 2); }));
+    // 4 + 24: right and bottom edges; the 224 of the world-coordinate kit is the same code.
+    EXPECT_EQ(Drawn([] { pxBTxt(10, 30, 100, 50, "AB", 2, 28); }), Drawn([] { pxText(85, 48, "AB", 2); }));
+    EXPECT_EQ(Drawn([] { pxBTxt(10, 30, 100, 50, "AB", 2, 228); }), Drawn([] { pxText(85, 48, "AB", 2); }));
 }
 
 TEST(Screen_Fonts, TurnedTexts) {
@@ -188,13 +184,7 @@ TEST(Screen_Fonts, TurnedTexts) {
 TEST(Screen_Fonts, GraphicTextsScaleTurnAndMeasure) {
     // At the start values (height 13, expansion 1, no spacing, no turn) a graphic text anchored at
     // its baseline's left end (200 + 16 + 1) is the 8x13 text of pxText.
-    Open_White_Screen(80, 60);
-    Init_RFont();
-    pxText(10, 30, "Hx", 2);
-    const std::string plain = Screen_Picture(0, 0, 79, 59);
-    Open_White_Screen(80, 60);
-    pxGBTt(10, 30, "Hx", 2, 217);
-    EXPECT_EQ(Screen_Picture(0, 0, 79, 59), plain);
+    EXPECT_EQ(Drawn([] { pxGBTt(10, 30, "Hx", 2, 217); }), Drawn([] { pxText(10, 30, "Hx", 2); }));
     const int pixels = Black_Pixels();
 
     // Twice the height doubles every glyph pixel in both directions.

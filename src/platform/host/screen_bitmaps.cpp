@@ -69,14 +69,6 @@ const Host_Bitmap* Load(const char* name) {
     return &it->second.picture;
 }
 
-Screen_Rect Normalised(int x1, int y1, int x2, int y2) {
-    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-}
-
-Screen_Rect Intersect(const Screen_Rect& a, const Screen_Rect& b) {
-    return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
-}
-
 // A framed light-grey box with the name in it, clipped to the box.
 void Draw_Placeholder(const char* name, const Screen_Rect& target) {
     const Screen_Rect area = Intersect(target, Screen_Clip());

@@ -234,7 +234,7 @@ void pxGBTt(int x, int y, const char* text, int count, int anchor) {
     Anchor_Point(g, anchor, u0, t0);
     const Screen_Rect clip = Screen_Clip();
     Screen_Rect box = Graphic_Box(g, x, y, u0, t0);
-    box = {std::max(box.x1, clip.x1), std::max(box.y1, clip.y1), std::min(box.x2, clip.x2), std::min(box.y2, clip.y2)};
+    box = Intersect(box, clip);
     const std::uint32_t colour = Screen_Foreground();
     // Each screen pixel takes the glyph bit under it, found by turning it back into the layout.
     for (int py = box.y1; py <= box.y2; ++py)

@@ -2,6 +2,7 @@
 // callers outside src/platform/host.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,6 +11,15 @@ struct Screen_Rect {
     int x1, y1, x2, y2;   // inclusive; empty when x1 > x2 or y1 > y2
     bool empty() const { return x1 > x2 || y1 > y2; }
 };
+
+// The rectangle of two corners given in any order.
+inline Screen_Rect Normalised(int x1, int y1, int x2, int y2) {
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+inline Screen_Rect Intersect(const Screen_Rect& a, const Screen_Rect& b) {
+    return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
+}
 
 // The pixels of the drawing surface, row by row from the top, 0xRRGGBB each; empty outside
 // graphics mode.

@@ -72,14 +72,6 @@ bool Open() { return !screen.surface.pixels.empty(); }
 
 std::uint32_t Resolve(int colour) { return static_cast<std::uint32_t>(GetVEKColor(colour)); }
 
-Screen_Rect Normalised(int x1, int y1, int x2, int y2) {
-    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-}
-
-Screen_Rect Intersect(const Screen_Rect& a, const Screen_Rect& b) {
-    return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
-}
-
 Screen_Rect Whole_Surface() { return {0, 0, screen.surface.width - 1, screen.surface.height - 1}; }
 
 bool Inside(const Screen_Rect& r, long long x, long long y) { return x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2; }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -54,7 +55,15 @@ void VEKSetFrameTitle(const char* title) { frame_title = title ? title : ""; }
 
 const std::string& Host_Frame_Title() { return frame_title; }
 
-int CurOb_Application_Number() { return Application_Number; }
+int CurOb_Application_Number() {
+    const char* text = std::getenv("VEK_APPLICATION_NUMBER");
+    if (!text || !*text) return Application_Number;
+    char* end = nullptr;
+    errno = 0;
+    const long number = std::strtol(text, &end, 10);
+    if (*end != '\0' || errno != 0 || number < INT_MIN || number > INT_MAX) return Application_Number;
+    return static_cast<int>(number);
+}
 
 const char* VEKGetEnv(const char* name) { return name ? std::getenv(name) : nullptr; }
 

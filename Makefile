@@ -1,13 +1,15 @@
 # make build   build the program into build/bin/basisverbindungen
 # make run     build, then compute the shipped example position in a scratch folder
 # make test    build with AddressSanitizer and UndefinedBehaviorSanitizer and run every test
+# make generate          regenerate the screen glyph tables and the program's bitmaps
+# make check-generated   check that the generators reproduce the committed tables and bitmaps
 # make references  render the print-list viewer's test cases anew as the reference images under
 #              tests/platform/print_list_references (check the changed images by eye)
 
 JOBS ?= $(shell nproc)
 SCRATCH ?= $(CURDIR)/build/run
 
-.PHONY: build run test references setup clean
+.PHONY: build run test references setup clean generate check-generated
 
 setup:
 	@bash scripts/setup.sh
@@ -28,6 +30,12 @@ references: setup
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
 	cmake --build build/asan -j $(JOBS)
 	PRINT_LIST_WRITE_REFERENCES=1 build/asan/bin/basis_tests --gtest_filter='Print_List_References.*'
+
+generate: setup
+	@bash scripts/generate.sh
+
+check-generated: setup
+	@bash scripts/generate.sh --check
 
 clean:
 	rm -rf build

@@ -1,15 +1,18 @@
-// Small Windows bitmaps built byte by byte for the tests of the print-list viewer.
+// Windows bitmap files built byte by byte for the tests of the screen and of the print-list viewer.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// An uncompressed BMP of the given depth (1, 4, 8, 24 or 32 bits). Pixels are palette indexes for
-// depths up to 8 and 0xRRGGBB colours above, rows from the top; a negative height stores the rows
-// top down. The palette is written for depths up to 8.
-std::vector<unsigned char> Make_Bmp(int width, int height, int bits, const std::vector<std::uint32_t>& pixels,
-                                    const std::vector<std::uint32_t>& palette = {});
+// Little-endian fields of a file header.
+void Put16(std::string& b, std::size_t at, unsigned v);
+void Put32(std::string& b, std::size_t at, std::uint32_t v);
 
-// The bytes as lowercase hexadecimal digits, as the picture command's dump holds them.
-std::string Hex_Digits(const std::vector<unsigned char>& bytes);
+// A bitmap file of the given depth whose pixel (x, y), rows from the top, is values[y][x]: a
+// palette index for 1, 4 and 8 bits, 0xRRGGBB for 24 and 32 bits. Bottom-up unless top_down.
+std::string Bmp(int bits, const std::vector<std::vector<std::uint32_t>>& values, const std::vector<std::uint32_t>& palette = {},
+                bool top_down = false);
+
+// The bytes as lowercase hexadecimal digits, as the picture command of a print list embeds a file.
+std::string Hex_Digits(const std::string& bytes);

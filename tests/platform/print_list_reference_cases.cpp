@@ -5,13 +5,12 @@
 
 namespace {
 
-// A small picture for the picture command: eight colour stripes over four rows.
+// A small picture for the picture command: eight colour stripes over three rows and a white row.
 std::string Picture_Dump() {
-    std::vector<std::uint32_t> pixels;
-    const std::uint32_t stripes[8] = {0xE60000, 0xFF8C00, 0xF0E000, 0x00A000, 0x288CFF, 0x2020A0, 0xA54BA5, 0x000000};
-    for (int row = 0; row < 4; ++row)
-        for (std::uint32_t c : stripes) pixels.push_back(row == 3 ? 0xFFFFFF : c);
-    const std::string hex = Hex_Digits(Make_Bmp(8, 4, 24, pixels));
+    const std::vector<std::uint32_t> stripes = {0xE60000, 0xFF8C00, 0xF0E000, 0x00A000,
+                                                0x288CFF, 0x2020A0, 0xA54BA5, 0x000000};
+    const std::vector<std::uint32_t> white(8, 0xFFFFFF);
+    const std::string hex = Hex_Digits(Bmp(24, {stripes, stripes, stripes, white}));
     std::string dump = "{";
     for (std::size_t k = 0; k < hex.size(); k += 128) dump += hex.substr(k, 128) + (k + 128 < hex.size() ? "\n" : "");
     return dump + "}\n";

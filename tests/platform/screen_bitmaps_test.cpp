@@ -12,52 +12,11 @@
 
 #include "platform/host/screen_png.h"
 #include "platform/host/screen_surface.h"
+#include "platform/bitmap_fixtures.h"
 #include "platform/screen_picture.h"
 #include "test_support.h"
 
 namespace {
-
-void Put16(std::string& b, std::size_t at, unsigned v) {
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>(v >> 8 & 0xFF);
-}
-
-void Put32(std::string& b, std::size_t at, std::uint32_t v) {
-    for (int k = 0; k < 4; ++k) b[at + k] = static_cast<char>(v >> (8 * k) & 0xFF);
-}
-
-// A bitmap file of the given depth whose pixel (x, y), rows from the top, is values[y][x]: a
-// palette index for 1, 4 and 8 bits, 0xRRGGBB for 24 and 32 bits. Bottom-up unless top_down.
-std::string Bmp(int bits, const std::vector<std::vector<std::uint32_t>>& values, const std::vector<std::uint32_t>& palette = {},
-                bool top_down = false) {
-    const int height = static_cast<int>(values.size()), width = static_cast<int>(values[0].size());
-    const std::size_t stride = static_cast<std::size_t>((width * bits + 31) / 32 * 4);
-    const std::size_t offset = 54 + palette.size() * 4;
-    std::string b(offset + stride * height, '\0');
-    b[0] = 'B', b[1] = 'M';
-    Put32(b, 2, static_cast<std::uint32_t>(b.size()));
-    Put32(b, 10, static_cast<std::uint32_t>(offset));
-    Put32(b, 14, 40);
-    Put32(b, 18, static_cast<std::uint32_t>(width));
-    Put32(b, 22, static_cast<std::uint32_t>(top_down ? -height : height));
-    Put16(b, 26, 1);
-    Put16(b, 28, static_cast<unsigned>(bits));
-    Put32(b, 46, static_cast<std::uint32_t>(palette.size()));
-    for (std::size_t k = 0; k < palette.size(); ++k) Put32(b, 54 + 4 * k, palette[k]);   // B, G, R, 0
-    for (int y = 0; y < height; ++y) {
-        const std::size_t row = offset + stride * static_cast<std::size_t>(top_down ? y : height - 1 - y);
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t v = values[y][x];
-            if (bits >= 24) {
-                for (int k = 0; k < bits / 8; ++k) b[row + x * (bits / 8) + k] = static_cast<char>(k < 3 ? v >> (8 * k) & 0xFF : 0);
-            } else {
-                const int bit = x * bits;
-                b[row + bit / 8] = static_cast<char>(b[row + bit / 8] | v << (8 - bits - bit % 8));
-            }
-        }
-    }
-    return b;
-}
 
 bool Decode(const std::string& file, Host_Bitmap& picture) {
     return Decode_Bmp({reinterpret_cast<const unsigned char*>(file.data()), file.size()}, picture);
@@ -143,6 +102,12 @@ TEST(Bitmap_Decoding, BrokenHeadersAreRefusedWithoutReadingPastTheEnd) {
         else Put32(bad, c.at, c.value);
         EXPECT_FALSE(Decode(bad, p)) << c.name;
     }
+    // 16384 x 1025 pixels of one bit: the file holds its rows, but the picture would pass 16 million pixels.
+    std::string large = Bmp(1, {{0}}, {0, 0xFFFFFF});
+    Put32(large, 18, 16384);
+    Put32(large, 22, 1025);
+    large.resize(54 + 8 + 2048 * 1025, '\0');
+    EXPECT_FALSE(Decode(large, p));
     std::string palette = Bmp(8, {{0, 1}}, {0, 0xFFFFFF});
     Put32(palette, 46, 300);   // more colours than 8 bits can index
     EXPECT_FALSE(Decode(palette, p));
@@ -341,7 +306,9 @@ TEST(Shipped_Bitmaps, EveryNamedPictureHoldsTheRectanglesThatArePickedFromIt) {
         const Host_Bitmap p = Shipped(c.name);
         EXPECT_GE(p.width, c.min_width) << c.name;
         EXPECT_GE(p.height, c.min_height) << c.name;
-        if (p.width > c.key_x) EXPECT_EQ(static_cast<int>(p.pixels[c.key_x]), c.key) << c.name;
+        if (p.width > c.key_x) {
+            EXPECT_EQ(static_cast<int>(p.pixels[c.key_x]), c.key) << c.name;
+        }
     }
     // The toolbar sprites lie on 192, 192, 192 and each state's picture holds a drawing.
     const Host_Bitmap buttons = Shipped("Buttons.bmp");

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int Transparent_Operation = 201;
 constexpr long long Largest_Side = 16384;
+constexpr long long Largest_Picture = 16 << 20;   // pixels: 64 MiB decoded
 constexpr std::size_t File_Header = 14;
 constexpr std::size_t Info_Header = 40;
 constexpr std::size_t Cache_Limit = 32;
@@ -136,6 +137,7 @@ bool Decode_Bmp(std::span<const unsigned char> b, Host_Bitmap& picture) {
     if (Read_U16(b, 26) != 1 || compression != 0) return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) return false;
     if (width < 1 || width > Largest_Side || height < 1 || height > Largest_Side) return false;
+    if (width * height > Largest_Picture) return false;
 
     std::vector<std::uint32_t> palette;
     const std::size_t at = File_Header + header;

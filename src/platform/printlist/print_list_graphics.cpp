@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/printlist/bmp_image.h"
+#include "platform/host/screen_bitmaps.h"
 #include "platform/printlist/print_list_fonts.h"
 #include "platform/printlist/print_list_page.h"
 
@@ -136,7 +136,7 @@ struct Block_Painter {
             w_cm = c.values[k];
             h_cm = c.values[k + 1];
         }
-        Bmp_Image image;
+        Host_Bitmap image;
         const bool decoded = !c.picture.empty() && Decode_Bmp(c.picture, image);
         if (!(flags & 0x000Eu) && decoded && dpi > 0.0 && scale_x > 0.0 && scale_y > 0.0) {
             w_cm = image.width / dpi * 2.54 * scale_x;

@@ -16,7 +16,8 @@
 //   size); 14 a text angle in degrees, counter-clockwise on paper;
 //   27 a framed placeholder with the symbol name, its lower left corner at the point;
 //   30 and 31 keep and restore the text angle (colour, pen, fill and dash stay in force across
-//   groups); 75 an embedded bitmap, else a framed placeholder with its name;
+//   groups); 75 an embedded bitmap (decoded as the host's bitmap files are), else a framed
+//   placeholder with its name;
 //   8, 16, 23, 52, 53, 59 to 62 are style values and marks without drawing.
 #pragma once
 

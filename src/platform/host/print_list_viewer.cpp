@@ -1,13 +1,13 @@
 // The host's viewer and printer of print lists, on the print-list renderer.
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "common/cp437.h"
 #include "platform/host/host_library.h"
+#include "platform/host/screen_raster.h"
 #include "platform/printlist/print_list_renderer.h"
 
 namespace {
@@ -61,8 +61,8 @@ int Quick_OLI_View(const char* component_id, const char* report_path) {
     if (pdf.empty()) return -1;
     const bool shown = Display_Present() && On_Path("xdg-open");
     if (shown) Start_Detached("xdg-open", pdf);
-    std::fprintf(stderr, "Quick_OLI_View(%s): %s%s\n", component_id ? component_id : "", pdf.c_str(),
-                 shown ? " (xdg-open)" : "");
+    Host_Trace("Quick_OLI_View(" + std::string(component_id ? component_id : "") + "): " + pdf +
+               (shown ? " (xdg-open)" : ""));
     return 0;
 }
 
@@ -71,7 +71,7 @@ int Quick_OLI_Print(const char* component_id, const char* report_path) {
     if (pdf.empty()) return -1;
     if (On_Path("lp")) {
         Start_Detached("lp", pdf);
-        std::fprintf(stderr, "Quick_OLI_Print(%s): %s (lp)\n", component_id ? component_id : "", pdf.c_str());
+        Host_Trace("Quick_OLI_Print(" + std::string(component_id ? component_id : "") + "): " + pdf + " (lp)");
     } else {
         PrintMessage("Kein Drucker eingerichtet. Die Druckliste steht als PDF in %s"_cp, pdf.c_str());
     }

@@ -33,38 +33,36 @@ struct Candidate {
 // A length that is the smallest of its candidates above 0. Each candidate above 0 (the first one
 // always) is printed on a line of its own; the governing line names them at detail 2.
 struct Candidate_List {
-    Candidate_List(FILE* stream, int detail, const char* kind, const char* slot)
-        : stream_(stream), detail_(detail), kind_(kind), slot_(slot) {}
+    FILE* stream;
+    int detail;
+    const char* kind;   // "cp" or "nc"
+    const char* slot;   // "si", "sa", ...
+    std::vector<Candidate> list;
+
     void add(int number, std::string formula, double value) {
-        if (number == 1 || value > 0.0) list_.push_back({number, std::move(formula), value});
+        if (number == 1 || value > 0.0) list.push_back({number, std::move(formula), value});
     }
     // The governing length (0 when no candidate is above 0), printed with its candidates.
     double resolve() const {
         double length = 0.0;
-        for (const Candidate& c : list_)
+        for (const Candidate& c : list)
             if (c.value > 0.0 && (length == 0.0 || c.value < length)) length = c.value;
-        if (!stream_ || detail_ < 1) return length;
-        for (const Candidate& c : list_)
-            OLI_Printf(stream_, "%sl╬\\eff,%s,%d╬r = %s = %.1lf mm\n"_cp, Report_Line_Prefix, kind_, c.number,
+        if (!stream || detail < 1) return length;
+        for (const Candidate& c : list)
+            OLI_Printf(stream, "%sl╬\\eff,%s,%d╬r = %s = %.1lf mm\n"_cp, Report_Line_Prefix, kind, c.number,
                        c.formula.c_str(), c.value);
-        OLI_Printf(stream_, "%sl╬\\eff,%s,%s╬r"_cp, Report_Line_Prefix, kind_, slot_);
-        if (detail_ >= 2) {
+        OLI_Printf(stream, "%sl╬\\eff,%s,%s╬r"_cp, Report_Line_Prefix, kind, slot);
+        if (detail >= 2) {
             const char* separator = " = min(";
-            for (const Candidate& c : list_) {
-                OLI_Printf(stream_, "%sl╬\\eff,%s,%d╬r"_cp, separator, kind_, c.number);
+            for (const Candidate& c : list) {
+                OLI_Printf(stream, "%sl╬\\eff,%s,%d╬r"_cp, separator, kind, c.number);
                 separator = ", ";
             }
-            OLI_Printf(stream_, ")");
+            OLI_Printf(stream, ")");
         }
-        OLI_Printf(stream_, " = %.1lf mm\n", length);
+        OLI_Printf(stream, " = %.1lf mm\n", length);
         return length;
     }
-
-    FILE* stream_;
-    int detail_;
-    const char* kind_;
-    const char* slot_;
-    std::vector<Candidate> list_;
 };
 
 const char* D() { return Times_Dot; }
@@ -115,7 +113,7 @@ void Inner_Row_Next_To_Flange(Row_Length_Record& R, int method, const Report_Blo
             OLI_Printf(out.stream, " = %.1lf mm\n", R.si.cp);
         }
     } else {
-        Candidate_List cp(out.stream, out.detail, "cp", "si");
+        Candidate_List cp{out.stream, out.detail, "cp", "si", {}};
         Add_Inner_Cp(cp, R, method == Four_Bolt_Handbook);
         R.si.cp = cp.resolve();
     }
@@ -137,7 +135,7 @@ void Inner_Row_Next_To_Flange(Row_Length_Record& R, int method, const Report_Blo
                         OLI_Printf(out.stream, " = %.1lf mm\n", R.si.nc);
                     }
                 } else {
-                    Candidate_List nc(out.stream, out.detail, "nc", "si");
+                    Candidate_List nc{out.stream, out.detail, "nc", "si", {}};
                     nc.add(1, Format_Text("║%sm"_cp, D()), alpha * m);
                     nc.add(2, Format_Text("4%sm + 1.25%s(w╬\\2╬r+w╬\\3╬r)"_cp, D(), D()), 4.0 * m + 1.25 * (w + e));
                     R.si.nc = nc.resolve();
@@ -169,7 +167,7 @@ void Extension_Row(Row_Length_Record& R, int method, const Report_Block& out) {
     }
     out.begin("%säußere Schraubenreihe neben dem Trägerzugflansch / der Zugsteife\n"_cp);
 
-    Candidate_List cp(out.stream, out.detail, "cp", "sa");
+    Candidate_List cp{out.stream, out.detail, "cp", "sa", {}};
     const double cp_1 = 2.0 * (Pi * m_x + w);
     cp.add(1, Format_Text("2%s(╔%sm╬\\x╬r + w╬\\2╬r)"_cp, D(), D()), cp_1);
     const double cp_2 = Pi * m_x + 2.0 * w + w_1;
@@ -185,7 +183,7 @@ void Extension_Row(Row_Length_Record& R, int method, const Report_Block& out) {
     if (dissertation) cp.add(6, Format_Text("╔%sm╬\\x╬r + w╬\\2╬r + 2%se╬\\x╬r"_cp, D(), D()), Pi * m_x + w + 2.0 * e_x);
     R.sa.cp = cp.resolve();
 
-    Candidate_List nc(out.stream, out.detail, "nc", "sa");
+    Candidate_List nc{out.stream, out.detail, "nc", "sa", {}};
     const double nc_1 = 4.0 * m_x + 1.25 * e_x + w;
     nc.add(1, Format_Text("4%sm╬\\x╬r + 1.25%se╬\\x╬r + w╬\\2╬r"_cp, D(), D()), nc_1);
     const double nc_2 = 2.0 * m_x + 0.625 * e_x + w + 0.5 * w_1;
@@ -208,7 +206,7 @@ void Handbook_Single_Row(Row_Length_Record& R, const Report_Block& out) {
     const double m = R.m, e = R.e, w = R.w;
     if (R.inner_row) {
         out.begin("%sandere innere Schraubenreihe\n");
-        Candidate_List cp(out.stream, out.detail, "cp", "i");
+        Candidate_List cp{out.stream, out.detail, "cp", "i", {}};
         Add_Inner_Cp(cp, R, true);
         R.i.cp = cp.resolve();
         R.i.nc = 4.0 * m + 1.25 * (w + e);
@@ -217,11 +215,11 @@ void Handbook_Single_Row(Row_Length_Record& R, const Report_Block& out) {
                        Report_Line_Prefix, D(), D(), R.i.nc);
     } else {
         out.begin("%sandere äußere Schraubenreihe\n"_cp);
-        Candidate_List cp(out.stream, out.detail, "cp", "a");
+        Candidate_List cp{out.stream, out.detail, "cp", "a", {}};
         cp.add(1, Format_Text("4%s╔%sm"_cp, D(), D()), 4.0 * Pi * m);
         cp.add(2, Format_Text("2%s╔%sm + 2%sw╬\\2╬r"_cp, D(), D(), D()), 2.0 * Pi * m + 2.0 * w);
         R.a.cp = cp.resolve();
-        Candidate_List nc(out.stream, out.detail, "nc", "a");
+        Candidate_List nc{out.stream, out.detail, "nc", "a", {}};
         nc.add(1, Format_Text("4%sm + 1.25%s(w╬\\2╬r+w╬\\3╬r)"_cp, D(), D()), 4.0 * m + 1.25 * (w + e));
         nc.add(2, Format_Text("2%sm + 0.625%s(w╬\\2╬r+w╬\\3╬r) + p╬\\1╬r"_cp, D(), D()),
                2.0 * m + 0.625 * (w + e) + R.e_1);
@@ -240,7 +238,7 @@ void Handbook_Group_Row(Row_Length_Record& R, const Report_Block& out) {
     out.begin(stiffened ? "%sandere innere Schraubenreihe neben einer Steife\n"
               : inner   ? "%sandere innere Schraubenreihe\n"
                         : "%sandere äußere Schraubenreihe\n"_cp);
-    Candidate_List cp(out.stream, out.detail, "cp", slot);
+    Candidate_List cp{out.stream, out.detail, "cp", slot, {}};
     cp.add(1, Format_Text("2%s╔%sm + 2%sw╬\\2╬r + 2%sp"_cp, D(), D(), D(), D()), 2.0 * Pi * m + 2.0 * w + 2.0 * p);
     if (inner) {
         cp.add(2, Format_Text("╔%sm + 2%s(w╬\\2╬r+w╬\\3╬r) + p"_cp, D(), D()), Pi * m + 2.0 * (w + e) + p);

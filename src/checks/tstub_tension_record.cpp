@@ -128,11 +128,7 @@ void Prepare_T_Stub_Tension_Check(T_Stub_Tension* tstub, int uniform_steel, int 
                                   const Safety_Factors* factors) {
     if (!tstub) return;
     T_Stub_Tension& T = *tstub;
-    T.check_context = Check_Context{};
-    T.check_context.uniform_steel = uniform_steel;
-    T.check_context.verification = verification;
-    T.check_context.summary = 1;
-    T.check_context.factors = factors;
+    T.check_context = Prepared_Check_Context(uniform_steel, verification, factors);
     T.k2_full = 0;
     T.fillet_by_shear = 1;
     T.weld_argument = 0.0;

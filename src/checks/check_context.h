@@ -16,6 +16,17 @@ struct Check_Context {
     int spare = 0;
 };
 
+// The context a report run puts into a connection record: the connection record's uniform-steel and
+// verification switches and its partial factors (never owned), with the summary switch on.
+inline Check_Context Prepared_Check_Context(int uniform_steel, int verification, const Safety_Factors* factors) {
+    Check_Context context;
+    context.uniform_steel = uniform_steel;
+    context.verification = verification;
+    context.summary = 1;
+    context.factors = factors;
+    return context;
+}
+
 // A utilisation below this value cannot be determined and makes the overall value undeterminable.
 inline constexpr double U_Undeterminable_Limit = -0.001;
 

@@ -55,11 +55,7 @@ void Prepare_T_Stub_Compression_Check(T_Stub_Compression* tstub, int uniform_ste
                                       const Safety_Factors* factors) {
     if (!tstub) return;
     T_Stub_Compression& T = *tstub;
-    T.context = Check_Context{};
-    T.context.uniform_steel = uniform_steel;
-    T.context.verification = verification;
-    T.context.summary = 1;
-    T.context.factors = factors;
+    T.context = Prepared_Check_Context(uniform_steel, verification, factors);
     if (Is_T_Stub_Flange(T)) {
         T.l_eff = T.plate.b;
         T.b_eff = T.c1 + T.t_s + T.c2;

@@ -11,6 +11,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "common/cp437.h"
+
+// Raised multiplication dot between the factors of a printed formula.
+inline constexpr const char* Times_Dot = "╬/.╬r"_cp;
+
 // A format callback writes further lines into a format block; nonzero means success. It receives
 // the format's user datum and must not print through the paragraph writer itself.
 using Paragraph_Callback = int (*)(FILE* stream, std::uintptr_t user_datum);

@@ -209,6 +209,8 @@ void OLI_Allocate_Table_Columns(int count, Table_Column** columns) {
     Allocated_Columns = count;
 }
 
+int OLI_Allocated_Table_Columns() { return Allocated_Columns; }
+
 void OLI_Set_Table_Row_Limit(int rows) { Row_Limit = rows; }
 
 void OliTabelle(FILE* stream, int columns, int rows, const Table_Column* descriptors, const int* row_rules,

@@ -31,6 +31,7 @@ inline constexpr unsigned Table_Reset_Page_Flags = 0x0400;   // OLI_setFlags 896
 // copy to count columns, each with the defaults of Default_Table_Column, and records count as the
 // number allocated. A count of 0 or less releases both (*columns becomes null).
 void OLI_Allocate_Table_Columns(int count, Table_Column** columns);
+int OLI_Allocated_Table_Columns();
 
 // Writes the table; nothing without a stream, descriptors, columns or rows. More columns than
 // allocated is a programming fault: the notice "Fehler in Funktion 'OliTabelle': zu wenig Spalten

@@ -117,3 +117,7 @@ int OLI_Write_End_Of_Text(FILE* stream);
 int OLI_Write_Tab_List(FILE* stream, int unit_flags, const int* stop_unit_flags, const double* positions,
                        int count);
 int OLI_Write_Tab_Step(FILE* stream, int unit_flags, double step);
+
+// Formats markup and writes it as it stands through the fprintf entry of the stdio table in force,
+// outside the paragraph state. 0 on success, -1 for a null stream, no table or a failed write.
+int OLI_Write_Markup(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));

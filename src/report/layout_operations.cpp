@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "common/text_trim.h"
 #include "common/trace_timing.h"
 #include "platform/printlist/print_list_library.h"
 #include "report/headings.h"
@@ -32,13 +33,7 @@ double OLI_Set_Text_Width(double width) {
     return Text_Width;
 }
 
-int OLI_Text_Length_Trimmed(const char* text) {
-    if (!text) return 0;
-    int n = 0;
-    for (int k = 0; text[k]; ++k)
-        if (text[k] != ' ') n = k + 1;
-    return n;
-}
+int OLI_Text_Length_Trimmed(const char* text) { return Trimmed_Length(text); }
 
 void OLI_Move_Lines(FILE* stream, double lines) {
     if (stream) OLI_setYPositionCM(stream, 1, static_cast<float>(lines * Text_Line_Height));

@@ -90,6 +90,11 @@ void Caption(FILE* stream, const std::string& text) {
         Text_Form_Line(stream, Caption_Font, text);
 }
 
+void Caption_From(FILE* stream, bool always, const char* format, va_list args) {
+    if (!stream || !format || !(always || Caption_Switch)) return;
+    Caption(stream, Format_Text_V(format, args));
+}
+
 void Paragraph_Text(FILE* stream, std::string text) {
     if (Decimal_Trimming) text = Trim_Decimals(text);
     text = Replace_Markup(text, "²"_cp, "╬/2╬r"_cp);
@@ -177,21 +182,17 @@ void OLI_Line_With_Mark(FILE* stream, const char* text, int ok) {
 }
 
 void OLI_Caption_Line(FILE* stream, const char* format, ...) {
-    if (!stream || !format || !Caption_Switch) return;
     va_list args;
     va_start(args, format);
-    const std::string text = Format_Text_V(format, args);
+    Caption_From(stream, false, format, args);
     va_end(args);
-    Caption(stream, text);
 }
 
 void OLI_Caption_Line_Always(FILE* stream, const char* format, ...) {
-    if (!stream || !format) return;
     va_list args;
     va_start(args, format);
-    const std::string text = Format_Text_V(format, args);
+    Caption_From(stream, true, format, args);
     va_end(args);
-    Caption(stream, text);
 }
 
 void OLI_Title_Line(FILE* stream, const char* format, ...) {

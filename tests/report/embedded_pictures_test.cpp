@@ -104,23 +104,27 @@ TEST(EmbeddedPictures, OptionFieldsAndTheWholePathWhenNotEmbedded) {
 
 TEST(EmbeddedPictures, OnlyARegularFileIsEmbeddedAndBadPathsAreRefused) {
     Scratch_Dir dir;
-    std::filesystem::create_directories(dir.file("dir.v2/pic"));
+    std::filesystem::create_directories(dir.file("dir.v2"));
+    std::filesystem::create_directories(dir.file("bilder.d"));
+    Picture_File(dir, "dir.v2/pic", 3);
     Picture_Options o = Default_Picture_Options;
     o.flags = Picture_Embedded;
     const struct {
         std::string path;
+        int result;
         std::string written;
     } cases[] = {
-        {dir.file("dir.v2/pic"), "75 4096 0 0 «»\n"_cp},              // a directory: no extension, no dump
-        {dir.file("dir.v2/missing"), "75 4096 0 0 «»\n"_cp},
-        {dir.file("x»y.bmp"_cp), ""},                                 // could not be read back: nothing
-        {dir.file("x\ny.bmp"), ""},
+        {dir.file("dir.v2/pic"), 0, "75 4096 0 0 «»\n{000102}\n"_cp},   // the file name has no extension
+        {dir.file("bilder.d"), -1, "75 4096 0 0 «.d»\n"_cp},            // a directory is not embedded
+        {dir.file("dir.v2/missing"), -1, "75 4096 0 0 «»\n"_cp},
+        {dir.file("x»y.bmp"_cp), -1, ""},                                // could not be read back: nothing
+        {dir.file("x\ny.bmp"), -1, ""},
     };
     for (const auto& c : cases) {
-        int result = 0;
+        int result = 1;
         EXPECT_EQ(Report_Of([&](FILE* f) { result = OLI_Write_Picture(f, 0, 0, c.path.c_str(), &o); }), c.written)
             << c.path;
-        EXPECT_EQ(result, -1) << c.path;
+        EXPECT_EQ(result, c.result) << c.path;
     }
     EXPECT_EQ(OLI_Write_Picture(nullptr, 0, 0, "a.bmp", &o), -1);
     EXPECT_EQ(Report_Of([&](FILE* f) { EXPECT_EQ(OLI_Write_Picture(f, 0, 0, nullptr, &o), -1); }), "");

@@ -14,8 +14,11 @@
 
 namespace {
 
-void Set_Text(char* field, std::size_t size, const char* text) { std::snprintf(field, size, "%s", text); }
-#define SET(field, text) Set_Text(field, sizeof field, text)
+void Name_Column(Table_Column& c, const char* title, const char* unit, const char* type) {
+    std::snprintf(c.title, sizeof c.title, "%s", title);
+    std::snprintf(c.unit, sizeof c.unit, "%s", unit);
+    std::snprintf(c.type, sizeof c.type, "%s", type);
+}
 
 const std::string Full_Rule = " ╬{╬L 0 -1 -1 1.000000 1.000000 }"_cp;
 
@@ -28,15 +31,11 @@ TEST(ResultTables, ThreeColumnsReversedWithoutZeroRowsAndASumRow) {
     const double N[] = {12.346, Marker_Automatic, 0.0, -4.5, 20.1};
     Table_Column* cols = nullptr;
     OLI_Allocate_Table_Columns(3, &cols);
-    SET(cols[0].title, "Fall");
-    SET(cols[0].unit, "");
-    SET(cols[0].type, "TXT");
+    Name_Column(cols[0], "Fall", "", "TXT");
     cols[0].width = 6;
     cols[0].decimals = 8;
     cols[0].values = cases;
-    SET(cols[1].title, "N");
-    SET(cols[1].unit, "kN");
-    SET(cols[1].type, "max");
+    Name_Column(cols[1], "N", "kN", "max");
     cols[1].width = 6;
     cols[1].decimals = 2;
     cols[1].values = N;
@@ -74,9 +73,7 @@ TEST(ResultTables, LegendFootnoteHalfRuleAndRowLimit) {
     const double M[] = {1.25, 0.0};   // 1.25 is a binary tie: shown 1.3
     Table_Column* cols = nullptr;
     OLI_Allocate_Table_Columns(1, &cols);
-    SET(cols[0].title, "M");
-    SET(cols[0].unit, "kNm");
-    SET(cols[0].type, "");
+    Name_Column(cols[0], "M", "kNm", "");
     cols[0].decimals = 1;
     cols[0].values = M;
     cols[0].first_mark = 99;   // nothing marked
@@ -115,15 +112,11 @@ TEST(ResultTables, JoinedTitleCentredAndRulesAtExtremesAndSignChanges) {
     const int keep[] = {0, 1, 1, 1, 1};
     Table_Column* cols = nullptr;
     OLI_Allocate_Table_Columns(2, &cols);
-    SET(cols[0].title, "Kraefte");
-    SET(cols[0].unit, "V");
-    SET(cols[0].type, "");
+    Name_Column(cols[0], "Kraefte", "V", "");
     cols[0].width = 2;
     cols[0].values = V;
     cols[0].first_mark = 99;
-    SET(cols[1].title, "=");
-    SET(cols[1].unit, "H");
-    SET(cols[1].type, "");
+    Name_Column(cols[1], "=", "H", "");
     cols[1].width = 2;
     cols[1].values = H;
     cols[1].first_mark = 99;

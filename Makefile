@@ -1,11 +1,13 @@
 # make build   build the program into build/bin/basisverbindungen
 # make run     build, then compute the shipped example position in a scratch folder
 # make test    build with AddressSanitizer and UndefinedBehaviorSanitizer and run every test
+# make generate          regenerate the screen glyph tables and the program's bitmaps
+# make check-generated   check that the generators reproduce the committed tables and bitmaps
 
 JOBS ?= $(shell nproc)
 SCRATCH ?= $(CURDIR)/build/run
 
-.PHONY: build run test setup clean
+.PHONY: build run test setup clean generate check-generated
 
 setup:
 	@bash scripts/setup.sh
@@ -21,6 +23,12 @@ test: setup
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
 	cmake --build build/asan -j $(JOBS)
 	cd build/asan && ctest --output-on-failure -j $(JOBS)
+
+generate: setup
+	@bash scripts/generate.sh
+
+check-generated: setup
+	@bash scripts/generate.sh --check
 
 clean:
 	rm -rf build

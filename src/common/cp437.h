@@ -97,7 +97,26 @@ struct Cp437_Literal {
     }();
 };
 
+// Positions that the screen fonts and the print-list viewer draw as technical signs instead of
+// CP437's own glyph: the parallel and transverse signs of the weld stresses, the implication arrow,
+// per mille, the diameter sign and the Greek letters of the formulas.
+struct Sign { unsigned char byte; char32_t code; };
+inline constexpr Sign Display_Signs[] = {
+    {0x86, U'∥'}, {0x87, U'⊥'}, {0x88, U'⇒'}, {0x89, U'‰'}, {0x8C, U'⌀'}, {0xA3, U'Δ'},
+    {0xB2, U'Σ'}, {0xBA, U'α'}, {0xBB, U'β'}, {0xBE, U'ε'}, {0xC0, U'γ'}, {0xC6, U'μ'},
+    {0xCC, U'σ'}, {0xD6, U'τ'}, {0xDA, U'θ'}, {0xFA, U'³'},
+};
+
 }  // namespace cp437_detail
+
+// The character that a screen or the print-list viewer shows for a CP437 byte: the technical sign
+// of the display sign map where there is one, otherwise CP437's own character (umlauts, ß, ≤, ≥, ²).
+// Bytes below 0x80 are ASCII.
+constexpr char32_t Cp437_Display_Code_Point(unsigned char byte) {
+    for (const cp437_detail::Sign& s : cp437_detail::Display_Signs)
+        if (s.byte == byte) return s.code;
+    return byte < 0x80 ? byte : cp437_detail::High_Half[byte - 0x80];
+}
 
 // "text"_cp: the CP437 bytes of a UTF-8 literal, converted at compile time, zero-terminated.
 template <cp437_detail::Utf8_Literal S>

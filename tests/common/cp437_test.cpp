@@ -20,3 +20,19 @@ TEST(Cp437, RunTimeConversionRoundTrips) {
         EXPECT_EQ(To_Cp437(From_Cp437(one)), one) << b;
     }
 }
+
+TEST(Cp437, DisplaySignsReplaceTheirPositionsOnly) {
+    struct Case {
+        unsigned char byte;
+        char32_t shown;
+    };
+    const Case cases[] = {
+        {0x86, U'∥'}, {0x87, U'⊥'}, {0x88, U'⇒'}, {0x89, U'‰'}, {0x8C, U'⌀'}, {0xA3, U'Δ'},
+        {0xB2, U'Σ'}, {0xBA, U'α'}, {0xBB, U'β'}, {0xBE, U'ε'}, {0xC0, U'γ'}, {0xC6, U'μ'},
+        {0xCC, U'σ'}, {0xD6, U'τ'}, {0xDA, U'θ'}, {0xFA, U'³'},
+        // CP437's own characters stay.
+        {'A', U'A'}, {0x8E, U'Ä'}, {0xE1, U'ß'}, {0xF3, U'≤'}, {0xF2, U'≥'}, {0xFD, U'²'},
+        {0xE0, U'α'}, {0xAE, U'«'}, {0xCE, U'╬'}, {0x85, U'à'}, {0xFB, U'√'},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Cp437_Display_Code_Point(c.byte), c.shown) << int(c.byte);
+}

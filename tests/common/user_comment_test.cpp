@@ -23,8 +23,9 @@ std::string Wrapped(const char* text) {
 
 }  // namespace
 
-// The host stand-in measures every character 8 pixels wide, so the start width of 600 pixels holds
-// 75 characters; a line is measured without its last character, so 76 characters still fit.
+// The host's font 0, current after start-up, is 8 pixels a character, so the start width of 600
+// pixels holds 75 characters; a line is measured without its last character, so 76 characters still
+// fit.
 TEST(Print_Wrapped_Text, LinesEmptyLinesAndBreaks) {
     const std::string a70(70, 'a'), x76(76, 'x'), x80(80, 'x');
     struct Case {
@@ -46,15 +47,17 @@ TEST(Print_Wrapped_Text, LinesEmptyLinesAndBreaks) {
     EXPECT_EQ(Wrapped(nullptr), "");
 }
 
+// The comment block measures in font 4096, 6 pixels a character: the first 113 characters measure
+// 678 pixels, more than 675, so the line is cut after them.
 TEST(Print_User_Comment, WrapsAt675PixelsInItsOwnParagraph) {
     Report_Capture report;
-    const std::string x86(86, 'x');
-    Print_User_Comment(report.stream, x86.c_str());
+    const std::string x120(120, 'x');
+    Print_User_Comment(report.stream, x120.c_str());
     EXPECT_EQ(report.text(),
               "#LAYOUT setFlags 0x1000000\n"
               "#LAYOUT setFlags 0x8000000\n"
               "#LAYOUT setFlags 0x200\n" +
-                  Paragraph_Head + " " + std::string(85, 'x') + "\n x\n" +
+                  Paragraph_Head + " " + std::string(113, 'x') + "\n xxxxxxx\n" +
                   "#END_OF_TEXT\n0x2000\n-1\n"
                   "#LAYOUT setFlags 0x2000000\n");
     EXPECT_EQ(User_Comment_Wrap_Width, 675);

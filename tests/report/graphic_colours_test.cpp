@@ -156,10 +156,10 @@ TEST(Rgb_Packing, ClippedPackingAndPartialUnpacking) {
 }
 
 TEST(Screen_Colour, LighterAndDarkerNearestColours) {
-    // The host stand-in's nearest colour is the colour itself, packed.
-    EXPECT_EQ(Lighten_Screen_Colour(Pack_RGB(40, 140, 255), 20), Pack_RGB(99, 172, 255));
-    EXPECT_EQ(Darken_Screen_Colour(Pack_RGB(40, 140, 255), 20), Pack_RGB(0, 110, 236));
-    EXPECT_EQ(Lighten_Screen_Colour(Pack_RGB(255, 255, 255), 50), Pack_RGB(255, 255, 255));
+    // The host stand-in's nearest colour index is the colour itself as 0xRRGGBB.
+    EXPECT_EQ(Lighten_Screen_Colour(Pack_RGB(40, 140, 255), 20), 0x63ACFF);   // 99, 172, 255
+    EXPECT_EQ(Darken_Screen_Colour(Pack_RGB(40, 140, 255), 20), 0x006EEC);    // 0, 110, 236
+    EXPECT_EQ(Lighten_Screen_Colour(Pack_RGB(255, 255, 255), 50), 0xFFFFFF);
 }
 
 struct Scale_Case {

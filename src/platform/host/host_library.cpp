@@ -49,46 +49,11 @@ int VEKSetStdioFctPtr(const Stdio_Functions* table) {
 
 int Set_MouseWheel_Activity(int) { return 1; }
 
-void Init_RFont() {}
-
-namespace {
-
-std::vector<int> font_stack;
-int current_font = 0;
-
-}  // namespace
-
-void pxQTxX(const char* text, int count, int x, int y, Text_Extent* extent) {
-    if (!extent) return;
-    const int n = text && count > 0 ? count : 0;
-    *extent = {x, y - 10, x + n * Host_Character_Width, y + 3};
-}
-
-void Pop_RFont(int font) {
-    font_stack.push_back(current_font);
-    current_font = font;
-}
-
-void Push_RFont() {
-    if (font_stack.empty()) return;
-    current_font = font_stack.back();
-    font_stack.pop_back();
-}
-
-int Host_Current_Font() { return current_font; }
-
 void Exit_Prop_Sheets() {}
-
-void Exit_Grafik_Mode() {}
 
 void VEKSetFrameTitle(const char* title) { frame_title = title ? title : ""; }
 
 const std::string& Host_Frame_Title() { return frame_title; }
-
-int Nearest_RGB_Color(int red, int green, int blue) {
-    return std::clamp(red, 0, 255) + 256 * std::clamp(green, 0, 255) +
-           65536 * std::clamp(blue, 0, 255);
-}
 
 int CurOb_Application_Number() {
     const char* text = std::getenv("VEK_APPLICATION_NUMBER");

@@ -1,11 +1,17 @@
 // Stand-in for the host's GUI and host library on this platform. It offers the calls the program
-// makes, with the results the program relies on. There is no screen: a message box writes its
-// title and lines to standard error (CP437 shown as UTF-8) and never waits; every question is
-// answered "no". Each message is also kept in a short history that tests read.
+// makes, with the results the program relies on. The graphics mode draws into a surface in memory
+// (screen_surface.h, screen_fonts.h, screen_bitmaps.h, screen_png.h); no window shows it yet. A
+// message box writes its title and lines to standard error (CP437 shown as UTF-8) and never waits;
+// every question is answered "no". Each message is also kept in a short history that tests read.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "platform/host/screen_bitmaps.h"
+#include "platform/host/screen_fonts.h"
+#include "platform/host/screen_png.h"
+#include "platform/host/screen_surface.h"
 
 struct Stdio_Functions;
 
@@ -14,25 +20,8 @@ extern const Stdio_Functions* VEK_STDIO_FCT;
 int VEKSetStdioFctPtr(const Stdio_Functions* table);
 int Set_MouseWheel_Activity(int on);
 
-// Fonts of the report and the screen.
-void Init_RFont();
-
-// Text extent and the font stack. Every font of the stand-in is fixed-pitch: each character is
-// Host_Character_Width pixels wide, so n characters measured from x span x to x + 8 n; the box
-// reaches 10 pixels above the baseline y and 3 below. Wrapped texts therefore break at the same
-// place on every run.
-inline constexpr int Host_Character_Width = 8;
-struct Text_Extent {
-    int left, top, right, bottom;
-};
-void pxQTxX(const char* text, int count, int x, int y, Text_Extent* extent);
-void Pop_RFont(int font);   // makes the font current until the matching Push_RFont
-void Push_RFont();          // returns to the font that was current before the last Pop_RFont
-int Host_Current_Font();    // 0 at start
-
-// Graphics mode and property sheets (the window road).
+// Property sheets (the window road).
 void Exit_Prop_Sheets();
-void Exit_Grafik_Mode();
 void VEKSetFrameTitle(const char* title);
 const std::string& Host_Frame_Title();      // the title last set
 
@@ -61,10 +50,6 @@ int DOSFindFirstFile(const char* pattern, DOS_Find_Record* record);
 int DOSFindFirstDirectory(const char* pattern, DOS_Find_Record* record);
 int DOSFindNext(DOS_Find_Record* record);
 int DOSFindClose(DOS_Find_Record* record);
-
-// Screen colours. There is no screen palette here: the nearest screen colour of (r, g, b) is the
-// colour itself, packed as red + 256 green + 65536 blue with each component held in 0..255.
-int Nearest_RGB_Color(int red, int green, int blue);
 
 // Message boxes.
 void PrintMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));  // printf-formatted text

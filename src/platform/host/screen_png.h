@@ -1,0 +1,6 @@
+// PNG dumps of the host stand-in's drawing surface, written through cairo.
+#pragma once
+
+// Writes the drawing surface (NPIXEL_X by NPIXEL_Y, 24-bit RGB) as a PNG file: 1 when written, 0
+// outside graphics mode or when the file cannot be written.
+int Host_Dump_Screen_PNG(const char* path);

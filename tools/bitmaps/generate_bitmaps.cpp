@@ -1,0 +1,523 @@
+// Draws the program's own bitmap files with the host stand-in's screen primitives and writes them
+// as 24-bit Windows bitmaps:
+//
+//   bitmap_generator HOST_FOLDER
+//
+// writes, under HOST_FOLDER, EXEC/Talvo-EC301/{Buttons,act_but,UComment,Glory3,schweisslast}.bmp and
+// DATA/NAD/{Buttons,EuroFlags}.bmp. Every picture sits at the source coordinates and sizes at which
+// the pages cut it, on the colour that the pages draw transparent. The output depends only on this
+// program and the stand-in, so a run reproduces the committed files byte for byte.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "common/cp437.h"
+#include "platform/host/screen_fonts.h"
+#include "platform/host/screen_surface.h"
+
+namespace {
+
+// Colours of the drawings (0xRRGGBB).
+constexpr int Black = 0x000000, White = 0xFFFFFF, Grey_64 = 0x404040, Grey_128 = 0x808080, Grey_160 = 0xA0A0A0,
+              Grey_200 = 0xC8C8C8, Grey_224 = 0xE0E0E0;
+constexpr int Face = 0xECE9D8, Blue = 0x1E4FA0, Light_Blue = 0x8CB4E8, Red = 0xC83232, Light_Red = 0xF08C8C,
+              Green = 0x2E8B3A, Light_Green = 0x9CD49C, Yellow = 0xF0C828, Plate_1 = 0xC4C4FF, Plate_2 = 0xD5D5FF,
+              Weld = 0xC4D9C4, Paper = 0xFFFFFF;
+// Backgrounds that the pages draw transparent.
+constexpr int Strip_Key = 0xDBD5CB;    // 219, 213, 203: tab strip of the main window
+constexpr int Sprite_Key = 0xC0C0C0;   // 192, 192, 192: toolbar sprites
+constexpr int Area_Key = 0xFFFBF0;     // 255, 251, 240: the view areas' background
+constexpr int Host_Key = 0xD4D0C8;     // 212, 208, 200: the annex sheets' buttons
+
+[[noreturn]] void Fail(const std::string& text) {
+    std::fprintf(stderr, "generate_bitmaps: %s\n", text.c_str());
+    std::exit(1);
+}
+
+void Put16(std::vector<unsigned char>& b, unsigned v) {
+    b.push_back(static_cast<unsigned char>(v & 0xFF));
+    b.push_back(static_cast<unsigned char>(v >> 8 & 0xFF));
+}
+
+void Put32(std::vector<unsigned char>& b, std::uint32_t v) {
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
+
+// The screen as a bottom-up 24-bit bitmap file.
+void Write_Bmp(const std::filesystem::path& path) {
+    const int w = NPIXEL_X, h = NPIXEL_Y;
+    const std::uint32_t stride = static_cast<std::uint32_t>((w * 3 + 3) / 4 * 4);
+    std::vector<unsigned char> b;
+    b.push_back('B');
+    b.push_back('M');
+    Put32(b, 54 + stride * h);
+    Put32(b, 0);
+    Put32(b, 54);
+    Put32(b, 40);
+    Put32(b, static_cast<std::uint32_t>(w));
+    Put32(b, static_cast<std::uint32_t>(h));
+    Put16(b, 1);
+    Put16(b, 24);
+    Put32(b, 0);
+    Put32(b, stride * h);
+    Put32(b, 2835);   // 72 dpi
+    Put32(b, 2835);
+    Put32(b, 0);
+    Put32(b, 0);
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = 0; x < w; ++x) {
+            const auto c = static_cast<std::uint32_t>(Host_Pixel(x, y));
+            b.push_back(static_cast<unsigned char>(c & 0xFF));
+            b.push_back(static_cast<unsigned char>(c >> 8 & 0xFF));
+            b.push_back(static_cast<unsigned char>(c >> 16 & 0xFF));
+        }
+        for (std::uint32_t k = static_cast<std::uint32_t>(w) * 3; k < stride; ++k) b.push_back(0);
+    }
+    std::filesystem::create_directories(path.parent_path());
+    std::FILE* out = std::fopen(path.string().c_str(), "wb");
+    if (!out || std::fwrite(b.data(), 1, b.size(), out) != b.size() || std::fclose(out) != 0)
+        Fail("cannot write " + path.string());
+}
+
+void New_Picture(int width, int height, int background) {
+    Host_Open_Screen(width, height);
+    pxFgc(background);
+    pxRect(0, 0, width - 1, height - 1);
+    Init_RFont();
+}
+
+void Fill(int x1, int y1, int x2, int y2, int colour) {
+    pxFgc(colour);
+    pxRect(x1, y1, x2, y2);
+}
+
+void Frame(int x1, int y1, int x2, int y2, int colour) {
+    pxFgc(colour);
+    pxLine(x1, y1, x2, y1);
+    pxLine(x2, y1, x2, y2);
+    pxLine(x2, y2, x1, y2);
+    pxLine(x1, y2, x1, y1);
+}
+
+void Line(int x1, int y1, int x2, int y2, int colour, int width = 1) {
+    pxFgc(colour);
+    pxTkLn(x1, y1, x2, y2, width);
+}
+
+void Polygon(std::initializer_list<int> points, int colour) {
+    std::vector<int> xs, ys;
+    for (auto p = points.begin(); p + 1 < points.end(); p += 2) xs.push_back(p[0]), ys.push_back(p[1]);
+    pxFgc(colour);
+    pxFill(static_cast<int>(xs.size()), xs.data(), ys.data());
+}
+
+void Disc(int x, int y, int r, int colour) {
+    pxFgc(colour);
+    pxArc(x, y, r, 0, 360, 1);
+}
+
+void Circle(int x, int y, int r, int colour) {
+    pxFgc(colour);
+    pxCrcl(x, y, r);
+}
+
+// A CP437 text with its first cell at x and its letters on the baseline y.
+void Text(int x, int y, int font, int colour, const char* text) {
+    Pop_RFont(font);
+    pxFgc(colour);
+    pxText(x, y, text, static_cast<int>(std::string(text).size()));
+    Push_RFont();
+}
+
+void Centred_Text(int cx, int y, int font, int colour, const char* text) {
+    Pop_RFont(font);
+    const int width = RFONT_WIDTH * static_cast<int>(std::string(text).size());
+    Push_RFont();
+    Text(cx - width / 2, y, font, colour, text);
+}
+
+// Arrow from (x1, y1) to (x2, y2) with a filled head at the second end.
+void Arrow(int x1, int y1, int x2, int y2, int colour, int width = 2) {
+    Line(x1, y1, x2, y2, colour, width);
+    const double dx = x2 - x1, dy = y2 - y1, n = std::max(1e-9, std::hypot(dx, dy));
+    const double ux = dx / n, uy = dy / n;
+    const int bx = static_cast<int>(std::lround(x2 - 9 * ux)), by = static_cast<int>(std::lround(y2 - 9 * uy));
+    const int px = static_cast<int>(std::lround(4 * -uy)), py = static_cast<int>(std::lround(4 * ux));
+    Polygon({x2, y2, bx + px, by + py, bx - px, by - py}, colour);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The main window's Buttons.bmp: the tab strip (0, 0) to (551, 47) on 219, 213, 203, then the
+// toolbar sprites of 42 x 37 on 192, 192, 192.
+
+constexpr int Tab_Pitch = 71;
+constexpr int Tab_Centre = 33;   // the first tab's centre in the strip
+
+void Tab_Icon(int tab, int cx) {
+    const int x = cx - 7, y = 4;   // a 14 x 14 field
+    switch (tab) {
+        case 0:   // general settings: a sheet with lines
+            Fill(x + 2, y, x + 11, y + 13, Paper);
+            Frame(x + 2, y, x + 11, y + 13, Grey_64);
+            for (int k = 0; k < 4; ++k) Line(x + 4, y + 3 + 3 * k, x + 9, y + 3 + 3 * k, Blue);
+            break;
+        case 1:   // bolted connection: a bolt with head and nut
+            Fill(x + 1, y + 1, x + 12, y + 3, Grey_64);
+            Fill(x + 5, y + 4, x + 8, y + 12, Grey_128);
+            Fill(x + 3, y + 6, x + 10, y + 7, Plate_1);
+            Fill(x + 2, y + 10, x + 11, y + 12, Grey_64);
+            break;
+        case 2:   // welded connection: two plates and a fillet weld
+            Fill(x, y, x + 3, y + 13, Plate_1);
+            Fill(x + 4, y + 7, x + 13, y + 10, Plate_2);
+            Polygon({x + 4, y + 6, x + 4, y + 2, x + 8, y + 6}, Green);
+            Frame(x, y, x + 3, y + 13, Grey_64);
+            Frame(x + 4, y + 7, x + 13, y + 10, Grey_64);
+            break;
+        default: {   // T-stub: flange and web, with the force pulling or pressing
+            Fill(x + 1, y + 9, x + 12, y + 11, Plate_1);
+            Fill(x + 6, y + 3, x + 7, y + 8, Plate_2);
+            Frame(x + 1, y + 9, x + 12, y + 11, Grey_64);
+            if (tab == 3) Arrow(x + 10, y + 7, x + 10, y, Red, 1);
+            else Arrow(x + 10, y, x + 10, y + 7, Red, 1);
+            break;
+        }
+    }
+}
+
+void Draw_Tab_Strip() {
+    struct Caption {
+        const char* line1;
+        const char* line2;
+    };
+    const Caption captions[] = {
+        {"allgemein", ""}, {"Schrauben", ""}, {"Schweißen"_cp, ""}, {"T-Stummel", "Zug"}, {"T-Stummel", "Druck"},
+    };
+    for (int k = 0; k < 5; ++k) {
+        const int cx = Tab_Centre + Tab_Pitch * k;
+        Tab_Icon(k, cx);
+        Centred_Text(cx, 30, 0x1000, Black, captions[k].line1);
+        Centred_Text(cx, 42, 0x1000, Black, captions[k].line2);
+    }
+    Text(372, 22, 0x1001, Blue, "Basisverbindungen");
+    Text(372, 38, 0x1000, Grey_64, "EN 1993-1-8");
+}
+
+enum class Sprite_State { normal, hover, disabled, pressed };
+
+// One toolbar icon in a 28 x 28 field at (x, y); ink maps each colour for the state.
+using Ink = int (*)(int);
+int Coloured(int c) { return c; }
+int Greyed(int c) { return c == Paper || c == White ? Grey_224 : Grey_160; }
+
+void Toolbar_Icon(int icon, int x, int y, Ink ink) {
+    switch (icon) {
+        case 0:   // drucken: a printer with a sheet
+            Fill(x + 7, y + 2, x + 20, y + 10, ink(Paper));
+            Frame(x + 7, y + 2, x + 20, y + 10, ink(Grey_64));
+            Fill(x + 2, y + 10, x + 25, y + 20, ink(Grey_128));
+            Frame(x + 2, y + 10, x + 25, y + 20, ink(Grey_64));
+            Fill(x + 6, y + 17, x + 21, y + 26, ink(Paper));
+            Frame(x + 6, y + 17, x + 21, y + 26, ink(Grey_64));
+            for (int k = 0; k < 2; ++k) Line(x + 9, y + 20 + 3 * k, x + 18, y + 20 + 3 * k, ink(Blue));
+            Fill(x + 21, y + 12, x + 23, y + 13, ink(Green));
+            break;
+        case 1:   // sichern: a diskette
+            Fill(x + 3, y + 2, x + 24, y + 25, ink(Blue));
+            Fill(x + 7, y + 2, x + 20, y + 10, ink(Grey_224));
+            Fill(x + 15, y + 3, x + 18, y + 9, ink(Grey_64));
+            Fill(x + 6, y + 14, x + 21, y + 25, ink(Paper));
+            for (int k = 0; k < 3; ++k) Line(x + 8, y + 17 + 3 * k, x + 19, y + 17 + 3 * k, ink(Light_Blue));
+            Frame(x + 3, y + 2, x + 24, y + 25, ink(Grey_64));
+            break;
+        case 2:   // Hilfe: a question mark in a blue disc
+            Disc(x + 14, y + 14, 12, ink(Blue));
+            Circle(x + 14, y + 14, 12, ink(Grey_64));
+            Text(x + 10, y + 19, 0x1001, ink(White), "?");
+            Text(x + 11, y + 19, 0x1001, ink(White), "?");
+            break;
+        case 3:   // Ende: a door and an arrow leading out
+            Fill(x + 3, y + 2, x + 15, y + 26, ink(Grey_224));
+            Frame(x + 3, y + 2, x + 15, y + 26, ink(Grey_64));
+            Polygon({x + 3, y + 2, x + 11, y + 5, x + 11, y + 26, x + 3, y + 26}, ink(0x8B5A2B));
+            Fill(x + 9, y + 14, x + 10, y + 15, ink(Yellow));
+            Arrow(x + 14, y + 14, x + 26, y + 14, ink(Red), 3);
+            break;
+        case 4:   // Vorschau: a page under a magnifying glass
+            Fill(x + 3, y + 1, x + 19, y + 24, ink(Paper));
+            Frame(x + 3, y + 1, x + 19, y + 24, ink(Grey_64));
+            for (int k = 0; k < 5; ++k) Line(x + 6, y + 5 + 3 * k, x + 16, y + 5 + 3 * k, ink(Grey_128));
+            Line(x + 19, y + 19, x + 26, y + 26, ink(0x8B5A2B), 3);
+            Disc(x + 15, y + 15, 6, ink(Light_Blue));
+            Circle(x + 15, y + 15, 6, ink(Grey_64));
+            Circle(x + 15, y + 15, 7, ink(Grey_64));
+            break;
+        case 5:   // Druckeinstellung: a page with slide controls
+            Fill(x + 2, y + 1, x + 18, y + 24, ink(Paper));
+            Frame(x + 2, y + 1, x + 18, y + 24, ink(Grey_64));
+            for (int k = 0; k < 3; ++k) {
+                const int ly = y + 8 + 6 * k, kx = x + 8 + 5 * ((k + 1) % 3);
+                Line(x + 12, ly, x + 26, ly, ink(Grey_64));
+                Fill(kx + 6, ly - 2, kx + 8, ly + 2, ink(Red));
+            }
+            for (int k = 0; k < 4; ++k) Line(x + 5, y + 5 + 5 * k, x + 10, y + 5 + 5 * k, ink(Grey_128));
+            break;
+        default:   // nationaler Anhang: a document with the letters NA and a blue band
+            Fill(x + 4, y + 1, x + 23, y + 26, ink(Paper));
+            Frame(x + 4, y + 1, x + 23, y + 26, ink(Grey_64));
+            Fill(x + 5, y + 2, x + 22, y + 7, ink(Blue));
+            for (int k = 0; k < 5; ++k) Disc(x + 8 + 3 * k, y + 4, 0, ink(Yellow));
+            Text(x + 6, y + 18, 0x1001, ink(Black), "NA");
+            for (int k = 0; k < 2; ++k) Line(x + 7, y + 21 + 3 * k, x + 20, y + 21 + 3 * k, ink(Grey_128));
+            break;
+    }
+}
+
+void Toolbar_Sprite(int icon, int sx, int sy, Sprite_State state) {
+    const int x1 = sx, y1 = sy, x2 = sx + 41, y2 = sy + 36;
+    int dx = 0;
+    if (state == Sprite_State::hover || state == Sprite_State::pressed) {
+        const bool raised = state == Sprite_State::hover;
+        Fill(x1 + 1, y1 + 1, x2 - 1, y2 - 1, raised ? 0xF4F2EA : 0xC8C4BA);
+        Frame(x1, y1, x2, y2, Grey_128);
+        pxFgc(raised ? White : Grey_64);
+        pxLine(x1 + 1, y1 + 1, x2 - 1, y1 + 1);
+        pxLine(x1 + 1, y1 + 1, x1 + 1, y2 - 1);
+        pxFgc(raised ? Grey_160 : White);
+        pxLine(x1 + 1, y2 - 1, x2 - 1, y2 - 1);
+        pxLine(x2 - 1, y1 + 1, x2 - 1, y2 - 1);
+        dx = raised ? 0 : 1;
+    }
+    if (state == Sprite_State::disabled) {
+        Toolbar_Icon(icon, sx + 8, sy + 5, [](int) { return White; });
+        Toolbar_Icon(icon, sx + 7, sy + 4, Greyed);
+        return;
+    }
+    Toolbar_Icon(icon, sx + 7 + dx, sy + 4 + dx, Coloured);
+}
+
+void Draw_Main_Buttons(const std::filesystem::path& folder) {
+    New_Picture(552, 202, Sprite_Key);
+    Fill(0, 0, 551, 47, Strip_Key);
+    Draw_Tab_Strip();
+    // Sprite x by icon: drucken, sichern, Hilfe, Ende, Vorschau, Druckeinstellung, nationaler Anhang.
+    const int sprite_x[] = {1, 87, 130, 173, 216, 259, 302};
+    const Sprite_State states[] = {Sprite_State::normal, Sprite_State::hover, Sprite_State::disabled, Sprite_State::pressed};
+    const int rows[] = {51, 89, 127, 165};
+    for (int icon = 0; icon < 7; ++icon)
+        for (int s = 0; s < 4; ++s) Toolbar_Sprite(icon, sprite_x[icon], rows[s], states[s]);
+    Write_Bmp(folder / "Buttons.bmp");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Picture buttons: four frames of the button's size side by side, disabled, normal, hover, pressed.
+
+enum Frame_Kind { Disabled = 0, Normal = 1, Hover = 2, Pressed = 3 };
+
+// A round button of 36 x 36 with its symbol: 0 cancel, 1 help, 2 confirm.
+void Round_Button(int symbol, int x, int y, Frame_Kind kind) {
+    const int base[] = {Red, Blue, Green}, light[] = {Light_Red, Light_Blue, Light_Green};
+    const int d = kind == Pressed ? 1 : 0;
+    const int cx = x + 17 + d, cy = y + 17 + d;
+    const int disc = kind == Disabled ? Grey_200 : kind == Hover ? light[symbol] : base[symbol];
+    const int mark = kind == Disabled ? Grey_224 : White;
+    Disc(cx + 1, cy + 1, 15, kind == Disabled ? Grey_224 : Grey_160);   // shadow
+    Disc(cx, cy, 15, disc);
+    Circle(cx, cy, 15, kind == Disabled ? Grey_160 : Grey_64);
+    if (kind != Disabled && kind != Pressed) Disc(cx - 5, cy - 6, 3, kind == Hover ? White : light[symbol]);   // gloss
+    switch (symbol) {
+        case 0:
+            Line(cx - 7, cy - 7, cx + 7, cy + 7, mark, 3);
+            Line(cx - 7, cy + 7, cx + 7, cy - 7, mark, 3);
+            break;
+        case 1:
+            Centred_Text(cx, cy + 5, 0x1001, mark, "?");
+            Centred_Text(cx + 1, cy + 5, 0x1001, mark, "?");
+            break;
+        default:
+            Line(cx - 8, cy, cx - 3, cy + 6, mark, 3);
+            Line(cx - 3, cy + 6, cx + 8, cy - 7, mark, 3);
+            break;
+    }
+}
+
+void Draw_Glory(const std::filesystem::path& folder) {
+    New_Picture(144, 108, Area_Key);
+    for (int symbol = 0; symbol < 3; ++symbol)
+        for (int f = 0; f < 4; ++f) Round_Button(symbol, 36 * f, 36 * symbol, static_cast<Frame_Kind>(f));
+    Write_Bmp(folder / "Glory3.bmp");
+}
+
+void Draw_Action_Button(const std::filesystem::path& folder) {
+    New_Picture(14, 14, Area_Key);
+    Fill(1, 1, 12, 12, Blue);
+    Frame(0, 1, 13, 12, Grey_64);
+    Frame(1, 0, 12, 13, Grey_64);
+    Polygon({5, 3, 10, 6, 10, 7, 5, 10}, White);
+    Write_Bmp(folder / "act_but.bmp");
+}
+
+void Draw_User_Comment(const std::filesystem::path& folder) {
+    New_Picture(62, 66, Area_Key);
+    Fill(8, 10, 48, 62, Grey_160);   // shadow
+    Fill(5, 7, 45, 59, Paper);
+    Frame(5, 7, 45, 59, Grey_64);
+    for (int k = 0; k < 8; ++k) Line(9, 17 + 5 * k, 41, 17 + 5 * k, Light_Blue);
+    for (int k = 0; k < 6; ++k) {   // spiral binding
+        Circle(10 + 6 * k, 6, 2, Grey_64);
+        Fill(9 + 6 * k, 7, 11 + 6 * k, 9, Grey_64);
+    }
+    Text(9, 26, 0x1002, Blue, "Notiz");
+    // The pencil, lying across the sheet towards the lower left.
+    Polygon({56, 14, 60, 18, 31, 47, 27, 43}, Yellow);
+    Polygon({27, 43, 31, 47, 24, 50}, 0xE8C8A0);
+    Polygon({24, 50, 26, 48, 27, 49}, Black);
+    Polygon({56, 14, 60, 18, 61, 17, 57, 13}, Light_Red);
+    Line(27, 43, 56, 14, Grey_64);
+    Line(31, 47, 60, 18, Grey_64);
+    Write_Bmp(folder / "UComment.bmp");
+}
+
+// The welded connection's plate forces: the attached plate, welded to the base plate, loaded at its
+// free end by N, V∥, V⊥, M∥ and M⊥.
+void Draw_Weld_Loads(const std::filesystem::path& folder) {
+    New_Picture(291, 151, White);
+    Fill(30, 12, 45, 138, Plate_1);
+    Frame(30, 12, 45, 138, Black);
+    Fill(46, 66, 190, 80, Plate_2);
+    Frame(46, 66, 190, 80, Black);
+    Polygon({46, 65, 46, 55, 56, 65}, Weld);
+    Line(46, 55, 56, 65, Black);
+    Polygon({46, 81, 46, 91, 56, 81}, Weld);
+    Line(46, 91, 56, 81, Black);
+    Text(70, 98, 0x1000, Grey_64, "Blech 2");
+    Text(4, 150, 0x1000, Grey_64, "Blech 1");
+    // N along the plate, V⊥ across it, V∥ out of the drawing (towards the viewer).
+    Arrow(196, 73, 248, 73, Red);
+    Text(252, 78, 0x1001, Red, "N");
+    Arrow(190, 86, 190, 132, Red);
+    Text(196, 128, 0x1001, Red, "V\x87");
+    Circle(214, 40, 7, Red);
+    Circle(214, 40, 6, Red);
+    Disc(214, 40, 2, Red);
+    Text(225, 45, 0x1001, Red, "V\x86");
+    // M∥ turning about the axis of the weld, M⊥ as a moment vector with a double head.
+    pxFgc(Blue);
+    for (int k = 0; k < 2; ++k) pxArc(150, 73, 22 + k, 30, 120, 0);
+    Polygon({126, 62, 123, 73, 133, 69}, Blue);
+    Text(140, 44, 0x1001, Blue, "M\x86");
+    Arrow(270, 130, 270, 95, Blue);
+    Arrow(270, 112, 270, 88, Blue);
+    Text(250, 146, 0x1001, Blue, "M\x87");
+    Write_Bmp(folder / "schweisslast.bmp");
+}
+
+// ---------------------------------------------------------------------------------------------
+// The annex sheets' NAD\Buttons.bmp on 212, 208, 200: text buttons of 80 x 22 at rows 435
+// ("abbrechen") and 458 ("ok"), the selection badge of 42 x 8 at row 577, the edit button of 9 x 7
+// at row 587 and the document button of 40 x 41 at row 598, each in four frames.
+
+void Framed_Face(int x1, int y1, int x2, int y2, Frame_Kind kind) {
+    Fill(x1, y1, x2, y2, kind == Hover ? 0xF4F2EA : kind == Pressed ? 0xC8C4BA : Face);
+    Frame(x1, y1, x2, y2, kind == Disabled ? Grey_160 : kind == Hover ? Blue : Grey_64);
+    pxFgc(kind == Pressed ? Grey_128 : White);
+    pxLine(x1 + 1, y1 + 1, x2 - 1, y1 + 1);
+    pxLine(x1 + 1, y1 + 1, x1 + 1, y2 - 1);
+}
+
+void Text_Button(const char* label, int y, Frame_Kind kind) {
+    const int x = 80 * kind, d = kind == Pressed ? 1 : 0;
+    Framed_Face(x + 1, y + 1, x + 78, y + 20, kind);
+    Centred_Text(x + 40 + d, y + 15 + d, 0x1000, kind == Disabled ? Grey_160 : Black, label);
+}
+
+void Draw_Annex_Buttons(const std::filesystem::path& folder) {
+    New_Picture(320, 639, Host_Key);
+    for (int f = 0; f < 4; ++f) {
+        const auto kind = static_cast<Frame_Kind>(f);
+        const int d = kind == Pressed ? 1 : 0;
+        Text_Button("abbrechen", 435, kind);
+        Text_Button("ok", 458, kind);
+        // Selection badge: a small bar with the letters of the annex.
+        const int bx = 42 * f;
+        Fill(bx + 1, 577, bx + 40, 584, kind == Disabled ? Grey_200 : Blue);
+        Text(bx + 12, 583, 0x1002, kind == Disabled ? White : Yellow, "NAD");
+        // Edit button: a pencil stroke on a small face.
+        const int ex = 9 * f;
+        Fill(ex, 587, ex + 8, 593, kind == Hover ? 0xF4F2EA : Face);
+        Frame(ex, 587, ex + 8, 593, kind == Disabled ? Grey_160 : Grey_64);
+        Line(ex + 2 + d, 591 + d, ex + 6 + d, 589 + d, kind == Disabled ? Grey_160 : Red);
+        // Document button: a sheet with a flag and a pointing arrow.
+        const int x = 40 * f;
+        Framed_Face(x, 598, x + 39, 638, kind);
+        Fill(x + 9 + d, 602 + d, x + 27 + d, 632 + d, kind == Disabled ? Grey_224 : Paper);
+        Frame(x + 9 + d, 602 + d, x + 27 + d, 632 + d, kind == Disabled ? Grey_160 : Grey_64);
+        Fill(x + 12 + d, 606 + d, x + 24 + d, 611 + d, kind == Disabled ? Grey_200 : Black);
+        Fill(x + 12 + d, 612 + d, x + 24 + d, 616 + d, kind == Disabled ? Grey_160 : Red);
+        Fill(x + 12 + d, 617 + d, x + 24 + d, 621 + d, kind == Disabled ? Grey_200 : Yellow);
+        Arrow(x + 33 + d, 634 + d, x + 23 + d, 624 + d, kind == Disabled ? Grey_160 : Blue, 2);
+    }
+    Write_Bmp(folder / "Buttons.bmp");
+}
+
+// Flags of the annex list, 25 x 19 at rows 19 t for country type t: 18 Germany's tricolour, 19 the
+// European standard set (twelve stars on blue), 17 the local definitions, the others a plain field
+// with their number.
+void Draw_Flags(const std::filesystem::path& folder) {
+    New_Picture(26, 380, Area_Key);
+    for (int t = 0; t < 20; ++t) {
+        const int y = 19 * t;
+        switch (t) {
+            case 18:
+                Fill(0, y, 24, y + 5, Black);
+                Fill(0, y + 6, 24, y + 12, 0xDD0000);
+                Fill(0, y + 13, 24, y + 18, 0xFFCE00);
+                break;
+            case 19:
+                Fill(0, y, 24, y + 18, 0x003399);
+                for (int k = 0; k < 12; ++k) {
+                    const double a = k * 3.14159265358979323846 / 6;
+                    pxFgc(0xFFCC00);
+                    pxDot(12 + static_cast<int>(std::lround(6 * std::cos(a))), y + 9 - static_cast<int>(std::lround(6 * std::sin(a))));
+                }
+                break;
+            case 17:
+                Fill(0, y, 24, y + 18, Paper);
+                Centred_Text(12, y + 12, 0x1002, Red, "LOK");
+                break;
+            default: {
+                Fill(0, y, 24, y + 18, 0xDCE6F0);
+                char number[4];
+                std::snprintf(number, sizeof number, "%d", t);
+                Centred_Text(12, y + 12, 0x1002, Blue, number);
+                break;
+            }
+        }
+        Frame(0, y, 24, y + 18, Grey_64);
+    }
+    Write_Bmp(folder / "EuroFlags.bmp");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) Fail("usage: bitmap_generator HOST_FOLDER");
+    const std::filesystem::path host = argv[1];
+    const std::filesystem::path program = host / "EXEC" / "Talvo-EC301", annex = host / "DATA" / "NAD";
+    Draw_Main_Buttons(program);
+    Draw_Action_Button(program);
+    Draw_User_Comment(program);
+    Draw_Glory(program);
+    Draw_Weld_Loads(program);
+    Draw_Annex_Buttons(annex);
+    Draw_Flags(annex);
+    Exit_Grafik_Mode();
+    return 0;
+}

@@ -9,11 +9,10 @@
 #include <cstdio>
 
 #include "common/cp437.h"
+#include "report/paragraph_writer.h"   // Times_Dot
 
 // The first "%s" of nearly every report line.
 inline constexpr const char* Report_Line_Prefix = "";
-// Raised multiplication dot between the factors of a printed formula.
-inline constexpr const char* Times_Dot = "╬/.╬r"_cp;
 // Subscripts "senkrecht" and "parallel" of the weld and slip formulas.
 inline constexpr const char* Subscript_Perpendicular = "s";
 inline constexpr const char* Subscript_Parallel = "p";

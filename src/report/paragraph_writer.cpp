@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/host_bridge.h"
+#include "common/stream_print.h"
 #include "platform/host/host_library.h"
 
 namespace {
@@ -361,4 +362,13 @@ int OLI_Write_Tab_Step(FILE* stream, int unit_flags, double step) {
     if (!stream) return 0;
     if (!Put(stream, "0x%x\n", 2u)) return 0;
     return Put(stream, "%d %.6g\n", Unit_Code(static_cast<std::uint32_t>(unit_flags)), step) ? 1 : 0;
+}
+
+int OLI_Write_Markup(FILE* stream, const char* format, ...) {
+    if (!stream || !format) return -1;
+    va_list args;
+    va_start(args, format);
+    const std::string text = Format_Text_V(format, args);
+    va_end(args);
+    return Put(stream, "%s", text.c_str()) ? 0 : -1;
 }

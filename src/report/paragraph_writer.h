@@ -11,6 +11,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "common/cp437.h"
+
+// Raised multiplication dot between the factors of a printed formula.
+inline constexpr const char* Times_Dot = "╬/.╬r"_cp;
+
 // A format callback writes further lines into a format block; nonzero means success. It receives
 // the format's user datum and must not print through the paragraph writer itself.
 using Paragraph_Callback = int (*)(FILE* stream, std::uintptr_t user_datum);
@@ -112,3 +117,7 @@ int OLI_Write_End_Of_Text(FILE* stream);
 int OLI_Write_Tab_List(FILE* stream, int unit_flags, const int* stop_unit_flags, const double* positions,
                        int count);
 int OLI_Write_Tab_Step(FILE* stream, int unit_flags, double step);
+
+// Formats markup and writes it as it stands through the fprintf entry of the stdio table in force,
+// outside the paragraph state. 0 on success, -1 for a null stream, no table or a failed write.
+int OLI_Write_Markup(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));

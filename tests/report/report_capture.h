@@ -39,3 +39,9 @@ inline std::string Paragraph_Of(const std::function<void(std::FILE*)>& print) {
     OLI_End_Paragraph(report.stream);
     return report.text();
 }
+
+// Everything that write puts on a fresh report stream, layout lines included.
+inline std::string Report_Of(const std::function<void(std::FILE*)>& write) {
+    Register_Stdio_Table();
+    return Capture_Output(write);
+}

@@ -75,6 +75,8 @@ int VEKCopyFile(const char* from, const char* to, int overwrite) {
     return std::filesystem::copy_file(from, to, option, ec) && !ec ? 1 : 0;
 }
 
+int VEKRemoveFile(const char* path) { return path && std::remove(path) == 0 ? 1 : 0; }
+
 int VEKSpawnv(int mode, const char* program, const char* const* argv) {
     if (!program || !argv || !argv[0]) return -1;
     pid_t pid = 0;

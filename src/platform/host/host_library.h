@@ -32,6 +32,7 @@ const std::string& Host_Frame_Title();      // the title last set
 int CurOb_Application_Number();
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
 int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
+int VEKRemoveFile(const char* path);                                 // nonzero when removed
 // Starts the program with the null-ended argument list (argv[0] the program's path). Mode 0 waits
 // until it has ended and returns its exit code; any other mode returns 0 at once. -1 when it cannot
 // be started.

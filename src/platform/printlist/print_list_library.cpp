@@ -61,6 +61,10 @@ int OLI_popMargins(FILE* stream, int flags) {
     return Write_Layout_Line(stream, "#LAYOUT popMargins 0x%x\n", static_cast<unsigned>(flags));
 }
 
+int OLI_setConvertionFlags(FILE* stream, int flags) {
+    return Write_Layout_Line(stream, "#LAYOUT setConvertionFlags %d\n", flags);
+}
+
 int MT_String_Length(const char* text) {
     if (!text) return 0;
     constexpr unsigned char Escape = 0xCE;

@@ -21,6 +21,10 @@ int OLI_setBookmark(FILE* stream, int code, const char* text);
 int OLI_pushMargins(FILE* stream);
 int OLI_popMargins(FILE* stream, int flags);
 
+// Switches the character conversion of the following table texts on (1) or off (0); the literature
+// list is written with it on.
+int OLI_setConvertionFlags(FILE* stream, int flags);
+
 // Display length of a print-list text in characters: the escape byte 0xCE and the code character
 // after it show nothing, nor does a whole tag "╬{...}"; every other byte is one character.
 // A null text has length 0.

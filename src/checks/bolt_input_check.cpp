@@ -348,7 +348,7 @@ void Check_Plates_And_Distances(Bolt_Connection& C, Findings& R) {
     Check_Plate_Thicknesses(C, R);
     if (C.Shear_Category == Shear_Category_None) return;
     if (C.e_11 <= Zero && C.e_12 <= Zero && C.e_21 <= Zero && C.e_22 <= Zero && C.p_1 <= Zero && C.p_2 <= Zero)
-        R.Error("%sFehler bei den Schraubenabständen %s\n", "Fehler bei den Schraubenabständen !!");
+        R.Error("%sFehler bei den Schraubenabständen %s\n"_cp, "Fehler bei den Schraubenabständen !!"_cp);
     if (R.error || C.spacing_off) return;
     Distance_Rules(C, R).Run();
 }

@@ -88,7 +88,7 @@ double Anchor_Bond_Resistance(const Bolt_Connection& C, FILE* out, int level) {
 double Limit_By_Concrete(FILE* out, const char* symbol, double F_t, double R) {
     if (F_t <= Zero || R <= Zero) return F_t;
     if (out) {
-        OLI_Printf(out, "%sZugtragfähigkeit einer Ankerschraube ", Report_Line_Prefix);
+        OLI_Printf(out, "%sZugtragfähigkeit einer Ankerschraube "_cp, Report_Line_Prefix);
         if (std::fabs(R - F_t) > Same_Force)
             OLI_Printf(out, "für %s %s F╬\\t,Rd╬r: "_cp, symbol, Get_Relation_Sign_LE(R, F_t));
     }

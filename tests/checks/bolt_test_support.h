@@ -1,0 +1,39 @@
+// Records and rules of the bolted connection tests: partial factors as EN 1993-1-8 recommends them,
+// the recommended EN 1992 values, plates of a table steel and fasteners derived silently.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "checks/bolt_connection.h"
+#include "common/cp437.h"
+#include "frame/safety_factors.h"
+
+// γM0 1.0, γM1 1.0, γM2 1.25, γM3 1.25, γM4 1.25, γM6,ser 1.0, γM7 1.1, γM3,ser 1.1.
+Safety_Factors Test_Safety_Factors();
+
+// A plate of thickness t of the steel grade (table values, derived for t).
+Plate Test_Plate(double t, int grade = 0);
+
+// A connection of two S235 plates of 10 mm with an M20 of the class in a normal hole, one shear
+// plane, categories A and D, no distances; the fastener derived silently. set changes the fastener
+// before its derivation.
+Bolt_Connection Test_Bolt_Joint(int size, int strength_class, const std::function<void(Fastener&)>& set = {});
+
+// Runs the rules of the edition with the recommended annex values (EN 1993 without the German
+// rules, EN 1992 recommended: γ_c 1.5, α_ct 1.0, v_min factor 0.0525).
+void Use_Recommended_Rules(int edition);
+
+// The report text that print writes, as one string; "" when it writes nothing.
+std::string Report_Of(const std::function<void(FILE*)>& print);
+
+// Print-list markup around the report lines.
+inline const std::string Para_Head = "\n#SHOWPARA\n0x0\n4\n-1\n";
+inline const std::string Para_End = "#END_OF_TEXT\n0x0\n-1\n";
+inline const std::string Ok_Mark = "╬{C 1 40 140 255}╬Hok╬{C 768}"_cp;
+inline const std::string Not_Ok_Mark = "╬{C 1 230 0 0}╬Hnicht ok !!╬{C 768}"_cp;
+inline const std::string Note_Ok_Mark = "╬{C 1 165 75 165}ok╬{C 768}"_cp;
+inline const std::string Error_Mark = "╬{C 1 230 0 0}╬H!!╬{C 768}"_cp;
+inline const std::string Warning_Mark = "╬{C 1 165 75 165}╬H!!╬{C 768}"_cp;

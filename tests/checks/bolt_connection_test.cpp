@@ -319,7 +319,9 @@ TEST(Read_Bolt_Connection, AnchorKeepsTheConcreteStrength) {
         EXPECT_EQ(r.C.plate_2.material.grade, 8);
         // Own values come back byte for byte; a class is derived again from its code.
         const std::string again = Capture_Output([&](FILE* f) { Write_Bolt_Connection(f, &r.C); });
-        if (own) EXPECT_EQ(again, block);
+        if (own) {
+            EXPECT_EQ(again, block);
+        }
         EXPECT_EQ(Read(again).C.plate_2.material.f_y, f_ck) << own;
     }
 }

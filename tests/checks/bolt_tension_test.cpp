@@ -282,3 +282,23 @@ TEST(Check_Tapped_Hole, MinimumEngagement) {
         EXPECT_EQ(Check_Tapped_Hole(&C.plate_2, &C, nullptr, c.level), c.result);
     }
 }
+
+// A γM2 below 0.001 leaves the tension resistance not determinable; so does γ_c for the pull-out
+// of an anchor plate.
+TEST_F(Tension, PartialFactorsBelowTheLimit) {
+    Use_Recommended_Rules(0);
+    factors.gamma_M[Gamma_M2] = 0.0005;
+    Bolt_Connection C = Joint(Bolt_Size_M20, Bolt_Class_10_9);
+    EXPECT_EQ(Run(C, 1, 1), Lines(" Zugtragfähigkeit einer Schraube F╬\\t,Rd╬r nicht ermittelbar "_cp + Error_Mark + "\n"));
+    EXPECT_EQ(C.results.F_t_Rd, -1.0);
+    EXPECT_EQ(Compute_Fastener_Tension_Resistance(&C.fastener, 1, 0.0, 0.0, nullptr, 0), -1.0);
+
+    factors.gamma_M[Gamma_M2] = 1.25;
+    Bolt_Connection A = Rebar_Anchor(8);
+    A.fastener.anchorage = Anchorage_Anchor_Plate;
+    A.fastener.d_h = 60.0;
+    A.fastener.t_h = 15.0;
+    NAD_Get_EC2()->gamma_c[0] = 0.0;
+    EXPECT_NE(Run(A, 1, 1).find(" N╬\\Rd,p╬r nicht ermittelbar "_cp + Error_Mark + "\n"), std::string::npos);
+    EXPECT_EQ(A.results.F_t_Rd, -1.0);
+}

@@ -14,26 +14,16 @@ namespace {
 
 std::string Lines(const std::string& lines) { return Para_Head + lines + Para_End; }
 
-// An M20 anchor with h_ef = ℓ_e in concrete of the class (or an own f_ck), member thickness h.
+// An anchor of the anchorage with h_ef = ℓ_e in concrete of the class (or an own f_ck), member
+// thickness h.
 Bolt_Connection Anchor(int anchorage, double l_e, int concrete_class, double own_f_ck = 0.0, double h = 400.0) {
-    Bolt_Connection C;
-    Init_Bolt_Connection(&C);
-    Fastener& F = C.fastener;
-    F.type = Fastener_Anchor_Bolt;
-    F.size_index = Bolt_Size_M20;
-    F.material_index = Fastener_Material_Table_1;
-    F.anchorage = anchorage;
-    F.d_h = 60.0;
-    F.t_h = 15.0;
-    F.l_e = l_e;
-    Derive_Fastener_Data(&F, nullptr, 0);
-    F.anchorage = anchorage;   // the derivation knows no bonded anchors
-    C.plate_2.t = h;
-    C.plate_2.material.grade = concrete_class;
-    C.plate_2.material.own_values = own_f_ck > 0.0;
-    C.plate_2.material.f_y = own_f_ck;
-    Apply_Concrete_Grade(&C.plate_2.material);
-    return C;
+    return Test_Anchor_Joint(
+        concrete_class,
+        [&](Fastener& f) {
+            f.anchorage = anchorage;
+            f.l_e = l_e;
+        },
+        own_f_ck, h);
 }
 
 }  // namespace

@@ -58,23 +58,17 @@ Bolt_Connection Joint(Kind kind) {
         F.class_index = Bolt_Class_10_9;
         break;
     case Anchor:
-        F.type = Fastener_Anchor_Bolt;
-        F.size_index = Bolt_Size_M20;
-        F.material_index = Fastener_Material_Bolt_Class;
-        F.class_index = Bolt_Class_5_6;
-        F.anchorage = Anchorage_Anchor_Plate;
-        F.d_h = 60.0;
-        F.t_h = 15.0;
-        F.l_e = 150.0;
+        C = Test_Anchor_Joint(8, [](Fastener& f) {
+            f.material_index = Fastener_Material_Bolt_Class;
+            f.class_index = Bolt_Class_5_6;
+            f.anchorage = Anchorage_Anchor_Plate;
+            f.l_e = 150.0;
+        });
         C.options = Bolt_Option_Thread_In_Shear_Plane;
-        C.plate_1 = Test_Plate(20.0);
-        C.plate_2.t = 300.0;
-        C.plate_2.material.grade = 8;   // C25/30
-        Apply_Concrete_Grade(&C.plate_2.material);
         C.e_11 = C.e_21 = 50.0;
         C.e_12 = C.e_22 = 0.0;
         C.p_1 = C.p_2 = 150.0;
-        break;
+        return C;
     }
     Derive_Fastener_Data(&F, nullptr, 0);
     return C;

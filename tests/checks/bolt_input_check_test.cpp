@@ -46,26 +46,6 @@ Bolt_Connection Spaced_Bolt_Joint(int grade = 0) {
     return C;
 }
 
-// Anchors of B500B, d 20, ℓ_e 200 mm, threaded rod, through a steel plate of 20 mm into C25/30 of
-// 300 mm.
-Bolt_Connection Anchor_Joint() {
-    Bolt_Connection C;
-    Init_Bolt_Connection(&C);
-    Fastener& F = C.fastener;
-    F.type = Fastener_Anchor_Bolt;
-    F.size_index = Bolt_Size_M20;
-    F.material_index = Fastener_Material_Table_1;
-    F.l_e = 200.0;
-    F.d_h = 60.0;
-    F.t_h = 15.0;
-    Derive_Fastener_Data(&F, nullptr, 0);
-    C.plate_1 = Test_Plate(20.0);
-    C.plate_2.t = 300.0;
-    C.plate_2.material.grade = 8;   // C25/30
-    Apply_Concrete_Grade(&C.plate_2.material);
-    return C;
-}
-
 const std::string Line_E2_Normal =
     " Randabstand: ╬te╬\\2╬r = 30.0 mm > 1.2╬/.╬rd╬\\0╬r = 26.4 mm,  ╬te╬\\2╬r = 30.0 mm < 4╬/.╬rt╬\\min╬r + 40 mm = 80.0 mm\n"_cp;
 const std::string Lines_P_Normal =
@@ -321,7 +301,7 @@ TEST(Check_Bolt_Input, CountersinkDepths) {
 // 3 ℓ_e + p wide and long; it must be ℓ_e + 30 mm thick (plus the anchor plate for anchor plates).
 TEST(Check_Bolt_Input, AnchorBolts) {
     Use_Recommended_Rules(0);
-    Bolt_Connection C = Anchor_Joint();
+    Bolt_Connection C = Test_Anchor_Joint(8);
     C.Shear_Category = Shear_Category_C;
     C.Tension_Category = Tension_Category_E;
     C.shear_planes = 2;
@@ -347,7 +327,7 @@ TEST(Check_Bolt_Input, AnchorBolts) {
         const char* limit;
     };
     for (const Case& c : {Case{Anchorage_Threaded_Rod, 229.0, "230.0"}, Case{Anchorage_Anchor_Plate, 244.0, "245.0"}}) {
-        Bolt_Connection A = Anchor_Joint();
+        Bolt_Connection A = Test_Anchor_Joint(8);
         A.fastener.anchorage = c.anchorage;
         A.plate_2.t = c.t_2;
         const Check_Run run = Check(A);

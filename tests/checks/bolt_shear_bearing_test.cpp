@@ -23,16 +23,11 @@ struct Shear_Bearing : ::testing::Test {
         return C;
     }
     std::string Shear(Bolt_Connection& C, int level, int expected_result = 0) {
-        int result = -1;
-        const std::string text = Report_Of([&](FILE* s) { result = Compute_Shear_Resistance(&C, s, level); });
-        EXPECT_EQ(result, expected_result);
-        return text;
+        return Report_With_Result([&](FILE* s) { return Compute_Shear_Resistance(&C, s, level); }, expected_result);
     }
     std::string Bearing(Bolt_Connection& C, int level, int plate = 1, int expected_result = 0) {
-        int result = -1;
-        const std::string text = Report_Of([&](FILE* s) { result = Compute_Bearing_Resistance(&C, s, level, plate); });
-        EXPECT_EQ(result, expected_result);
-        return text;
+        return Report_With_Result([&](FILE* s) { return Compute_Bearing_Resistance(&C, s, level, plate); },
+                                  expected_result);
     }
 };
 

@@ -26,16 +26,10 @@ struct Slip : ::testing::Test {
         return C;
     }
     std::string ULS(Bolt_Connection& C, int level, int expected_result = 0) {
-        int result = -1;
-        const std::string text = Report_Of([&](FILE* s) { result = Compute_Slip_Resistance_ULS(&C, s, level); });
-        EXPECT_EQ(result, expected_result);
-        return text;
+        return Report_With_Result([&](FILE* s) { return Compute_Slip_Resistance_ULS(&C, s, level); }, expected_result);
     }
     std::string SLS(Bolt_Connection& C, int level, int expected_result = 0) {
-        int result = -1;
-        const std::string text = Report_Of([&](FILE* s) { result = Compute_Slip_Resistance_SLS(&C, s, level); });
-        EXPECT_EQ(result, expected_result);
-        return text;
+        return Report_With_Result([&](FILE* s) { return Compute_Slip_Resistance_SLS(&C, s, level); }, expected_result);
     }
 };
 

@@ -25,30 +25,14 @@ struct Tension : ::testing::Test {
         Prepare_Bolt_Check(&C, 0, 1, &factors);
         return C;
     }
-    // Anchors of B500B, d 20, threaded rod, ℓ_e 400 mm, into concrete of the class (or own f_ck).
+    // The anchors with ℓ_e 400 mm into concrete of the class (or own f_ck) of 500 mm.
     Bolt_Connection Rebar_Anchor(int concrete_class, double own_f_ck = 0.0) {
-        Bolt_Connection C;
-        Init_Bolt_Connection(&C);
-        Fastener& F = C.fastener;
-        F.type = Fastener_Anchor_Bolt;
-        F.size_index = Bolt_Size_M20;
-        F.material_index = Fastener_Material_Table_1;
-        F.l_e = 400.0;
-        Derive_Fastener_Data(&F, nullptr, 0);
-        C.plate_1 = Test_Plate(20.0);
-        C.plate_2.t = 500.0;
-        C.plate_2.material.grade = concrete_class;
-        C.plate_2.material.own_values = own_f_ck > 0.0;
-        C.plate_2.material.f_y = own_f_ck;
-        Apply_Concrete_Grade(&C.plate_2.material);
+        Bolt_Connection C = Test_Anchor_Joint(concrete_class, [](Fastener& f) { f.l_e = 400.0; }, own_f_ck, 500.0);
         Prepare_Bolt_Check(&C, 0, 1, &factors);
         return C;
     }
     std::string Run(Bolt_Connection& C, int level, int expected_result = 0) {
-        int result = -1;
-        const std::string text = Report_Of([&](FILE* s) { result = Compute_Tension_Resistance(&C, s, level); });
-        EXPECT_EQ(result, expected_result);
-        return text;
+        return Report_With_Result([&](FILE* s) { return Compute_Tension_Resistance(&C, s, level); }, expected_result);
     }
 };
 
@@ -296,8 +280,6 @@ TEST_F(Tension, PartialFactorsBelowTheLimit) {
     factors.gamma_M[Gamma_M2] = 1.25;
     Bolt_Connection A = Rebar_Anchor(8);
     A.fastener.anchorage = Anchorage_Anchor_Plate;
-    A.fastener.d_h = 60.0;
-    A.fastener.t_h = 15.0;
     NAD_Get_EC2()->gamma_c[0] = 0.0;
     EXPECT_NE(Run(A, 1, 1).find(" N╬\\Rd,p╬r nicht ermittelbar "_cp + Error_Mark + "\n"), std::string::npos);
     EXPECT_EQ(A.results.F_t_Rd, -1.0);

@@ -2,6 +2,7 @@
 
 #include "annex/annex_record.h"
 #include "annex/ec2_block.h"
+#include "checks/concrete_grade.h"
 #include "frame/code_edition.h"
 #include "report/report_capture.h"
 
@@ -41,6 +42,28 @@ Bolt_Connection Test_Bolt_Joint(int size, int strength_class, const std::functio
     return C;
 }
 
+Bolt_Connection Test_Anchor_Joint(int concrete_class, const std::function<void(Fastener&)>& set, double own_f_ck,
+                                  double h) {
+    Bolt_Connection C;
+    Init_Bolt_Connection(&C);
+    Fastener& F = C.fastener;
+    F.type = Fastener_Anchor_Bolt;
+    F.size_index = Bolt_Size_M20;
+    F.material_index = Fastener_Material_Table_1;
+    F.l_e = 200.0;
+    F.d_h = 60.0;
+    F.t_h = 15.0;
+    if (set) set(F);
+    Derive_Fastener_Data(&F, nullptr, 0);
+    C.plate_1 = Test_Plate(20.0);
+    C.plate_2.t = h;
+    C.plate_2.material.grade = concrete_class;
+    C.plate_2.material.own_values = own_f_ck > 0.0;
+    C.plate_2.material.f_y = own_f_ck;
+    Apply_Concrete_Grade(&C.plate_2.material);
+    return C;
+}
+
 void Use_Recommended_Rules(int edition) {
     Set_Code_Edition(edition);
     NAD_Get_EC3()->variant = 0;
@@ -50,4 +73,11 @@ void Use_Recommended_Rules(int edition) {
 std::string Report_Of(const std::function<void(FILE*)>& print) {
     const std::string text = Paragraph_Of(print);
     return text == Para_Head + Para_End ? std::string() : text;
+}
+
+std::string Report_With_Result(const std::function<int(FILE*)>& run, int expected_result) {
+    int result = -1;
+    const std::string text = Report_Of([&](FILE* s) { result = run(s); });
+    EXPECT_EQ(result, expected_result);
+    return text;
 }

@@ -22,12 +22,20 @@ Plate Test_Plate(double t, int grade = 0);
 // before its derivation.
 Bolt_Connection Test_Bolt_Joint(int size, int strength_class, const std::function<void(Fastener&)>& set = {});
 
+// Anchor bolts M20 of B500B, threaded rod, ℓ_e 200 mm, anchor plate 60 × 15 mm, through a steel plate
+// of 20 mm S235 into concrete of the class (an own f_ck when given) and thickness h; set changes the
+// fastener before its derivation.
+Bolt_Connection Test_Anchor_Joint(int concrete_class, const std::function<void(Fastener&)>& set = {},
+                                  double own_f_ck = 0.0, double h = 300.0);
+
 // Runs the rules of the edition with the recommended annex values (EN 1993 without the German
 // rules, EN 1992 recommended: γ_c 1.5, α_ct 1.0, v_min factor 0.0525).
 void Use_Recommended_Rules(int edition);
 
 // The report text that print writes, as one string; "" when it writes nothing.
 std::string Report_Of(const std::function<void(FILE*)>& print);
+// The same for an operation with a result, which must be the expected one.
+std::string Report_With_Result(const std::function<int(FILE*)>& run, int expected_result);
 
 // Print-list markup around the report lines.
 inline const std::string Para_Head = "\n#SHOWPARA\n0x0\n4\n-1\n";

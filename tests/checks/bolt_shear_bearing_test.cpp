@@ -361,3 +361,56 @@ TEST_F(Shear_Bearing, Pins) {
     factors.gamma_M[Gamma_M0] = 0.0;
     EXPECT_EQ(Bearing(C, 1, 1, 1), Lines(" F╬\\b,Rd╬r nicht ermittelbar "_cp + Error_Mark + "\n"));
 }
+
+// Anchors of ribbed bar or threaded rod with the thread in the shear plane: α_b = 0.44 - 0.0003 f_yb
+// (B500B: 0.29), F_v,Rd = 0.29·525·244.8/1.25 = 29816.6 N; without suitability tests × 0.85
+// = 25344.1 N.
+TEST_F(Shear_Bearing, AnchorOfThreadedRod) {
+    Use_Recommended_Rules(0);
+    Bolt_Connection C = Test_Anchor_Joint(8);
+    C.options |= Bolt_Option_Thread_In_Shear_Plane;
+    Prepare_Bolt_Check(&C, 0, 1, &factors);
+    EXPECT_EQ(Shear(C, 2), Lines(" Ankerschraube:  ║╬\\v╬r = 0.44-0.0003╬/.╬rf╬\\yb╬r = 0.290,  f╬\\yb╬r = 500.0 N/mm²,  A = 2.45 cm²\n"
+                                 " Abschertragfähigkeit:  F╬\\v,Rd╬r = ║╬\\v╬r╬/.╬rf╬\\ub╬r╬/.╬rA / └╬\\M2╬r = 29.82 kN,"
+                                 "  f╬\\ub╬r = 525.0 N/mm²\n"
+                                 " Ankerschraube aus Rundstahl ohne Eignungsprüfungen:  F╬\\v,Rd╬r╬/.╬r0.85 = 25.34 kN\n"_cp));
+    EXPECT_NEAR(C.results.F_v_Rd, 25344.144, 1e-6);
+    C.fastener.suitability_tests = 1;
+    Compute_Shear_Resistance(&C, nullptr, 0);
+    EXPECT_NEAR(C.results.F_v_Rd, 29816.64, 1e-6);
+}
+
+// An anchor plate on a grout layer thicker than d/2 bends the anchor (EN 1992-4 7.2.2.3.2): M20 5.6,
+// grout 15 mm, steel plate 20 mm, C25/30: l_a = 10 + 15 = 25 mm; N_Rd,s = 0.9·500·244.8/1.667
+// = 66096 N; with N_Ed = 20 kN, M_Rk,s = 0.9·(20³/6)·300·(1 - 20/66.096) = 251067.5 N·mm;
+// V_Rk,s = 251067.5/25 = 10042.7 N, V_Rd,s = 6025.6 N.
+TEST_F(Shear_Bearing, AnchorPlateWithLeverArm) {
+    Use_Recommended_Rules(0);
+    Bolt_Connection C = Test_Anchor_Joint(8, [](Fastener& f) {
+        f.material_index = Fastener_Material_Bolt_Class;
+        f.class_index = Bolt_Class_5_6;
+        f.anchorage = Anchorage_Anchor_Plate;
+    });
+    C.packing = 1;
+    C.t_p = 15.0;
+    C.F_t_Ed = 20000.0;
+    Prepare_Bolt_Check(&C, 0, 1, &factors);
+    EXPECT_EQ(Shear(C, 2),
+              Lines(" t╬\\m╬r > d/2  ê  mit Hebelarm\n"
+                    " Widerstand gegen Stahlbruch:  V╬\\Rk,s╬r = (║╬\\M╬r╬/.╬rM╬\\Rk,s╬r)/l╬\\a╬r = 10.04 kN,  ║╬\\M╬r = 1.0,"
+                    "  l╬\\a╬r = 25.0 mm\n"
+                    "   M╬\\Rk,s╬r = M╬\\Rks╬/0╬r╬/.╬r(1-N╬\\Ed╬r/N╬\\Rd,s╬r) = 0.25 kNm,"
+                    "  M╬\\Rks╬/0╬r = 0.9╬/.╬rW╬\\pl╬r╬/.╬rf╬\\yk╬r = 0.36 kNm,  W╬\\pl╬r = d·/6 = 1.33 cm·,  f╬\\yk╬r = 300.0 N/mm²\n"
+                    "     N╬\\Rk,s╬r = 0.9╬/.╬rf╬\\uk╬r╬/.╬rA╬\\s╬r = 110.16 kN\n"
+                    "     N╬\\Ed╬r = 20.0 kN,  N╬\\Rd,s╬r = 66.10 kN\n"
+                    " Stahlversagen:  V╬\\Rd,s╬r = V╬\\Rk,s╬r/└╬\\Ms╬r = 6.03 kN,  └╬\\Ms╬r = max(f╬\\uk╬r/f╬\\yk╬r,1.25) = 1.67"
+                    "  für  f╬\\uk╬r ≤ 800 N/mm² und f╬\\yk╬r/f╬\\uk╬r ≤ 0.8\n"
+                    " Abschertragfähigkeit einer Ankerschraube F╬\\v,Rd╬r = V╬\\Rd,s╬r = 6.03 kN\n"_cp));
+    EXPECT_NEAR(C.results.F_v_Rd, 6025.62, 0.01);
+    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Shear_Resistance(&C, s, 0); }), Lines(" V╬\\Rk,s╬r = 10.04 kN\n"_cp));
+    // A tension beyond N_Rd,s leaves no bending resistance: F_v,Rd keeps its cleared value.
+    C.F_t_Ed = 70000.0;
+    C.results.F_v_Rd = 0.0;
+    EXPECT_EQ(Compute_Shear_Resistance(&C, nullptr, 0), 0);
+    EXPECT_EQ(C.results.F_v_Rd, 0.0);
+}

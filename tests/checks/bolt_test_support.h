@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "checks/bolt_connection.h"
-#include "common/cp437.h"
+#include "checks/check_report_texts.h"
 #include "frame/safety_factors.h"
 
 // γM0 1.0, γM1 1.0, γM2 1.25, γM3 1.25, γM4 1.25, γM6,ser 1.0, γM7 1.1, γM3,ser 1.1.
@@ -37,11 +37,3 @@ std::string Report_Of(const std::function<void(FILE*)>& print);
 // The same for an operation with a result, which must be the expected one.
 std::string Report_With_Result(const std::function<int(FILE*)>& run, int expected_result);
 
-// Print-list markup around the report lines.
-inline const std::string Para_Head = "\n#SHOWPARA\n0x0\n4\n-1\n";
-inline const std::string Para_End = "#END_OF_TEXT\n0x0\n-1\n";
-inline const std::string Ok_Mark = "╬{C 1 40 140 255}╬Hok╬{C 768}"_cp;
-inline const std::string Not_Ok_Mark = "╬{C 1 230 0 0}╬Hnicht ok !!╬{C 768}"_cp;
-inline const std::string Note_Ok_Mark = "╬{C 1 165 75 165}ok╬{C 768}"_cp;
-inline const std::string Error_Mark = "╬{C 1 230 0 0}╬H!!╬{C 768}"_cp;
-inline const std::string Warning_Mark = "╬{C 1 165 75 165}╬H!!╬{C 768}"_cp;

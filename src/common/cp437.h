@@ -127,3 +127,11 @@ constexpr const char* operator""_cp() {
 // Run-time conversions. A character that CP437 lacks becomes '?'; every byte converts back.
 std::string To_Cp437(std::string_view utf8);
 std::string From_Cp437(std::string_view bytes);
+
+// Typed or pasted text: a character that CP437 lacks is left out, never replaced, so that no
+// stand-in byte reaches a text or a file.
+std::string To_Cp437_Typed(std::string_view utf8);
+
+// UTF-8 of CP437 bytes as the screen and the print-list viewer show them: each byte's display
+// character.
+std::string From_Cp437_Signs(std::string_view bytes);

@@ -85,6 +85,18 @@ Words Split(std::string_view line) {
     return w;
 }
 
+// The byte of one character as the sign table shows it: a sign of the sign map first (α is 0xBA
+// there), else its CP437 byte; -1 for anything else.
+int Sign_Byte(std::string_view utf8) {
+    std::size_t i = 0;
+    if (utf8.empty()) return -1;
+    const char32_t c = cp437_detail::Decode_Utf8(utf8, i);
+    if (i != utf8.size()) return -1;
+    for (const cp437_detail::Sign& s : cp437_detail::Display_Signs)
+        if (s.code == c) return s.byte;
+    return cp437_detail::Byte_Of(c);
+}
+
 struct Op_Name {
     const char* name;
     Script_Command::Op op;
@@ -156,8 +168,7 @@ std::string Read_Arguments(Script_Command& c, const Words& w, std::string_view l
             int v = 0;
             if (!w.quoted[1] && Same_Word(a[1], "none")) c.numbers.push_back(-1);
             else if (!w.quoted[1] && Parse_Int(a[1], v) && v >= 0 && v <= 255) c.numbers.push_back(v);
-            else if (const std::string b = To_Cp437_Typed(a[1]); b.size() == 1 && To_Cp437(a[1]).size() == 1)
-                c.numbers.push_back(static_cast<unsigned char>(b[0]));
+            else if (const int b = Sign_Byte(a[1]); b >= 0) c.numbers.push_back(b);
             else return "erwartet: special ZEICHEN|NUMMER|none";
             return "";
         }
@@ -352,7 +363,24 @@ int Script_Next_Event(Host_Event& event, long long until) {
     }
 }
 
+namespace {
+
+// A choice written right after the action that opens its box or menu is queued when it is needed:
+// the choice commands that stand next in the script run at once.
+void Queue_Choices_Ahead() {
+    if (!feeder.script) return;
+    const std::vector<Script_Command>& commands = feeder.script->commands;
+    while (feeder.next < commands.size()) {
+        const Script_Command::Op op = commands[feeder.next].op;
+        if (op != Script_Command::Answer && op != Script_Command::Special && op != Script_Command::Menu) break;
+        Run(commands[feeder.next++]);
+    }
+}
+
+}  // namespace
+
 int Script_Take_Answer() {
+    Queue_Choices_Ahead();
     if (feeder.answers.empty()) return -1;
     const int a = feeder.answers.front();
     feeder.answers.pop_front();
@@ -360,6 +388,7 @@ int Script_Take_Answer() {
 }
 
 bool Script_Take_Special(int& byte) {
+    Queue_Choices_Ahead();
     if (feeder.specials.empty()) return false;
     byte = feeder.specials.front();
     feeder.specials.pop_front();
@@ -367,6 +396,7 @@ bool Script_Take_Special(int& byte) {
 }
 
 bool Script_Take_Menu_Path(std::vector<int>& path) {
+    Queue_Choices_Ahead();
     if (feeder.menus.empty()) return false;
     path = feeder.menus.front();
     feeder.menus.pop_front();

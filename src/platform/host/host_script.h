@@ -20,8 +20,8 @@
 //   close               ask to close the window
 //
 // Blank lines and lines starting with '#' are skipped. A line that cannot be read is reported (trace
-// and standard error) and skipped. answer, special and menu queue a choice: write them before the
-// action that opens the box or menu. Commands run when the program asks for input and the events
+// and standard error) and skipped. answer, special and menu queue a choice for the next question box,
+// sign table or menu: write them before the action that opens it or right after it. Commands run when the program asks for input and the events
 // of the commands before them have been taken, so a dump shows what the actions before it led to.
 #pragma once
 

@@ -108,6 +108,7 @@ TEST(HostPropSheet, EveryKindOfCodeOncePerEvent) {
 }
 
 TEST(HostPropSheet, EscEnterAndF1GiveBreakOkAndHelp) {
+    Init_Helpview(".", "");   // no help file named
     const Headless_Run_Result run = Run_Headless("key Esc\nkey Enter\nkey F1\nkey Esc\n", [] {
         Open_Demo_Sheet();
         EXPECT_EQ(Edit_Codes(3), (std::vector<int>{3, 2, 4}));

@@ -23,6 +23,14 @@ void Paint(int, int ox, int oy, int x1, int y1, int x2, int y2, int user) {
     }
 }
 
+void Insert_Sign() {
+    const int sign = Get_UserSelected_SpecialCharacter();
+    if (sign >= 0) demo.signs += static_cast<char>(sign);
+}
+
+const Context_Menu_Entry Demo_Menu_Entries[] = {{"Sonderzeichen", 1, nullptr, "_SPEC", 0, Insert_Sign}};
+const Context_Menu Demo_Menu = {1, 13, {0, 0, 0}, Demo_Menu_Entries};
+
 }  // namespace
 
 void Open_Demo_Sheet() {
@@ -57,6 +65,8 @@ int Run_Demo_Sheet() {
             demo.edit_results.push_back(Short_Edit_Text(254, 86, demo.text, 12, 0));
         } else if (code == 21) {
             demo.edit_results.push_back(Short_Edit_Float(254, 126, "%6.1f", &demo.value));
+        } else if (code == 100 && M_RIGHT) {
+            Menue_Manager(&Demo_Menu);
         } else if (code == 100) {
             while (M_LEFT) Get_Mouse_Event();
         }

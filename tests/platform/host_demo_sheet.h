@@ -9,6 +9,9 @@
 //   text field   escape code 20 over 254, 86 - 370, 105; editor at 254, 86, 12 characters of 20
 //   float field  escape code 21 over 254, 126 - 370, 145; editor at 254, 126, format "%6.1f"
 //   buttons      OK 260, 240 - 289, 261; break 300, 240 - 329, 261; help 340, 240 - 369, 261
+//
+// A right click over the area opens a context menu with the one entry "Sonderzeichen", whose callback
+// appends the sign chosen from the sign table to `signs`.
 #pragma once
 
 #include <string>
@@ -28,6 +31,7 @@ struct Demo_Sheet {
     std::vector<int> edit_results;   // every editor's result
     char text[21] = "Stahl S235          ";
     double value = 12.5;
+    std::string signs;
 };
 
 extern Demo_Sheet demo;

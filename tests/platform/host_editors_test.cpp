@@ -123,6 +123,19 @@ TEST(HostMenus, ScriptedPathRunsTheChosenCallbackAndNeverAnInactiveEntry) {
     EXPECT_EQ(run.trace, "menu 1 \"Sonderzeichen\"\nmenu 1 \"Innen\"\nmenu none\n");
 }
 
+TEST(HostMenus, ContextMenuOfTheDemoSheetRunsItsCallback) {
+    const Headless_Run_Result run = Run_Headless(
+        "click 100 150 right\nmenu 1\nspecial \"θ\"\n"
+        "click 100 150 right\nmenu none\n"
+        "key Esc\n",
+        [] {
+            Open_Demo_Sheet();
+            return Run_Demo_Sheet();
+        });
+    EXPECT_EQ(demo.signs, "┌"_cp);   // θ of the sign map
+    EXPECT_EQ(Trace_Lines(run.trace, {"menu", "special"}), "menu 1 \"Sonderzeichen\"\nspecial \"θ\"\nmenu none\n");
+}
+
 TEST(HostMenus, SignTableOffersTheSignMap) {
     const Headless_Run_Result run = Run_Headless("special \"α\"\nspecial 225\nspecial none\n", [] {
         EXPECT_EQ(Get_UserSelected_SpecialCharacter(), 0xBA);   // α of the sign map

@@ -10,6 +10,7 @@
 
 #include "common/cp437.h"
 #include "platform/host/host_headless.h"
+#include "platform/host/host_trace.h"
 #include "test_support.h"
 
 TEST(HostProcess, UserSettingsComeFromTheEnvironment) {
@@ -77,4 +78,14 @@ TEST(HostTrace, BatchRoadWritesNoTrace) {
                                            {"EXEC=" + dir.file("EXEC"), "VEK_TRACE=" + trace, "VEK_HEADLESS=1"});
     EXPECT_EQ(run.exit_code, 1);
     EXPECT_FALSE(File_Exists(trace));
+    EXPECT_EQ(run.err.find("host:"), std::string::npos) << run.err;   // no input was ever needed
+}
+
+TEST(HostTrace, ViewerAndPrinterCallsAreTraced) {
+    const Headless_Run_Result run = Run_Headless("", [] {
+        Host_Trace_Report_Call("viewer", "B001", "/pos/B001_03.OLI");
+        Host_Trace_Report_Call("printer", "B001", "/pos/B001_03.OLI");
+        return 0;
+    });
+    EXPECT_EQ(run.trace, "viewer \"B001\" \"/pos/B001_03.OLI\"\nprinter \"B001\" \"/pos/B001_03.OLI\"\n");
 }

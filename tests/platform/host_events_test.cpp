@@ -19,6 +19,20 @@ int Close_Function() {
     return close_answer;
 }
 
+// A program that waits for the mouse for ever, with a close callback giving the answer.
+Headless_Run_Result Run_Waiting_For_Ever(const std::string& script, int answer) {
+    close_calls = 0;
+    close_answer = answer;
+    const Headless_Run_Result run = Run_Headless(script, [] {
+        Host_Open_Screen(400, 300);
+        VEKSetCloseFct(Close_Function);
+        for (;;) Get_Mouse_Event();   // ignores getkeymask
+        return 5;
+    });
+    VEKSetCloseFct(nullptr);
+    return run;
+}
+
 }  // namespace
 
 TEST(HostEvents, MaskChoosesTheEventsThatEndAWaitAndEveryEventUpdatesTheMouse) {
@@ -95,15 +109,7 @@ TEST(HostEvents, LoopOnTheLeftButtonEndsWhenTheScriptEnds) {
 }
 
 TEST(HostEvents, CloseAllowedByTheCallbackEndsTheProcessWithZero) {
-    close_calls = 0;
-    close_answer = 0x8000;
-    const Headless_Run_Result run = Run_Headless("click 5 5\nclose\nclick 6 6\n", [] {
-        Host_Open_Screen(400, 300);
-        VEKSetCloseFct(Close_Function);
-        for (;;) Get_Mouse_Event();
-        return 5;
-    });
-    VEKSetCloseFct(nullptr);
+    const Headless_Run_Result run = Run_Waiting_For_Ever("click 5 5\nclose\nclick 6 6\n", 0x8000);
     EXPECT_TRUE(run.process_ended);
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(close_calls, 1);
@@ -111,15 +117,7 @@ TEST(HostEvents, CloseAllowedByTheCallbackEndsTheProcessWithZero) {
 }
 
 TEST(HostEvents, RefusedClosesAreAskedAgainAndAProgramThatKeepsWaitingIsEnded) {
-    close_calls = 0;
-    close_answer = 0;
-    const Headless_Run_Result run = Run_Headless("close\n", [] {
-        Host_Open_Screen(400, 300);
-        VEKSetCloseFct(Close_Function);
-        for (;;) Get_Mouse_Event();   // ignores getkeymask
-        return 5;
-    });
-    VEKSetCloseFct(nullptr);
+    const Headless_Run_Result run = Run_Waiting_For_Ever("close\n", 0);
     EXPECT_TRUE(run.process_ended);
     EXPECT_EQ(run.exit_code, 2);
     // The script's close, the close at its end, then one at each of the 1000 waits after it.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
 #include <vector>
 
 #include "platform/host/host_headless.h"
@@ -196,4 +198,31 @@ TEST(HostPropSheet, FramesAreKeptInTheScreenBase) {
     int x1 = 0, y1 = 0, x2 = 259, y2 = 154;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
     EXPECT_EQ((std::vector<int>{x1, y1, x2, y2}), (std::vector<int>{2, 2, 261, 156}));
+}
+
+TEST(HostPropSheet, ExtremeCoordinatesAreHeldAndNothingOverflows) {
+    Run_Headless("click 250 60\n", [] {
+        Open_Demo_Sheet();
+        const int reg = Add_Register_to_PS(INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MAX);
+        Add_Member_to_Register(reg, INT_MIN, INT_MAX, 1, 77);
+        Add_Single_Button_to_PS(INT_MAX, INT_MAX, 1, 5, std::string(3000, 'x').c_str(), 0, nullptr);
+        Add_Escape_Area_to_PS(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, 6);
+        const int area = Add_Scrollable_Area_to_PS(INT_MIN, 0, INT_MAX, 10, 1, 1, INT_MIN, INT_MAX, nullptr, 0, 1);
+        Add_VSlider_to_Scrollable_Area(area, 0, 0, 0, 0);
+        Resize_Origin_of_Scrollable_Area_PS(area, INT_MAX, INT_MAX);
+        Set_Scrollable_Area_PS(area, INT_MAX, INT_MIN);
+        // The register is held at y -1000000 with tabs of 1000000 px, so its tab ends above the
+        // screen; the huge escape area takes the click.
+        EXPECT_EQ(Edit_Prop_Sheet(), 6);
+        Reshape_Scrollable_Area_PS(area, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 0, 0, 0, 0);
+        Move_Mouse_Cursor_to_Button_of_PS(5, INT_MAX, INT_MIN);
+        int x1 = INT_MIN, y1 = INT_MAX, x2 = INT_MAX, y2 = INT_MIN;
+        Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
+        EXPECT_EQ((std::vector<int>{x1, y1, x2, y2}), (std::vector<int>{0, 0, 399, 299}));
+        double value = 1;
+        char text[4] = "abc";
+        EXPECT_EQ(Short_Edit_Float(INT_MAX, INT_MIN, "%f", &value), 0);
+        EXPECT_EQ(Short_Edit_Text(INT_MIN, INT_MAX, text, INT_MAX, 0), 0);
+        return 0;
+    });
 }

@@ -192,7 +192,7 @@ std::string Trimmed(const std::string& s) {
     return s.substr(a, s.find_last_not_of(' ') - a + 1);
 }
 
-Screen_Rect Box_At(int x, int y, int visible) { return {x, y, x + 16 + Cell * visible, y + 20}; }
+Screen_Rect Box_At(int x, int y, int visible) { return {Held(x), Held(y), Held(x) + 16 + Cell * visible, Held(y) + 20}; }
 
 int scroll_length = 0;
 

@@ -207,11 +207,11 @@ int Add_Scrollable_Area_to_PS(int x1, int y1, int x2, int y2, int active, int fr
                               Scrollable_Area_Painter paint, int user, int clip) {
     Sheet_Element e;
     e.kind = Sheet_Element::Scroll_Area;
-    e.rect = Normalised(x1, y1, x2, y2);
+    e.rect = Held_Rect(x1, y1, x2, y2);
     e.activity = active;
     e.frame = frame == 1;
-    e.step_x = step_x;
-    e.step_y = step_y;
+    e.step_x = std::clamp(step_x, 1, 1000000);
+    e.step_y = std::clamp(step_y, 1, 1000000);
     e.paint = paint;
     e.user = user;
     e.clip = clip != 0;
@@ -258,8 +258,8 @@ void Set_Scrollable_Area_PS(int area, int origin_x, int origin_y) {
 void Resize_Origin_of_Scrollable_Area_PS(int area, int content_width, int content_height) {
     Sheet_Element* a = Area(area);
     if (!a) return;
-    a->content_width = std::max(content_width, 0);
-    a->content_height = std::max(content_height, 0);
+    a->content_width = std::clamp(content_width, 0, 100000000);
+    a->content_height = std::clamp(content_height, 0, 100000000);
     Clamp_Origin(*a);
 }
 
@@ -277,8 +277,8 @@ void Reshape_Scrollable_Area_PS(int area, int x1, int y1, int x2, int y2, int, i
     Prop_Sheet* s = nullptr;
     Sheet_Element* a = Area(area, &s);
     if (!a) return;
-    const Screen_Rect r = Normalised(x1, y1, x2, y2);
-    a->rect = {r.x1 - s->dx, r.y1 - s->dy, r.x2 - s->dx, r.y2 - s->dy};
+    a->rect = Held_Rect(static_cast<long long>(x1) - s->dx, static_cast<long long>(y1) - s->dy,
+                        static_cast<long long>(x2) - s->dx, static_cast<long long>(y2) - s->dy);
     Clamp_Origin(*a);
     if (a->activity > 0) Paint_Scroll_Area(*s, *a);
 }

@@ -57,6 +57,13 @@ struct Prop_Sheet {
     int* out_dy = nullptr;
 };
 
+// A coordinate given by a caller, held within a million pixels of the screen so that sizes and
+// displacements added to it stay in range.
+inline int Held(long long v) { return static_cast<int>(v < -1000000 ? -1000000 : v > 1000000 ? 1000000 : v); }
+inline Screen_Rect Held_Rect(long long x1, long long y1, long long x2, long long y2) {
+    return Normalised(Held(x1), Held(y1), Held(x2), Held(y2));
+}
+
 // The topmost sheet, null for none.
 Prop_Sheet* Top_Sheet();
 // An element of any sheet by handle, with the sheet it lies on; null for an unknown handle.

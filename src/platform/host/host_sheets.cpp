@@ -321,7 +321,7 @@ void Exit_Prop_Sheets() {
 }
 
 void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2) {
-    sheets.base = Normalised(x1, y1, x2, y2);
+    sheets.base = Held_Rect(x1, y1, x2, y2);
     sheets.has_base = true;
 }
 
@@ -350,7 +350,7 @@ int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int title_bar, int close_b
                       int) {
     Prop_Sheet s;
     s.depth = static_cast<int>(sheets.stack.size()) + 1;
-    s.rect = Normalised(x1, y1, x2, y2);
+    s.rect = Held_Rect(x1, y1, x2, y2);
     s.framed = !sheets.no_frame_next;
     sheets.no_frame_next = false;
     s.title_bar = s.framed && title_bar == 1 && s.rect.y2 - s.rect.y1 > 2 * Frame_Width + Title_Height;
@@ -437,8 +437,8 @@ int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text
     e.raster = raster;
     e.text = text ? text : "";
     e.comment = comment ? comment : "";
-    const int width = raster ? Symbol_Width : std::max(Text_Button_Least, 8 * static_cast<int>(e.text.size()) + 16);
-    e.rect = {x, y, x + width - 1, y + Button_Height - 1};
+    const long long width = raster ? Symbol_Width : std::max<long long>(Text_Button_Least, 8LL * static_cast<long long>(e.text.size()) + 16);
+    e.rect = Held_Rect(x, y, Held(x) + width - 1, Held(y) + Button_Height - 1);
     return Add_Element(std::move(e));
 }
 
@@ -449,7 +449,7 @@ int Add_Help_to_PS(int x, int y, int active, int code, const char* text, const c
     e.activity = active;
     e.text = text ? text : "";
     e.help_key = help_key ? help_key : "";
-    e.rect = {x, y, x + Symbol_Width - 1, y + Button_Height - 1};
+    e.rect = Held_Rect(x, y, Held(x) + Symbol_Width - 1, Held(y) + Button_Height - 1);
     return Add_Element(std::move(e));
 }
 
@@ -472,7 +472,7 @@ void Move_Mouse_Cursor_to_Button_of_PS(int button, int dx, int dy) {
     const Sheet_Element* e = Find_Element(button, &s);
     if (!e || (e->kind != Sheet_Element::Button && e->kind != Sheet_Element::Help)) return;
     const Screen_Rect r = On_Screen(*s, e->rect);
-    msStCu((r.x1 + r.x2) / 2 + dx, (r.y1 + r.y2) / 2 + dy);
+    msStCu((r.x1 + r.x2) / 2 + Held(dx), (r.y1 + r.y2) / 2 + Held(dy));
 }
 
 void Set_Prop_Sheet_Edit_Float_Auto_Mode() {
@@ -482,8 +482,8 @@ void Set_Prop_Sheet_Edit_Float_Auto_Mode() {
 int Add_Register_to_PS(int x1, int y1, int x2, int y2, int tab_height) {
     Sheet_Element e;
     e.kind = Sheet_Element::Register;
-    e.rect = Normalised(x1, y1, x2, y2);
-    e.tab_height = std::max(tab_height, 1);
+    e.rect = Held_Rect(x1, y1, x2, y2);
+    e.tab_height = std::clamp(tab_height, 1, 1000000);
     return Add_Element(std::move(e));
 }
 
@@ -491,7 +491,7 @@ int Add_Member_to_Register(int reg, int x1, int x2, int, int code) {
     Prop_Sheet* s = nullptr;
     Sheet_Element* e = Find_Element(reg, &s);
     if (!e || e->kind != Sheet_Element::Register) return -1;
-    e->members.push_back({std::min(x1, x2), std::max(x1, x2), code});
+    e->members.push_back({Held(std::min(x1, x2)), Held(std::max(x1, x2)), code});
     if (s->activated) Draw_Register(*s, *e);
     return static_cast<int>(e->members.size());
 }
@@ -507,7 +507,7 @@ void Set_Selected_Register_Member(int reg, int member) {
 int Add_Escape_Area_to_PS(int x1, int y1, int x2, int y2, int active, int code) {
     Sheet_Element e;
     e.kind = Sheet_Element::Escape_Area;
-    e.rect = Normalised(x1, y1, x2, y2);
+    e.rect = Held_Rect(x1, y1, x2, y2);
     e.activity = active;
     e.code = code;
     return Add_Element(std::move(e));

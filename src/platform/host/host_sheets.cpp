@@ -395,6 +395,9 @@ int Edit_Prop_Sheet() {
     for (;;) {
         Host_Event e;
         const int r = Host_Wait(Sheet_Events, Host_Periodic_Callback() ? Callback_Period : 0, &e);
+        // A callback run inside the wait may have removed sheets.
+        s = Top_Sheet();
+        if (!s) return 0;
         if (r == 0) return Returned(*s, Window_Code(*s, false, code) ? code : 0);
         if (r == Periodic_Bit) {
             Call_Periodic_Callback();

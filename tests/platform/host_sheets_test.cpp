@@ -226,3 +226,20 @@ TEST(HostPropSheet, ExtremeCoordinatesAreHeldAndNothingOverflows) {
         return 0;
     });
 }
+
+namespace {
+int periodic_calls = 0;
+void Count_Periodic_Call() { ++periodic_calls; }
+}  // namespace
+
+TEST(HostPropSheet, PeriodicCallbackRunsEvery100MillisecondsWhileTheSheetWaits) {
+    periodic_calls = 0;
+    Run_Headless("wait 350\nkey Esc\n", [] {
+        Open_Demo_Sheet();
+        Set_CallSometimesFunc_to_PS(Count_Periodic_Call);
+        EXPECT_EQ(Edit_Prop_Sheet(), 3);
+        Set_CallSometimesFunc_to_PS(nullptr);
+        return 0;
+    });
+    EXPECT_EQ(periodic_calls, 3);   // at 100, 200 and 300 ms; Esc comes at 350
+}

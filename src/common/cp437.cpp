@@ -24,17 +24,24 @@ constexpr std::array<char32_t, 256> Sign_Marks = [] {
     return marks;
 }();
 
-}  // namespace
-
-std::string To_Cp437(std::string_view utf8) {
+// The CP437 bytes of a UTF-8 text; a character without a byte becomes `missing`, or is left out
+// when `missing` is negative.
+std::string Encode(std::string_view utf8, int missing) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const int b = cp437_detail::Byte_Of(cp437_detail::Decode_Utf8(utf8, i));
-        out.push_back(b < 0 ? '?' : static_cast<char>(b));
+        if (b >= 0) out.push_back(static_cast<char>(b));
+        else if (missing >= 0) out.push_back(static_cast<char>(missing));
     }
     return out;
 }
+
+}  // namespace
+
+std::string To_Cp437(std::string_view utf8) { return Encode(utf8, '?'); }
+
+std::string To_Cp437_Typed(std::string_view utf8) { return Encode(utf8, -1); }
 
 std::string From_Cp437(std::string_view bytes) {
     std::string out;

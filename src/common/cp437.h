@@ -135,6 +135,10 @@ constexpr const char* operator""_cp() {
 std::string To_Cp437(std::string_view utf8);
 std::string From_Cp437(std::string_view bytes);
 
-// UTF-8 of CP437 bytes as the print-list viewer shows them: each byte's display character with the
-// mark of its sign.
+// Typed or pasted text: a character that CP437 lacks is left out, never replaced, so that no
+// stand-in byte reaches a text or a file.
+std::string To_Cp437_Typed(std::string_view utf8);
+
+// UTF-8 of CP437 bytes as the screen and the print-list viewer show them: each byte's display
+// character with the mark of its sign.
 std::string From_Cp437_Signs(std::string_view bytes);

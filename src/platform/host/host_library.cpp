@@ -14,31 +14,17 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/cp437.h"
-#include "common/stream_print.h"
+#include "platform/host/host_input.h"
+#include "platform/host/host_trace.h"
 
 const Stdio_Functions* VEK_STDIO_FCT = nullptr;
 
 namespace {
 
 constexpr int Application_Number = 150;
-constexpr std::size_t History_Limit = 100;
 
-struct Message_Box {
-    std::string title;
-    std::vector<std::string> lines;
-};
-
-Message_Box open_box;
 std::string frame_title;
-std::vector<std::string> history;
 Sheet_Periodic_Callback periodic_callback = nullptr;
-
-void Show(const std::string& text) {
-    std::fprintf(stderr, "%s\n", From_Cp437(text).c_str());
-    if (history.size() == History_Limit) history.erase(history.begin());
-    history.push_back(text);
-}
 
 }  // namespace
 
@@ -49,9 +35,11 @@ int VEKSetStdioFctPtr(const Stdio_Functions* table) {
 
 int Set_MouseWheel_Activity(int) { return 1; }
 
-void Exit_Prop_Sheets() {}
-
-void VEKSetFrameTitle(const char* title) { frame_title = title ? title : ""; }
+void VEKSetFrameTitle(const char* title) {
+    frame_title = title ? title : "";
+    if (Host_Tracing()) Host_Trace_Line("title " + Trace_Text(frame_title));
+    Host_Set_Title(frame_title);
+}
 
 const std::string& Host_Frame_Title() { return frame_title; }
 
@@ -147,38 +135,6 @@ int DOSFindClose(DOS_Find_Record* record) {
     return 0;
 }
 
-void PrintMessage(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    Show(Format_Text_V(format ? format : "", args));
-    va_end(args);
-}
-
-void Init_Message() { open_box = Message_Box{}; }
-
-void Set_Message_Title(const char* title) { open_box.title = title ? title : ""; }
-
-void Fill_Message(const char* line) { open_box.lines.emplace_back(line ? line : ""); }
-
-void Draw_Message() {
-    std::string text = open_box.title;
-    for (const std::string& line : open_box.lines) {
-        if (!text.empty()) text += '\n';
-        text += line;
-    }
-    Show(text);
-    open_box = Message_Box{};
-}
-
-int Answer_is_Yes(int) {
-    if (!open_box.title.empty() || !open_box.lines.empty()) Draw_Message();
-    return 0;
-}
-
 void Set_CallSometimesFunc_to_PS(Sheet_Periodic_Callback callback) { periodic_callback = callback; }
 
 Sheet_Periodic_Callback Host_Periodic_Callback() { return periodic_callback; }
-
-const std::vector<std::string>& Host_Message_History() { return history; }
-
-void Clear_Host_Message_History() { history.clear(); }

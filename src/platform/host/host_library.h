@@ -1,13 +1,19 @@
 // Stand-in for the host's GUI and host library on this platform. It offers the calls the program
 // makes, with the results the program relies on. The graphics mode draws into a surface in memory
-// (screen_surface.h, screen_fonts.h, screen_bitmaps.h, screen_png.h); no window shows it yet. A
-// message box writes its title and lines to standard error (CP437 shown as UTF-8) and never waits;
-// every question is answered "no". Each message is also kept in a short history that tests read.
+// (screen_surface.h, screen_fonts.h, screen_bitmaps.h, screen_png.h); property sheets with their
+// scrollable areas (host_sheets.h), the mouse, keys and events (host_events.h), the in-place editors
+// and menus (host_editors.h) and the message boxes and help (host_messages.h) run over it, with input
+// from a backend behind one event core (host_input.h; headless: host_headless.h). docs/host-screen.md
+// lists every call and value.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "platform/host/host_editors.h"
+#include "platform/host/host_events.h"
+#include "platform/host/host_messages.h"
+#include "platform/host/host_sheets.h"
 #include "platform/host/screen_bitmaps.h"
 #include "platform/host/screen_fonts.h"
 #include "platform/host/screen_png.h"
@@ -20,12 +26,21 @@ extern const Stdio_Functions* VEK_STDIO_FCT;
 int VEKSetStdioFctPtr(const Stdio_Functions* table);
 int Set_MouseWheel_Activity(int on);
 
-// Property sheets (the window road).
-void Exit_Prop_Sheets();
+// The frame title (traced and shown by the backend) and the title last set.
 void VEKSetFrameTitle(const char* title);
-const std::string& Host_Frame_Title();      // the title last set
+const std::string& Host_Frame_Title();
 
 // Host process.
+// A user setting of the host: the value of the environment variable VEK_USER_<name> (in CP437, at
+// most size - 1 bytes and the terminator); nonzero when it is set, else the buffer holds "".
+int VEKGetUserString(const char* name, char* buffer, int size);
+// The folder of the user's private data: $DRAM, or else a temporary folder made once for the
+// process (removed at its end when empty).
+const char* CurOb_Privat_Datapath();
+// The clipboard in CP437: VEKSetClipboardText puts a text there (nonzero when done);
+// VEKGetClipboardText copies at most size - 1 bytes and the terminator and returns the bytes copied.
+int VEKSetClipboardText(const char* text);
+int VEKGetClipboardText(char* buffer, int size);
 // The number of the running application: the whole number in the environment variable
 // VEK_APPLICATION_NUMBER when it holds one (so that a test can play another application of the host),
 // else 150, this program.
@@ -59,21 +74,8 @@ int DOSFindFirstDirectory(const char* pattern, DOS_Find_Record* record);
 int DOSFindNext(DOS_Find_Record* record);
 int DOSFindClose(DOS_Find_Record* record);
 
-// Message boxes.
-void PrintMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));  // printf-formatted text
-void Init_Message();
-void Set_Message_Title(const char* title);
-void Fill_Message(const char* line);
-void Draw_Message();
-int Answer_is_Yes(int default_button);   // shows the open box as a question; answers no
-
 // Property sheets: the callback the host calls now and then while a sheet waits; null for none.
 using Sheet_Periodic_Callback = void (*)();
 void Set_CallSometimesFunc_to_PS(Sheet_Periodic_Callback callback);
 // The callback the host holds now (for tests).
 Sheet_Periodic_Callback Host_Periodic_Callback();
-
-// What the message boxes showed, oldest first: one entry per box, title and lines joined by '\n'
-// in the program's own bytes (CP437).
-const std::vector<std::string>& Host_Message_History();
-void Clear_Host_Message_History();

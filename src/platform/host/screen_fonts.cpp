@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/host/host_input.h"
+#include "platform/host/host_trace.h"
 #include "platform/host/screen_font_tables.h"
 #include "platform/host/screen_raster.h"
 
@@ -61,6 +63,16 @@ bool Glyph_Bit(const Screen_Face& f, unsigned char byte, int row, int column) {
 
 long long Floor_Half(long long v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); }
 
+// The trace line of a drawn text: frame, position, font, colour and the text.
+void Trace_Drawn_Text(long long x, long long y, const char* text, int n) {
+    if (n == 0 || !Host_Tracing() || Screen_Surface().pixels.empty()) return;
+    const std::uint32_t c = Screen_Foreground();
+    Host_Trace_Line("text " + std::to_string(Host_Frame_Number()) + " " + std::to_string(x) + " " + std::to_string(y) +
+                    " " + std::to_string(fonts.current) + " " + std::to_string(c >> 16 & 0xFF) + "," +
+                    std::to_string(c >> 8 & 0xFF) + "," + std::to_string(c & 0xFF) + " " +
+                    Trace_Text(std::string_view(text, static_cast<std::size_t>(n))));
+}
+
 }  // namespace
 
 void Init_RFont() {
@@ -96,6 +108,7 @@ void pxQTxX(const char* text, int count, int x, int y, Text_Extent* extent) {
 void pxText(int x, int y, const char* text, int count) {
     const Screen_Face& f = Current_Face();
     const int n = Length(text, count);
+    Trace_Drawn_Text(x, y, text, n);
     const Screen_Rect clip = Screen_Clip();
     const long long top = static_cast<long long>(y) - f.ascent + 1;
     const std::uint32_t colour = Screen_Foreground();
@@ -131,6 +144,7 @@ void pxBTxt(int x1, int y1, int x2, int y2, const char* text, int count, int mod
     else if (vertical == 16 && direction == 0) top = bottom_y - f.ascent + 1;
     else if (vertical == 16 || vertical == 24) top = bottom_y - bh + 1;
 
+    Trace_Drawn_Text(left, direction == 0 ? top + f.ascent - 1 : top, text, n);
     const std::uint32_t colour = Screen_Foreground();
     for (long long i = 0; i < W; ++i) {          // across the unturned text
         const auto byte = static_cast<unsigned char>(text[i / f.width]);
@@ -232,6 +246,7 @@ void pxGBTt(int x, int y, const char* text, int count, int anchor) {
     const Graphic_Layout g = Layout(n);
     double u0 = 0, t0 = 0;
     Anchor_Point(g, anchor, u0, t0);
+    Trace_Drawn_Text(x, y, text, n);
     const Screen_Rect clip = Screen_Clip();
     Screen_Rect box = Graphic_Box(g, x, y, u0, t0);
     box = Intersect(box, clip);

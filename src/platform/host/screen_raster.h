@@ -35,6 +35,21 @@ Screen_Rect Screen_Clip();
 Screen_Rect Screen_Set_Clip(const Screen_Rect& clip);
 
 std::uint32_t Screen_Foreground();
+
+// The drawing state that every drawing call reads: colours, clip, raster operation, line pattern
+// and fill pattern switch. The sheets, editors and boxes of the stand-in draw with plain settings
+// and give the caller's state back afterwards.
+struct Screen_Style {
+    std::uint32_t foreground, background;
+    Screen_Rect view;
+    int raster_op;
+    std::uint32_t line_pattern;
+    bool fill_patterned;
+};
+Screen_Style Screen_Current_Style();
+void Screen_Set_Style(const Screen_Style& style);
+// Copy operation, solid lines and fills, the whole surface as clip; colours unchanged.
+void Screen_Plain_Drawing();
 // One pixel in the colour under the current raster operation, when it lies inside the clip.
 void Screen_Plot(long long x, long long y, std::uint32_t colour);
 // One pixel written as it is (bitmaps), when it lies inside the clip.

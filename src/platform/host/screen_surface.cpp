@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/host/host_input.h"
+#include "platform/host/host_trace.h"
 #include "platform/host/screen_raster.h"
 
 int NPIXEL_X = 1024;
@@ -181,6 +183,27 @@ Screen_Rect Screen_Set_Clip(const Screen_Rect& clip) {
 
 std::uint32_t Screen_Foreground() { return screen.foreground; }
 
+Screen_Style Screen_Current_Style() {
+    return {screen.foreground, screen.background, screen.view, screen.raster_op, screen.line_pattern,
+            screen.fill_patterned};
+}
+
+void Screen_Set_Style(const Screen_Style& style) {
+    screen.foreground = style.foreground;
+    screen.background = style.background;
+    screen.view = style.view;
+    screen.raster_op = style.raster_op;
+    screen.line_pattern = style.line_pattern;
+    screen.fill_patterned = style.fill_patterned && screen.has_fill_pattern;
+}
+
+void Screen_Plain_Drawing() {
+    screen.view = Whole_Surface();
+    screen.raster_op = 0;
+    screen.line_pattern = Solid;
+    screen.fill_patterned = false;
+}
+
 void Screen_Plot(long long x, long long y, std::uint32_t colour) {
     if (!Open() || !Inside(Screen_Clip(), x, y)) return;
     std::uint32_t& p = screen.surface.pixels[static_cast<std::size_t>(y * screen.surface.width + x)];
@@ -211,6 +234,7 @@ void Host_Open_Screen(int width, int height) {
 }
 
 void Init_Grafik_Mode() {
+    Host_Open_Trace();
     int width = Default_Width, height = Default_Height;
     const char* wanted = std::getenv("VEK_SCREEN");
     if (wanted && !Parse_Screen_Size(wanted, width, height))
@@ -263,6 +287,7 @@ void pxQVwp(int* x1, int* y1, int* x2, int* y2) {
 
 void pxFlsh() {
     if (screen.buffered) screen.shown = screen.surface.pixels;
+    Host_Present();
 }
 
 int pxBuff(int mode) {

@@ -1,0 +1,32 @@
+// The host library's message boxes and help on this platform.
+//
+// On the batch road (no graphics mode) a box writes its title and lines to standard error (CP437
+// shown as UTF-8) and never waits; every question is answered "no". On the window road a box is a
+// small sheet in the middle of the screen with its title, its lines and the buttons "OK", or "Ja"
+// and "Nein" for a question; it waits for a person's answer, but when the input comes from a script
+// it never waits: it is shown, traced and closed at once, and a question takes the script's next
+// queued answer, "yes" when none is queued (so that the closing question at the end of a script lets
+// the program end). Each box is also kept in a short history that tests read.
+#pragma once
+
+#include <string>
+#include <vector>
+
+void PrintMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));  // printf-formatted text
+void Init_Message();
+void Set_Message_Title(const char* title);
+void Fill_Message(const char* line);
+void Draw_Message();
+// Shows the open box as a question; nonzero for yes. default_button 1 makes "Ja" the answer of
+// Enter, any other value "Nein"; Esc answers "Nein".
+int Answer_is_Yes(int default_button);
+
+// Help: no help file is shipped. Init_Helpview keeps the folder and the file's name; Helpview traces
+// the topic and shows a box naming it.
+void Init_Helpview(const char* folder, const char* help_file);
+void Helpview(const char* topic);
+
+// What the message boxes showed, oldest first: one entry per box, title and lines joined by '\n'
+// in the program's own bytes (CP437).
+const std::vector<std::string>& Host_Message_History();
+void Clear_Host_Message_History();

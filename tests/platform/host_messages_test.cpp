@@ -1,0 +1,90 @@
+// The host stand-in's message boxes and help on the window road: small sheets that a script answers.
+#include "platform/host/host_library.h"
+
+#include <gtest/gtest.h>
+
+#include "common/cp437.h"
+#include "platform/host/host_headless.h"
+#include "platform/host/screen_raster.h"
+#include "platform/host_demo_sheet.h"
+
+namespace {
+
+int Ask(const char* title, const char* line) {
+    Init_Message();
+    Set_Message_Title(title);
+    Fill_Message(line);
+    return Answer_is_Yes(1);
+}
+
+}  // namespace
+
+TEST(HostMessages, QuestionsTakeTheScriptedAnswerAndSayYesWithoutOne) {
+    Clear_Host_Message_History();
+    const Headless_Run_Result run = Run_Headless("answer no\nclick 274 250\nanswer no\n", [] {
+        Open_Demo_Sheet();
+        EXPECT_EQ(Ask("", "Aktuelle Bearbeitung abbrechen?"), 0);   // queued before
+        EXPECT_EQ(Edit_Prop_Sheet(), 2);
+        EXPECT_EQ(Ask("Frage", "Trotzdem überschreiben?"_cp), 0);     // queued right after the click
+        EXPECT_EQ(Ask("", "Aktuelle Bearbeitung abbrechen?"), 1);   // none queued: yes
+        return 0;
+    });
+    // A box of one line is 25 + 14 + 16 + 14 + 22 + 12 = 103 px high, 40 px wider than its widest
+    // line and at least 260: 31 characters of 8 px give 288 px at x 56, 23 characters 260 px at x 70.
+    EXPECT_EQ(Trace_Lines(run.trace, {"sheet", "question", "answer"}),
+              "sheet define 1 20,20,379,279 \"Demo\"\n"
+              "sheet define 2 56,98,343,200 \"\"\n"
+              "question \"\" \"Aktuelle Bearbeitung abbrechen?\"\n"
+              "answer no\n"
+              "sheet undefine 2\n"
+              "sheet 1 code 2\n"
+              "sheet define 2 70,98,329,200 \"Frage\"\n"
+              "question \"Frage\" \"Trotzdem überschreiben?\"\n"
+              "answer no\n"
+              "sheet undefine 2\n"
+              "sheet define 2 56,98,343,200 \"\"\n"
+              "question \"\" \"Aktuelle Bearbeitung abbrechen?\"\n"
+              "answer yes\n"
+              "sheet undefine 2\n");
+    ASSERT_EQ(Host_Message_History().size(), 3u);
+    EXPECT_EQ(Host_Message_History()[1], "Frage\nTrotzdem überschreiben?"_cp);
+}
+
+TEST(HostMessages, BoxesShowTheirLinesAndLeaveTheScreenAsItWas) {
+    const Headless_Run_Result run = Run_Headless("", [] {
+        Open_Demo_Sheet();
+        const std::vector<std::uint32_t> before = Screen_Surface().pixels;
+        Init_Message();
+        Fill_Message("Der aktuelle Datenzustand wurde temporär gesichert."_cp);
+        Draw_Message();
+        PrintMessage("Schraubenabstand %s < %.1lf mm\nzweite Zeile", "e1", 24.5);
+        EXPECT_EQ(Screen_Surface().pixels, before);
+        return 0;
+    });
+    // 51 characters of 8 px and 40 px of margin would be 448 px: held at the screen's width less 20;
+    // two lines of at most 29 characters: 272 px wide and 119 px high.
+    EXPECT_EQ(Trace_Lines(run.trace, {"sheet", "message"}),
+              "sheet define 1 20,20,379,279 \"Demo\"\n"
+              "sheet define 2 10,98,389,200 \"\"\n"
+              "message \"\" \"Der aktuelle Datenzustand wurde temporär gesichert.\"\n"
+              "sheet undefine 2\n"
+              "sheet define 2 64,90,335,208 \"\"\n"
+              "message \"\" \"Schraubenabstand e1 < 24.5 mm\" \"zweite Zeile\"\n"
+              "sheet undefine 2\n");
+    // The lines are drawn 20 px inside the box, the first baseline 49 px below its top.
+    EXPECT_NE(run.trace.find("text 0 30 147 0 0,0,0 \"Der aktuelle Datenzustand wurde temporär gesichert.\"\n"),
+              std::string::npos);
+}
+
+TEST(HostMessages, HelpTracesTheTopicAndNamesTheFile) {
+    const Headless_Run_Result run = Run_Headless("", [] {
+        Open_Demo_Sheet();
+        Init_Helpview(".", "VEVO_150.HLP");
+        Helpview("ec301_stummel_zug");
+        return 0;
+    });
+    EXPECT_EQ(Trace_Lines(run.trace, {"help", "message"}),
+              "help file \"VEVO_150.HLP\"\n"
+              "help \"ec301_stummel_zug\"\n"
+              "message \"Hilfe\" \"Hilfethema: ec301_stummel_zug\" \"Die Hilfedatei VEVO_150.HLP wird nicht mitgeliefert.\"\n");
+}

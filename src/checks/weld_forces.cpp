@@ -121,6 +121,19 @@ void Print_Shear_Force_Line(FILE* stream, const char* sub, double F) {
         OLI_Printf(stream, "%sF╬\\Ed╬r(╓╬\\%s╬r) = 0\n"_cp, Report_Line_Prefix, sub);
 }
 
+// F_Ed(σ⊥) = F_N·sin(α) + F_Vs·cos(α) and F_Ed(τ⊥) = F_N·cos(α) − F_Vs·sin(α); "= 0" when the
+// component vanishes.
+void Print_Normal_Component(FILE* stream, const char* symbol, const char* of_N, const char* sign, const char* of_V,
+                            bool shear, double F) {
+    if (std::fabs(F) <= 0.001) {
+        OLI_Printf(stream, "%sF╬\\Ed╬r(%s╬\\%s╬r) = 0\n"_cp, Report_Line_Prefix, symbol, S_);
+        return;
+    }
+    OLI_Printf(stream, "%sF╬\\Ed╬r(%s╬\\%s╬r) = F╬\\N,Ed╬r%s%s"_cp, Report_Line_Prefix, symbol, S_, Times_Dot, of_N);
+    if (shear) OLI_Printf(stream, "%sF╬\\V%s,Ed╬r%s%s"_cp, sign, S_, Times_Dot, of_V);
+    OLI_Printf(stream, " = %.2lf kN/m\n", F * 0.001);
+}
+
 void Print_Decomposition(const Weld_Connection& c, FILE* stream, int detail, bool slot_or_plug, double beta,
                          double f_s) {
     const double F_sigma = c.F_sigma_perp, F_perp = c.F_tau_perp, F_par = c.F_tau_par;
@@ -153,20 +166,8 @@ void Print_Decomposition(const Weld_Connection& c, FILE* stream, int detail, boo
     OLI_Printf(stream, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = %.2lf°):\n"_cp,
                Report_Line_Prefix, beta / Degree);
     const bool shear = std::fabs(f_s) > 0.001;
-    if (std::fabs(F_sigma) > 0.001) {
-        OLI_Printf(stream, "%sF╬\\Ed╬r(╠╬\\%s╬r) = F╬\\N,Ed╬r%ssin(║)"_cp, Report_Line_Prefix, S_, Times_Dot);
-        if (shear) OLI_Printf(stream, " + F╬\\V%s,Ed╬r%scos(║)"_cp, S_, Times_Dot);
-        OLI_Printf(stream, " = %.2lf kN/m\n", F_sigma * 0.001);
-    } else {
-        OLI_Printf(stream, "%sF╬\\Ed╬r(╠╬\\%s╬r) = 0\n"_cp, Report_Line_Prefix, S_);
-    }
-    if (std::fabs(F_perp) > 0.001) {
-        OLI_Printf(stream, "%sF╬\\Ed╬r(╓╬\\%s╬r) = F╬\\N,Ed╬r%scos(║)"_cp, Report_Line_Prefix, S_, Times_Dot);
-        if (shear) OLI_Printf(stream, " - F╬\\V%s,Ed╬r%ssin(║)"_cp, S_, Times_Dot);
-        OLI_Printf(stream, " = %.2lf kN/m\n", F_perp * 0.001);
-    } else {
-        OLI_Printf(stream, "%sF╬\\Ed╬r(╓╬\\%s╬r) = 0\n"_cp, Report_Line_Prefix, S_);
-    }
+    Print_Normal_Component(stream, "╠"_cp, "sin(║)"_cp, " + ", "cos(║)"_cp, shear, F_sigma);
+    Print_Normal_Component(stream, "╓"_cp, "cos(║)"_cp, " - ", "sin(║)"_cp, shear, F_perp);
     Print_Shear_Force_Line(stream, P_, F_par);
 }
 
@@ -273,7 +274,7 @@ int Compute_Weld_Stresses(Weld_Connection& c, FILE* stream, int detail) {
         item("╓"_cp, S_, F_perp);
         item("╓"_cp, P_, F_par);
         if (line.count == 3) line.break_before_last();
-        if (line.count > 0) OLI_Printf(stream, "%sbezogene Nahtkräfte: %s\n", Report_Line_Prefix, line.text.c_str());
+        if (line.count > 0) OLI_Printf(stream, "%sbezogene Nahtkräfte: %s\n"_cp, Report_Line_Prefix, line.text.c_str());
     }
     auto stress = [&](double F) { return a < 0.001 ? 0.0 : std::fabs(F) * 0.001 / a; };
     c.sigma_perp = Is_Slot_Or_Plug(c.weld.type) ? 0.0 : stress(F_sigma);

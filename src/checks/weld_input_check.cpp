@@ -132,7 +132,7 @@ void Check_Fillet_Throat(const Rule_Texts& R, double a, double t_1, double t_2, 
         // Upper limit 0.7·t_min of the welding practice; reported from 0.1 mm beyond it.
         if (t_a > 0.001 && !hollow_section) {
             const double a_max = 0.7 * t_a;
-            if (a > a_max + 0.1 || R.verbose)
+            if (R.stream && (a > a_max + 0.1 || R.verbose))
                 OLI_Printf(R.stream,
                            "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm (Schweißtechnik, s. DIN "
                            "18800)  %s\n"_cp,

@@ -88,7 +88,7 @@ void Print_Line_Forces(const Weld_Connection& c, FILE* stream) {
         OLI_Printf(stream, "%s%s  F╬\\Ed╬r(%s╬\\%s╬r) = "_cp, Report_Line_Prefix, text, symbol, sub);
         force("%.2lf kN\n", "%.2lf kN/m\n", F);
     };
-    line("senkrecht zur Schweißnahtebene", "╠"_cp, S_, c.F_sigma_perp);
+    line("senkrecht zur Schweißnahtebene"_cp, "╠"_cp, S_, c.F_sigma_perp);
     line("senkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r"_cp, "╓"_cp, S_, c.F_tau_perp);
     line("parallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r"_cp, "╓"_cp, P_, c.F_tau_par);
 }
@@ -105,7 +105,7 @@ void Print_Stresses(const Weld_Connection& c, FILE* stream) {
         if (Given(value))
             OLI_Printf(stream, "%s%s  %s╬\\%s,Ed╬r = %.1lf N/mm²\n"_cp, Report_Line_Prefix, text, symbol, sub, value);
     };
-    line("senkrecht zur Schweißnahtebene", "╠"_cp, S_, c.sigma_perp);
+    line("senkrecht zur Schweißnahtebene"_cp, "╠"_cp, S_, c.sigma_perp);
     line("senkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r"_cp, "╓"_cp, S_, c.tau_perp);
     line("parallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r"_cp, "╓"_cp, P_, c.tau_par);
 }

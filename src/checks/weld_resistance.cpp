@@ -325,10 +325,15 @@ int Verify_Butt_Weld(Weld_Connection& c, FILE* stream, int detail, const char* s
         if (stream && detail >= 2)
             OLI_Printf(stream, "%sDie Naht ist durchgeschweißt (a = %.1lf mm)\n"_cp, Report_Line_Prefix, w.a);
     }
+    // A weld through the whole plate is a full-penetration weld, its loads included; the stored
+    // throat and switch come back afterwards.
     const double a = w.a;
+    const int full_penetration = w.full_penetration;
     w.a = t;
+    w.full_penetration = 1;
     const int err = Verify_Full_Butt_Weld(c, stream, detail, subscript);
     w.a = a;
+    w.full_penetration = full_penetration;
     return err;
 }
 

@@ -68,8 +68,6 @@ void German_Form_Row(FILE* s, int variant, int code, const char* value_format, c
     Form_Row(s, code, value_format, formula_format, value, rest);
 }
 
-void Close_Table(FILE* s) { Print_To_Stream(s, "#END_OF_TEXT\n"); }
-
 // The block of the active annex after a fresh choice of rows; null without stream or block.
 const NAD_EC2_Block* Prepare(FILE* s) {
     if (!s) return nullptr;
@@ -373,7 +371,7 @@ void NAD_Write_EC2_Report(FILE* s) {
     NAD_Write_Table_Caption(s, Title_EN_1992_1_1, true);
     NAD_Write_Table_Head(s);
     Write_Building_Rows(s, *b);
-    Close_Table(s);
+    NAD_Close_Table(s);
 }
 
 void NAD_Write_EC2_Fire_Report(FILE* s) {
@@ -404,7 +402,7 @@ void NAD_Write_EC2_Fire_Report(FILE* s) {
                         b->k_m_fire_beams);
         Print_To_Stream(s, "                                                              bei Brandbeanspruchung in der Zugzone\n");
     }
-    Close_Table(s);
+    NAD_Close_Table(s);
 }
 
 void NAD_Write_EC2_Bridge_Report(FILE* s) {
@@ -444,7 +442,7 @@ void NAD_Write_EC2_Bridge_Report(FILE* s) {
     }
     if (Row(25))
         Write_Column_Rows(s, b->bridge_As_min_column, b->bridge_column_lower_bound, b->bridge_As_min_column_form);
-    Close_Table(s);
+    NAD_Close_Table(s);
 }
 
 void NAD_Write_EC2_Parameter_Report(FILE* s) {

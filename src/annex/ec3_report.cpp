@@ -1,7 +1,5 @@
 #include "annex/ec3_report.h"
 
-#include <string>
-
 #include "annex/annex_record.h"
 #include "annex/annex_report_tables.h"
 #include "annex/application_table.h"
@@ -38,19 +36,11 @@ constexpr Application_Rows Rows_By_Application[] = {
 
 bool Row(int position) { return NAD_EC3_Row_Flags[position] != 0; }
 
-// A partial factor: the symbol gamma with its index, the value and what it covers.
-void Factor_Row(FILE* s, const char* index, double value, const char* meaning) {
-    const std::string symbol = Format_Text("└╬\\%s╬r"_cp, index);
-    Print_To_Stream(s, "              %-11.11s = %-5.2lf               %-40s\n", symbol.c_str(), value, meaning);
-}
-
 // Caption and head of a table of EN 1993.
 void Open_Table(FILE* s, int title_id) {
     NAD_Write_Table_Caption(s, title_id, true);
     NAD_Write_Table_Head(s);
 }
-
-void Close_Table(FILE* s) { Print_To_Stream(s, "#END_OF_TEXT\n"); }
 
 // Bow imperfections e0/L of 5.3.2(3)b) for elastic and plastic analysis per buckling curve.
 void Write_Imperfection_Rows(FILE* s, const NAD_EC3_1_Record& r) {
@@ -68,10 +58,10 @@ void Write_Partial_Factor_Rows(FILE* s, const NAD_EC3_1_Record& r) {
         Print_To_Stream(s, " 6.1(1)                                     Teilsicherheitsbeiwerte für Baustahl\n"_cp);
     else
         Print_To_Stream(s, " 6.1(1)       ständige/vorüberg. Situation  Teilsicherheitsbeiwerte für Baustahl\n"_cp);
-    Factor_Row(s, "M0", r.gamma_M0, "Querschnittsversagen");
-    Factor_Row(s, "M1", r.gamma_M1, "Stabilitätsversagen"_cp);
+    NAD_Write_Factor_Row(s, "M0", r.gamma_M0, "Querschnittsversagen");
+    NAD_Write_Factor_Row(s, "M1", r.gamma_M1, "Stabilitätsversagen"_cp);
     if (Row(1)) {
-        Factor_Row(s, "M2", r.gamma_M2, "Bruchversagen infolge Zug");
+        NAD_Write_Factor_Row(s, "M2", r.gamma_M2, "Bruchversagen infolge Zug");
         if (Row(2)) {
             Print_To_Stream(s, "                                            bzw. Beanspruchbarkeit von Schrauben,\n");
             Print_To_Stream(s, "                                            Schweißnähten, Blechen auf Lochleibung\n"_cp);
@@ -79,9 +69,9 @@ void Write_Partial_Factor_Rows(FILE* s, const NAD_EC3_1_Record& r) {
     }
     if (Row(4)) {
         Print_To_Stream(s, "              außergewöhnliche Situation    Teilsicherheitsbeiwerte für Baustahl\n"_cp);
-        Factor_Row(s, "M0", r.gamma_M0_acc, "Querschnittsversagen");
-        Factor_Row(s, "M1", r.gamma_M1_acc, "Stabilitätsversagen"_cp);
-        if (Row(1)) Factor_Row(s, "M2", r.gamma_M2_acc, "Bruchversagen infolge Zug");
+        NAD_Write_Factor_Row(s, "M0", r.gamma_M0_acc, "Querschnittsversagen");
+        NAD_Write_Factor_Row(s, "M1", r.gamma_M1_acc, "Stabilitätsversagen"_cp);
+        if (Row(1)) NAD_Write_Factor_Row(s, "M2", r.gamma_M2_acc, "Bruchversagen infolge Zug");
     }
 }
 
@@ -109,8 +99,8 @@ void Write_Buckling_Rows(FILE* s, const NAD_EC3_1_Record& r) {
 void Write_Fire_Table(FILE* s, const NAD_EC3_1_Record& r) {
     Open_Table(s, Title_EN_1993_1_2);
     Print_To_Stream(s, " 2.3(1)       Brandfall                     Teilsicherheitsbeiwert für\n"_cp);
-    Factor_Row(s, "M,fi", r.gamma_M_fi, "mechanisches Versagen");
-    Close_Table(s);
+    NAD_Write_Factor_Row(s, "M,fi", r.gamma_M_fi, "mechanisches Versagen");
+    NAD_Close_Table(s);
 }
 
 // The block of the active annex after a fresh choice of rows; null without stream or block.
@@ -147,7 +137,7 @@ void NAD_Write_EC3_Report(FILE* s) {
     if (Row(10)) Write_Imperfection_Rows(s, r);
     if (Row(0)) Write_Partial_Factor_Rows(s, r);
     if (Row(5)) Write_Buckling_Rows(s, r);
-    Close_Table(s);
+    NAD_Close_Table(s);
     if (Row(9)) Write_Fire_Table(s, r);
 }
 
@@ -157,13 +147,13 @@ void NAD_Write_EC3_8_Report(FILE* s) {
     const NAD_EC3_8_Record& r = b->ec3_8;
     Open_Table(s, Title_EN_1993_1_8);
     Print_To_Stream(s, " 2.2(2)                                     Teilsicherheitsbeiwerte für Anschlüsse\n"_cp);
-    Factor_Row(s, "M3", r.gamma_M3, "Gleitfestigkeit (Kat.C, GZT)");
-    Factor_Row(s, "M3,ser", r.gamma_M3_ser, "Gleitfestigkeit (Kat.B, GZG)");
-    Factor_Row(s, "M4", r.gamma_M4, "Injektionsschrauben");
-    Factor_Row(s, "M6,ser", r.gamma_M6_ser, "Bolzen (GZG)");
-    Factor_Row(s, "M7", r.gamma_M7, "Vorspannung hochfester Schrauben");
-    Factor_Row(s, "M5", r.gamma_M5, "Hohlprofile in Fachwerken");
-    Close_Table(s);
+    NAD_Write_Factor_Row(s, "M3", r.gamma_M3, "Gleitfestigkeit (Kat.C, GZT)");
+    NAD_Write_Factor_Row(s, "M3,ser", r.gamma_M3_ser, "Gleitfestigkeit (Kat.B, GZG)");
+    NAD_Write_Factor_Row(s, "M4", r.gamma_M4, "Injektionsschrauben");
+    NAD_Write_Factor_Row(s, "M6,ser", r.gamma_M6_ser, "Bolzen (GZG)");
+    NAD_Write_Factor_Row(s, "M7", r.gamma_M7, "Vorspannung hochfester Schrauben");
+    NAD_Write_Factor_Row(s, "M5", r.gamma_M5, "Hohlprofile in Fachwerken");
+    NAD_Close_Table(s);
 }
 
 void NAD_Write_EC3_1_5_Report(FILE* s) {
@@ -174,7 +164,7 @@ void NAD_Write_EC3_1_5_Report(FILE* s) {
     Print_To_Stream(s, " 3.1(1)       Anmerkung %d                   zur Berücksichtigung der Schubverzerrungen\n"_cp,
                     r.shear_lag_note);
     Print_To_Stream(s, " 5.1(2)       ┴ = %-5.2lf                     Beiwert zur Berechnung des Schubbeulens\n"_cp, r.eta);
-    Close_Table(s);
+    NAD_Close_Table(s);
 }
 
 void NAD_Write_EC3_1_9_Report(FILE* s) {
@@ -187,7 +177,7 @@ void NAD_Write_EC3_1_9_Report(FILE* s) {
     Print_To_Stream(s, "              └╬\\Mf╬r = %-5.2lf    └╬\\Mf╬r = %-5.2lf    Schadenstoleranz\n"_cp, g[0], g[2]);
     Print_To_Stream(s, "              └╬\\Mf╬r = %-5.2lf    └╬\\Mf╬r = %-5.2lf    Versagen ohne Vorankündigung\n"_cp,
                     g[1], g[3]);
-    Close_Table(s);
+    NAD_Close_Table(s);
 }
 
 void NAD_Write_EC3_6_Report(FILE* s) {
@@ -196,7 +186,7 @@ void NAD_Write_EC3_6_Report(FILE* s) {
     Open_Table(s, Title_EN_1993_6);
     Print_To_Stream(s, " 7.5(1)       └╬\\M,ser╬r  = %-5.2lf               Teilsicherheitsbeiwert (GZG)\n"_cp,
                     b->ec3_8.gamma_M_ser);
-    Close_Table(s);
+    NAD_Close_Table(s);
 }
 
 void NAD_Write_EC3_Full_Report(FILE* s) {

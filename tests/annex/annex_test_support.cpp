@@ -2,7 +2,9 @@
 
 #include <stdlib.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "annex/annex_file.h"
 #include "common/cp437.h"
@@ -26,6 +28,67 @@ void Use_Shipped_Host() {
     const std::string host = std::string(BASIS_SOURCE_DIR) + "/host";
     setenv("DATA", (host + "/DATA").c_str(), 1);
     setenv("EXEC", (host + "/EXEC").c_str(), 1);
+}
+
+const Application_State Application_States[7] = {
+    {"Shipped", 0, nullptr, true},
+    {"NoDescription", 0, nullptr, false},
+    {"Mask_100", 100, "#NADS 12\n", false},
+    {"Mask_94", 94, "#NADS 12\n", false},
+    {"Mask_220", 220, "#NADS 12\n", false},
+    {"Mask_242", 242, "#NADS 12\n", false},
+    {"Mask_75", 75, "#NADS 12\n", false},
+};
+
+void Use_Application_State(const Application_State& state, const Annex_Folders& folders) {
+    Use_Shipped_Host();
+    if (state.number != 0)
+        setenv("VEK_APPLICATION_NUMBER", std::to_string(state.number).c_str(), 1);
+    else
+        unsetenv("VEK_APPLICATION_NUMBER");
+    if (state.shipped) return;
+    setenv("EXEC", folders.exec.c_str(), 1);
+    if (!state.description) return;
+    char file[32];
+    std::snprintf(file, sizeof file, "/Anwendung/APP%04d.DEF", state.number != 0 ? state.number : 150);
+    Write_File(folders.exec + file, To_Cp437(state.description));
+}
+
+std::string Application_State_Name(const ::testing::TestParamInfo<int>& info) {
+    return Application_States[info.param].name;
+}
+
+const std::string Annex_Table_Head =
+    "#SHOWTABLE\n"
+    "0 0 0\n"
+    "1 0 -1 -1 2\n"
+    " 12 42\n"
+    " Kapitel      Wert                          Bedeutung\n";
+
+std::string Annex_Title_Block(const std::string& heading, const std::string& annex) {
+    return "#SHOWTABLE\n"
+           "1 1 0\n"
+           " " + heading + "\n"
+           " " + annex + "\n"
+           "0 0 -1 -1\n"
+           "#END_OF_TEXT\n"
+           "#LAYOUT setYPositionCM 1 -0.5\n";
+}
+
+std::string Annex_Caption_Block(const std::string& line) {
+    return "#SHOWTABLE\n"
+           "0 0 1\n"
+           " " + line + "\n"
+           "0 0 -1 -1\n"
+           "#END_OF_TEXT\n"
+           "#LAYOUT setYPositionCM 1 -0.5\n";
+}
+
+std::string Annex_Table_Pair(const std::string& left, const std::string& right) {
+    return "#LAYOUT storeYPosition 4\n" + left +
+           "#LAYOUT restoreYPosition 4\n"
+           "#LAYOUT setMarginsCM 65537 9 0\n" +
+           right + "#LAYOUT setMarginsCM 1 0 0\n";
 }
 
 std::string Report_Text(void (*write)(std::FILE*)) {

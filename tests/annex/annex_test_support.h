@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "annex/annex_record.h"
 #include "test_support.h"
 
@@ -24,6 +26,43 @@ struct Annex_Folders {
 // Points DATA and EXEC at the shipped host tree: the built-in annex files and this program's
 // application description.
 void Use_Shipped_Host();
+
+// An application of the host as the annex report tables see it: this program with its shipped
+// description, an application without a description (every row counts), or an application number
+// with a description of its own.
+struct Application_State {
+    const char* name;         // for the test name: letters, digits and '_'
+    int number;               // the host's number of the running application; 0 for this program
+    const char* description;  // text of its APP<nnnn>.DEF; null for none
+    bool shipped;             // the shipped description of this program
+};
+
+// The application states that the report tables are checked over: the shipped description, none,
+// and "#NADS 12" (a Eurocode mask without flag strings) under the numbers 100, 94, 220, 242 and 75.
+extern const Application_State Application_States[7];
+
+// Points the host at the shipped annex files and at the application state: its number in
+// VEK_APPLICATION_NUMBER and its description in the scratch EXEC of the folders.
+void Use_Application_State(const Application_State& state, const Annex_Folders& folders);
+
+// A test run once per application state, with the host pointed at it before the test.
+struct Application_State_Test : ::testing::TestWithParam<int> {
+    Annex_Folders f;
+    const Application_State& state() const { return Application_States[GetParam()]; }
+    void SetUp() override { Use_Application_State(state(), f); }
+};
+// The name of the state for the test name.
+std::string Application_State_Name(const ::testing::TestParamInfo<int>& info);
+
+// Print-list pieces of the annex tables, CP437 shown as UTF-8:
+// the head of a "Kapitel, Wert, Bedeutung" table;
+extern const std::string Annex_Table_Head;
+// a title block with its heading line and the annex name, then the move of the writing position;
+std::string Annex_Title_Block(const std::string& heading, const std::string& annex);
+// a caption block with its one line, then the move of the writing position;
+std::string Annex_Caption_Block(const std::string& line);
+// two tables side by side, the second from 9 cm on.
+std::string Annex_Table_Pair(const std::string& left, const std::string& right);
 
 // The text a report writer gives with the annex active as it stands, CP437 shown as UTF-8.
 std::string Report_Text(void (*write)(std::FILE*));

@@ -21,49 +21,22 @@ namespace {
 const char* const Standard = "EC-Standardparameter";
 const char* const Germany = "Deutschland";
 
-// The table head below each caption.
-const std::string Table_Head =
-    "#SHOWTABLE\n"
-    "0 0 0\n"
-    "1 0 -1 -1 2\n"
-    " 12 42\n"
-    " Kapitel      Wert                          Bedeutung\n";
-
 // Caption of the EN 1992-1-1 table with the annex name, and head.
 std::string Building_Table_Open(const std::string& annex) {
-    return "#SHOWTABLE\n"
-           "0 0 1\n"
-           " EN 1992-1-1 (EC 2, Hochbau), NA " + annex + "\n"
-           "0 0 -1 -1\n"
-           "#END_OF_TEXT\n"
-           "#LAYOUT setYPositionCM 1 -0.5\n" +
-           Table_Head;
+    return Annex_Caption_Block("EN 1992-1-1 (EC 2, Hochbau), NA " + annex) + Annex_Table_Head;
 }
 
 // Caption of the fire or the bridge table below the EN 1992-1-1 table, and head.
 std::string Further_Table_Open(const std::string& title) {
-    return "#LAYOUT reserveSpaceCM 4\n"
-           "#SHOWTABLE\n"
-           "0 0 1\n"
-           " " + title + "\n"
-           "0 0 -1 -1\n"
-           "#END_OF_TEXT\n"
-           "#LAYOUT setYPositionCM 1 -0.5\n"
-           "#LAYOUT setMarginsCM 1 0 0\n" +
-           Table_Head;
+    return "#LAYOUT reserveSpaceCM 4\n" + Annex_Caption_Block(title) + "#LAYOUT setMarginsCM 1 0 0\n" +
+           Annex_Table_Head;
 }
 
 // The layout and title at the start of the complete EN 1992 report.
 std::string Report_Title(const std::string& annex) {
     return "#LAYOUT setFlags 0x380\n"
-           "#LAYOUT reserveSpaceCM 6\n"
-           "#SHOWTABLE\n"
-           "1 1 0\n"
-           " Ausgewählte Bemessungsparameter des nationalen Anhangs\n"
-           " " + annex + "\n"
-           "0 0 -1 -1\n"
-           "#END_OF_TEXT\n"
-           "#LAYOUT setYPositionCM 1 -0.5\n";
+           "#LAYOUT reserveSpaceCM 6\n" +
+           Annex_Title_Block("Ausgewählte Bemessungsparameter des nationalen Anhangs", annex);
 }
 
 // The rows this program's description chooses: gamma_c and gamma_s, alpha_cc, alpha_ct and the shear

@@ -22,31 +22,15 @@ const char* const Germany = "Deutschland";
 
 // The caption of a table with the annex name, the move of the writing position and the table head.
 std::string Table_Open(const std::string& title, const std::string& annex) {
-    return "#SHOWTABLE\n"
-           "0 0 1\n"
-           " " + title + ", NA " + annex + "\n"
-           "0 0 -1 -1\n"
-           "#END_OF_TEXT\n"
-           "#LAYOUT setYPositionCM 1 -0.5\n"
-           "#SHOWTABLE\n"
-           "0 0 0\n"
-           "1 0 -1 -1 2\n"
-           " 12 42\n"
-           " Kapitel      Wert                          Bedeutung\n";
+    return Annex_Caption_Block(title + ", NA " + annex) + Annex_Table_Head;
 }
 
 // The layout and title at the start of the complete annex report.
 std::string Report_Title(const std::string& annex) {
     return "#LAYOUT setFlags 0x380\n"
            "#LAYOUT setMarginsCM 1 0 0\n"
-           "#LAYOUT reserveSpaceCM 6\n"
-           "#SHOWTABLE\n"
-           "1 1 0\n"
-           " Ausgewählte Bemessungsparameter des nationalen Anhangs\n"
-           " " + annex + "\n"
-           "0 0 -1 -1\n"
-           "#END_OF_TEXT\n"
-           "#LAYOUT setYPositionCM 1 -0.5\n";
+           "#LAYOUT reserveSpaceCM 6\n" +
+           Annex_Title_Block("Ausgewählte Bemessungsparameter des nationalen Anhangs", annex);
 }
 
 // EN 1993-1-1 rows that this program's description chooses: the partial factors of 6.1(1) with the

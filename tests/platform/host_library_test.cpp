@@ -1,7 +1,10 @@
-// The host stand-in's directory search as the annex library walks the program folders.
+// The host stand-in's directory search as the annex library walks the program folders, its spawn of
+// the annex editor and the number of the running application.
 #include "platform/host/host_library.h"
 
 #include <gtest/gtest.h>
+
+#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
@@ -45,4 +48,23 @@ TEST(HostSpawn, WaitsForTheProgramAndReturnsItsExitCode) {
     EXPECT_EQ(Read_File(dir.file("called")), "Deutschland\n");
     EXPECT_EQ(VEKSpawnv(0, dir.file("missing").c_str(), argv), -1);
     EXPECT_EQ(VEKSpawnv(0, editor.c_str(), nullptr), -1);
+}
+
+TEST(HostApplicationNumber, WholeNumberOfTheEnvironmentElseThisProgram) {
+    struct Case {
+        const char* value;  // null: unset
+        int number;
+    };
+    const Case cases[] = {
+        {nullptr, 150}, {"", 150},   {"220", 220}, {"75", 75},       {"-3", -3},
+        {"0", 0},       {"22a", 150}, {"1.5", 150}, {"abc", 150}, {"99999999999", 150},
+    };
+    for (const Case& c : cases) {
+        if (c.value)
+            setenv("VEK_APPLICATION_NUMBER", c.value, 1);
+        else
+            unsetenv("VEK_APPLICATION_NUMBER");
+        EXPECT_EQ(CurOb_Application_Number(), c.number) << (c.value ? c.value : "unset");
+    }
+    unsetenv("VEK_APPLICATION_NUMBER");
 }

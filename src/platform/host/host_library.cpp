@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -89,7 +90,15 @@ int Nearest_RGB_Color(int red, int green, int blue) {
            65536 * std::clamp(blue, 0, 255);
 }
 
-int CurOb_Application_Number() { return Application_Number; }
+int CurOb_Application_Number() {
+    const char* text = std::getenv("VEK_APPLICATION_NUMBER");
+    if (!text || !*text) return Application_Number;
+    char* end = nullptr;
+    errno = 0;
+    const long number = std::strtol(text, &end, 10);
+    if (*end != '\0' || errno != 0 || number < INT_MIN || number > INT_MAX) return Application_Number;
+    return static_cast<int>(number);
+}
 
 const char* VEKGetEnv(const char* name) { return name ? std::getenv(name) : nullptr; }
 

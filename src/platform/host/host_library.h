@@ -37,7 +37,10 @@ void VEKSetFrameTitle(const char* title);
 const std::string& Host_Frame_Title();      // the title last set
 
 // Host process.
-int CurOb_Application_Number();              // 150: this program
+// The number of the running application: the whole number in the environment variable
+// VEK_APPLICATION_NUMBER when it holds one (so that a test can play another application of the host),
+// else 150, this program.
+int CurOb_Application_Number();
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
 int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
 // Starts the program with the null-ended argument list (argv[0] the program's path). Mode 0 waits

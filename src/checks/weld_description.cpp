@@ -58,7 +58,7 @@ void Print_Filler(const Weld& w, FILE* stream, int show_strength) {
     OLI_Printf(stream, "\n");
 }
 
-}  // namespace
+}   // namespace
 
 void Print_Weld_Description(const Weld& w, int side, int packing, int high_strength_plates, FILE* stream,
                             int show_strength, int mode) {
@@ -78,10 +78,11 @@ void Print_Weld_Description(const Weld& w, int side, int packing, int high_stren
             OLI_Printf(stream, ", Nahtdicke a = %.1lf mm\n", w.a);
             break;
         case Weld_Butt:
-            OLI_Printf(stream, "%sStumpfnaht (%sdurchgeschweißt"_cp, Report_Line_Prefix, w.full_penetration ? "" : "nicht ");
+            OLI_Printf(stream, "%sStumpfnaht (%sdurchgeschweißt"_cp, Report_Line_Prefix,
+                       w.full_penetration ? "" : "nicht ");
             if (!w.full_penetration)
-                OLI_Printf(stream, "%s, Nahtdicke a = %.1lf mm", side == Weld_Two_Sided ? ", beidseitig" : ", einseitig",
-                           w.a);
+                OLI_Printf(stream, "%s, Nahtdicke a = %.1lf mm",
+                           side == Weld_Two_Sided ? ", beidseitig" : ", einseitig", w.a);
             OLI_Printf(stream, ")");
             if (!w.full_penetration) OLI_Printf(stream, ", Nahtdicke a = %.1lf mm", w.a);
             Print_Length_And_Angle(w, side, stream);

@@ -65,7 +65,8 @@ Weld_Shape Shape_Of(const Weld_Connection& c) {
 // "je Naht": the halves of the loads that one of two welds carries (N in kN, M in kNm).
 void Print_Halves(const Weld_Connection& c, FILE* stream) {
     Item_Line line;
-    if (0.5 * std::fabs(c.N_Ed) > 0.01) line.add(Format_Text("N╬\\Ed╬r = N╬\\Ed╬r/2 = %.2lf kN"_cp, 0.5 * c.N_Ed * 0.001));
+    if (0.5 * std::fabs(c.N_Ed) > 0.01)
+        line.add(Format_Text("N╬\\Ed╬r = N╬\\Ed╬r/2 = %.2lf kN"_cp, 0.5 * c.N_Ed * 0.001));
     auto half = [&](const char* format, const char* sub, double value) {
         if (0.5 * std::fabs(value) > 0.01) line.add(Format_Text(format, sub, sub, 0.5 * value * 0.001));
     };
@@ -82,11 +83,11 @@ void Print_Force_Terms(const Weld_Connection& c, FILE* stream, Weld_Shape shape,
     OLI_Printf(stream, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, Report_Line_Prefix,
                shape == Weld_Shape::Two_Sided || shape == Weld_Shape::One_Sided ? "im Wurzelpunkt wirkenden " : "");
     if (k.dM > 0.001)
-        OLI_Printf(stream, "%sMoment aus Lastexzentrizität úM╬\\%s,Ed╬r = N╬\\Ed╬r%st╬\\2╬r/2 %s M╬\\%s,Ed╬r = %.2lf kNm\n"_cp,
+        OLI_Printf(stream,
+                   "%sMoment aus Lastexzentrizität úM╬\\%s,Ed╬r = N╬\\Ed╬r%st╬\\2╬r/2 %s M╬\\%s,Ed╬r = %.2lf kNm\n"_cp,
                    Report_Line_Prefix, P_, Times_Dot, c.side == Weld_One_Sided_Right ? "+" : "-", P_, k.dM * 1e-6);
     else if (shape == Weld_Shape::One_Sided)
-        OLI_Printf(stream,
-                   "%sMoment aus Lastexzentrizität wird nicht berücksichtigt (kein Zug in der Nahtwurzel)\n"_cp,
+        OLI_Printf(stream, "%sMoment aus Lastexzentrizität wird nicht berücksichtigt (kein Zug in der Nahtwurzel)\n"_cp,
                    Report_Line_Prefix);
     if (f_N > 0.001) {
         // The eccentricity moment is a moment term of its own, also without M∥.
@@ -102,21 +103,25 @@ void Print_Force_Terms(const Weld_Connection& c, FILE* stream, Weld_Shape shape,
                                                     : Format_Text("M╬\\%s,Ed╬r/t╬\\2╬r"_cp, P_));
             }
             if (std::fabs(c.M_perp_Ed) > 0.001) term(Format_Text("M╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, S_, Times_Dot));
-            OLI_Printf(stream, "%sF╬\\N,Ed╬r = (%s) / l╬\\eff╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, terms.c_str(), f_N);
+            OLI_Printf(stream, "%sF╬\\N,Ed╬r = (%s) / l╬\\eff╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, terms.c_str(),
+                       f_N);
         } else {
             OLI_Printf(stream, "%sF╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, f_N);
         }
     }
     if (f_p > 0.001)
-        OLI_Printf(stream, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, P_, P_, f_p);
+        OLI_Printf(stream, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, P_, P_,
+                   f_p);
     if (f_s > 0.001)
-        OLI_Printf(stream, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, S_, S_, f_s);
+        OLI_Printf(stream, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, S_, S_,
+                   f_s);
 }
 
 // F_Ed(τ) = F_V,Ed of slot and plug welds and the τ∥ line of all welds.
 void Print_Shear_Force_Line(FILE* stream, const char* sub, double F) {
     if (std::fabs(F) > 0.001)
-        OLI_Printf(stream, "%sF╬\\Ed╬r(╓╬\\%s╬r) = F╬\\V%s,Ed╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, sub, sub, F * 0.001);
+        OLI_Printf(stream, "%sF╬\\Ed╬r(╓╬\\%s╬r) = F╬\\V%s,Ed╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, sub, sub,
+                   F * 0.001);
     else
         OLI_Printf(stream, "%sF╬\\Ed╬r(╓╬\\%s╬r) = 0\n"_cp, Report_Line_Prefix, sub);
 }
@@ -171,7 +176,7 @@ void Print_Decomposition(const Weld_Connection& c, FILE* stream, int detail, boo
     Print_Shear_Force_Line(stream, P_, F_par);
 }
 
-}  // namespace
+}   // namespace
 
 int Compute_Weld_Line_Forces(Weld_Connection& c, FILE* stream, int detail) {
     const Weld& w = c.weld;
@@ -184,8 +189,8 @@ int Compute_Weld_Line_Forces(Weld_Connection& c, FILE* stream, int detail) {
 
     const Weld_Shape shape = Shape_Of(c);
     const double t_2 = c.plate2.t;
-    const double M_par = 1000.0 * c.M_par_Ed;    // N·mm
-    const double M_perp = 1000.0 * c.M_perp_Ed;  // N·mm
+    const double M_par = 1000.0 * c.M_par_Ed;     // N·mm
+    const double M_perp = 1000.0 * c.M_perp_Ed;   // N·mm
     // M∥ acts with the lever arm t_2; without a plate thickness it cannot be resolved.
     if (shape != Weld_Shape::Slot_Or_Plug && shape != Weld_Shape::One_Sided && std::fabs(c.M_par_Ed) > 0.001 &&
         t_2 < 0.001)
@@ -285,8 +290,8 @@ int Compute_Weld_Stresses(Weld_Connection& c, FILE* stream, int detail) {
         OLI_Printf(stream, Stresses_Heading, Report_Line_Prefix);
         auto part = [&](const char* lead, const char* symbol, const char* sub, double value, const char* end) {
             if (value >= 0.001)
-                OLI_Printf(stream, "%s%s╬\\%s╬r = F╬\\Ed╬r(%s╬\\%s╬r)/a = %.1lf N/mm²%s"_cp, lead, symbol, sub, symbol, sub,
-                           value, end);
+                OLI_Printf(stream, "%s%s╬\\%s╬r = F╬\\Ed╬r(%s╬\\%s╬r)/a = %.1lf N/mm²%s"_cp, lead, symbol, sub, symbol,
+                           sub, value, end);
             else
                 OLI_Printf(stream, "%s%s╬\\%s╬r = 0%s"_cp, lead, symbol, sub, end);
         };
@@ -330,7 +335,8 @@ int Compute_Weld_Resultant_Force(Weld_Connection& c, FILE* stream, int detail) {
             if (slot_or_plug)
                 OLI_Printf(stream, "F╬\\w,Ed╬r = (F╬\\Ed╬r(╓╬\\%s╬r)² + F╬\\Ed╬r(╓╬\\%s╬r)²)╬/1/2╬r"_cp, P_, S_);
             else
-                OLI_Printf(stream, "F╬\\w,Ed╬r = (F╬\\Ed╬r(╠╬\\%s╬r)² + F╬\\Ed╬r(╓╬\\%s╬r)² + F╬\\Ed╬r(╓╬\\%s╬r)²)╬/1/2╬r"_cp,
+                OLI_Printf(stream,
+                           "F╬\\w,Ed╬r = (F╬\\Ed╬r(╠╬\\%s╬r)² + F╬\\Ed╬r(╓╬\\%s╬r)² + F╬\\Ed╬r(╓╬\\%s╬r)²)╬/1/2╬r"_cp,
                            S_, S_, P_);
             OLI_Printf(stream, " = %.2lf kN/m\n", F);
         }
@@ -349,9 +355,10 @@ int Compute_Weld_Resultant_Force(Weld_Connection& c, FILE* stream, int detail) {
         if (a < 0.001 && c.F_w_Ed > 0.001) return fail("%swirksame Nahtdicke = 0  ê  Kraft nicht wirksam %s\n"_cp);
         result = c.F_w_Ed;
         if (stream && detail >= 1 && c.weld.l_w > 0.1)
-            OLI_Printf(stream, "%s%sF╬\\w,Ed╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix,
-                       detail == 1 ? "Nahtkraft " : "Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft "_cp,
-                       c.F_w_Ed * 0.001);
+            OLI_Printf(
+                stream, "%s%sF╬\\w,Ed╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix,
+                detail == 1 ? "Nahtkraft " : "Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft "_cp,
+                c.F_w_Ed * 0.001);
         c.sigma_w_Ed = a < 0.001 ? 0.0 : 0.001 * c.F_w_Ed / a;
         return 0;
     }
@@ -359,8 +366,7 @@ int Compute_Weld_Resultant_Force(Weld_Connection& c, FILE* stream, int detail) {
     if (a < 0.001 && c.sigma_w_Ed > 0.001) return fail("%swirksame Nahtdicke = 0  ê  Kraft nicht ermittelbar %s\n"_cp);
     result = 1000.0 * c.sigma_w_Ed * a;
     if (stream && detail >= 1) {
-        if (detail >= 2)
-            OLI_Printf(stream, Resultant_Heading, Report_Line_Prefix);
+        if (detail >= 2) OLI_Printf(stream, Resultant_Heading, Report_Line_Prefix);
         OLI_Printf(stream, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/m\n"_cp, Report_Line_Prefix,
                    detail == 1 ? "resultierende Nahtkraft " : "", Times_Dot, result * 0.001);
     }

@@ -22,9 +22,9 @@ constexpr double T_Min_Hollow_2010 = 2.5, T_Min_Hollow_2025 = 1.5;
 // Fillet-weld angles outside 60° to 120° carry no load as fillet welds (EN 1993-1-8 4.3.2.1(1)).
 constexpr double Theta_Min = 60.0, Theta_Max = 120.0;
 
-constexpr double A_Min = 3.0;            // mm, EN 1993-1-8 4.5.2(2)
+constexpr double A_Min = 3.0;               // mm, EN 1993-1-8 4.5.2(2)
 constexpr double A_Min_NA_DE_Thick = 5.0;   // mm, NA-DE for t_max ≥ 30 mm
-constexpr double L_Eff_Min = 30.0;       // mm, EN 1993-1-8 4.5.1(2): also at least 6a
+constexpr double L_Eff_Min = 30.0;          // mm, EN 1993-1-8 4.5.1(2): also at least 6a
 
 // The line of one rule: written with a stream when the rule fails or verbose is set.
 bool Shown(FILE* stream, bool failed, int verbose) { return stream && (failed || verbose); }
@@ -88,8 +88,8 @@ int Check_Plate_Thicknesses(const Rule_Texts& R, double t_1, double t_2, int hol
         const bool thin = t[k] < t_min - 0.001;
         if (thin) error = 1;
         if (Shown(R.stream, thin, R.verbose))
-            OLI_Printf(R.stream, "%s%s%sBlechdicke t╬\\%d╬r = %.1lf mm %s %.1lf mm  %s\n"_cp, Report_Line_Prefix, R.text,
-                       hollow, k + 1, t[k], Get_Relation_Sign_GE(t[k], t_min), t_min,
+            OLI_Printf(R.stream, "%s%s%sBlechdicke t╬\\%d╬r = %.1lf mm %s %.1lf mm  %s\n"_cp, Report_Line_Prefix,
+                       R.text, hollow, k + 1, t[k], Get_Relation_Sign_GE(t[k], t_min), t_min,
                        thin ? Mark_Not_Ok() : Mark_Note_Ok());
         if (thin && R.messages) PrintMessage("%sBlechdicke t%d = %.1lf mm < %.1lf mm", R.text, k + 1, t[k], t_min);
     }
@@ -107,12 +107,14 @@ void Check_Fillet_Throat(const Rule_Texts& R, double a, double t_1, double t_2, 
         if (t_max >= 30.0 - 0.001) {
             thick_plate_short = a < A_Min_NA_DE_Thick - 0.001;
             if (Shown(R.stream, thick_plate_short, R.verbose))
-                OLI_Printf(R.stream, "%s%sNA-DE: Blechdicke t╬\\max╬r ≥ 30 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm  %s\n"_cp,
-                           Report_Line_Prefix, R.text, a, Get_Relation_Sign_GE(a, A_Min_NA_DE_Thick), A_Min_NA_DE_Thick,
-                           thick_plate_short ? Mark_Error() : Mark_Note_Ok());
+                OLI_Printf(
+                    R.stream,
+                    "%s%sNA-DE: Blechdicke t╬\\max╬r ≥ 30 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm  %s\n"_cp,
+                    Report_Line_Prefix, R.text, a, Get_Relation_Sign_GE(a, A_Min_NA_DE_Thick), A_Min_NA_DE_Thick,
+                    thick_plate_short ? Mark_Error() : Mark_Note_Ok());
             if (thick_plate_short && R.messages)
-                PrintMessage("%sNA-DE: Blechdicke tmax ≥ 30 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, R.text, a,
-                             Get_Relation_Sign_GE(a, A_Min_NA_DE_Thick), A_Min_NA_DE_Thick);
+                PrintMessage("%sNA-DE: Blechdicke tmax ≥ 30 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, R.text,
+                             a, Get_Relation_Sign_GE(a, A_Min_NA_DE_Thick), A_Min_NA_DE_Thick);
         } else if (t_max > 3.0 - 0.001) {
             const double a_min = std::sqrt(t_max) - 0.5;
             const bool short_throat = a < a_min - 0.001;
@@ -125,19 +127,20 @@ void Check_Fillet_Throat(const Rule_Texts& R, double a, double t_1, double t_2, 
             if (short_throat) {
                 EC3_Condition_Footnote_Flag = 1;
                 if (R.messages)
-                    PrintMessage("%sNA-DE: Blechdicke tmax ≥ 3 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, R.text,
-                                 a, Get_Relation_Sign_GE(a, a_min), a_min);
+                    PrintMessage("%sNA-DE: Blechdicke tmax ≥ 3 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp,
+                                 R.text, a, Get_Relation_Sign_GE(a, a_min), a_min);
             }
         }
         // Upper limit 0.7·t_min of the welding practice; reported from 0.1 mm beyond it.
         if (t_a > 0.001 && !hollow_section) {
             const double a_max = 0.7 * t_a;
             if (R.stream && (a > a_max + 0.1 || R.verbose))
-                OLI_Printf(R.stream,
-                           "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm (Schweißtechnik, s. DIN "
-                           "18800)  %s\n"_cp,
-                           Report_Line_Prefix, R.text, a, Get_Relation_Sign_LE(a, a_max), Times_Dot, a_max,
-                           a > a_max + 0.001 ? Mark_Warning() : Mark_Note_Ok());
+                OLI_Printf(
+                    R.stream,
+                    "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm (Schweißtechnik, s. DIN "
+                    "18800)  %s\n"_cp,
+                    Report_Line_Prefix, R.text, a, Get_Relation_Sign_LE(a, a_max), Times_Dot, a_max,
+                    a > a_max + 0.001 ? Mark_Warning() : Mark_Note_Ok());
         }
     }
     if (thick_plate_short) return;
@@ -148,13 +151,15 @@ void Check_Fillet_Throat(const Rule_Texts& R, double a, double t_1, double t_2, 
     if (short_throat) {
         EC3_Condition_Footnote_Flag = 1;
         if (R.messages)
-            PrintMessage("%sNahtdicke a = %.1lf mm %s amin = %.0lf mm", R.text, a, Get_Relation_Sign_GE(a, A_Min), A_Min);
+            PrintMessage("%sNahtdicke a = %.1lf mm %s amin = %.0lf mm", R.text, a, Get_Relation_Sign_GE(a, A_Min),
+                         A_Min);
     }
 }
 
 // The throat of a partial-penetration butt weld must leave the unwelded root face Δt of the plate.
 // Result: 1 when the throat is too large.
-int Check_Partial_Penetration(const Rule_Texts& R, const Weld& w, double t_1, double t_2, int side, int hollow_section) {
+int Check_Partial_Penetration(const Rule_Texts& R, const Weld& w, double t_1, double t_2, int side,
+                              int hollow_section) {
     if (w.a < 0.1) {
         if (R.stream) OLI_Printf(R.stream, "%s%sNahtdicke a = 0  ê  kein Check\n"_cp, Report_Line_Prefix, R.text);
         return 0;
@@ -165,7 +170,7 @@ int Check_Partial_Penetration(const Rule_Texts& R, const Weld& w, double t_1, do
     double t_2_eff = std::fabs(t_2);
     if (!in_line)
         t_2_eff = side == Weld_One_Sided_Right ? std::fabs(t_2 / std::sin((90.0 - w.theta) * Degree))
-                                                : std::fabs(t_2 / std::sin(w.theta * Degree));
+                                               : std::fabs(t_2 / std::sin(w.theta * Degree));
     const double t_max = std::max(t_1, t_2_eff);
     if (t_max <= t_min - 0.001) return 0;
 
@@ -187,10 +192,11 @@ int Check_Partial_Penetration(const Rule_Texts& R, const Weld& w, double t_1, do
     const bool too_large = w.a > limit + 0.001;
     if (Shown(R.stream, too_large, R.verbose))
         OLI_Printf(R.stream,
-                   two_sided ? "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s (t-út)/2 = %.1lf mm, t = %.1lf mm, "
-                               "út = %.1lf mm  %s\n"_cp
-                             : "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s t-út = %.1lf mm, t = %.1lf mm, "
-                               "út = %.1lf mm  %s\n"_cp,
+                   two_sided
+                       ? "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s (t-út)/2 = %.1lf mm, t = %.1lf mm, "
+                         "út = %.1lf mm  %s\n"_cp
+                       : "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s t-út = %.1lf mm, t = %.1lf mm, "
+                         "út = %.1lf mm  %s\n"_cp,
                    Report_Line_Prefix, R.text, w.a, Get_Relation_Sign_GE(w.a, limit), limit, t, dt,
                    too_large ? Mark_Not_Ok() : Mark_Note_Ok());
     if (too_large && R.messages)
@@ -250,7 +256,7 @@ int Check_Plug_Geometry(const Weld_Connection& c, FILE* stream, int messages, in
     return small || wrong ? 1 : 0;
 }
 
-}  // namespace
+}   // namespace
 
 double Weld_Min_Plate_Thickness(int hollow_section) {
     const bool edition_2025 = Current_Code_Edition == Code_Edition_2025;
@@ -277,7 +283,8 @@ int Check_Weld_Throat(Weld* weld, double t_1, double t_2, int side, int hollow_s
     if (w.type == Weld_Slot && w.l < w.d + 0.001) {
         error = 1;
         if (stream)
-            OLI_Printf(stream, "%s%sLochlänge l = %.1lf mm ≤ Schlitzdurchmesser d\n"_cp, Report_Line_Prefix, R.text, w.l);
+            OLI_Printf(stream, "%s%sLochlänge l = %.1lf mm ≤ Schlitzdurchmesser d\n"_cp, Report_Line_Prefix, R.text,
+                       w.l);
     }
     if (w.type == Weld_Plug) {
         if (w.l < w.d) {
@@ -286,8 +293,8 @@ int Check_Weld_Throat(Weld* weld, double t_1, double t_2, int side, int hollow_s
                            R.text, w.l);
             w.l = w.d;
         } else if (stream && verbose) {
-            OLI_Printf(stream, "%s%sLochlänge l = %.1lf mm ≥ Lochdurchmesser d  %s\n"_cp, Report_Line_Prefix, R.text, w.l,
-                       Mark_Note_Ok());
+            OLI_Printf(stream, "%s%sLochlänge l = %.1lf mm ≥ Lochdurchmesser d  %s\n"_cp, Report_Line_Prefix, R.text,
+                       w.l, Mark_Note_Ok());
         }
     }
     return error;
@@ -297,8 +304,8 @@ double Compute_Weld_Effective_Length(const Weld& w, FILE* stream) {
     if (w.type == Weld_Slot) {
         const double l_eff = 2.0 * (w.l - w.d);
         if (stream)
-            OLI_Printf(stream, "%swirksame Nahtlänge l╬\\eff╬r = 2%s(l-d) = %.1lf mm\n"_cp, Report_Line_Prefix, Times_Dot,
-                       l_eff);
+            OLI_Printf(stream, "%swirksame Nahtlänge l╬\\eff╬r = 2%s(l-d) = %.1lf mm\n"_cp, Report_Line_Prefix,
+                       Times_Dot, l_eff);
         return l_eff;
     }
     if (w.type == Weld_Plug) {
@@ -314,13 +321,13 @@ double Compute_Weld_Effective_Length(const Weld& w, FILE* stream) {
     // A fillet weld loses a throat thickness at each end crater.
     const double l_eff = w.l_w - 2.0 * w.a;
     if (stream)
-        OLI_Printf(stream, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = %.1lf mm\n"_cp, Report_Line_Prefix, Times_Dot,
-                   l_eff);
+        OLI_Printf(stream, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = %.1lf mm\n"_cp, Report_Line_Prefix,
+                   Times_Dot, l_eff);
     return l_eff;
 }
 
-int Check_Weld_Effective_Length(int type, int full_penetration, double a, double l_eff, FILE* stream,
-                                const char* text, int verbose) {
+int Check_Weld_Effective_Length(int type, int full_penetration, double a, double l_eff, FILE* stream, const char* text,
+                                int verbose) {
     if (l_eff < 0.001 || Is_Slot_Or_Plug(type) || (type == Weld_Butt && full_penetration)) return 0;
     if (!text) text = "";
     const double six_a = 6.0 * a;
@@ -336,8 +343,8 @@ int Check_Weld_Effective_Length(int type, int full_penetration, double a, double
             OLI_Printf(stream, "  %s\n", Mark_Note_Ok());
     }
     if (short_6a || verbose) {
-        OLI_Printf(stream, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, Report_Line_Prefix, text,
-                   l_eff, Get_Relation_Sign_GE(l_eff, six_a), Times_Dot, six_a);
+        OLI_Printf(stream, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, Report_Line_Prefix,
+                   text, l_eff, Get_Relation_Sign_GE(l_eff, six_a), Times_Dot, six_a);
         if (short_6a)
             OLI_Printf(stream, "  ê  statisch nicht wirksam %s\n"_cp, Mark_Warning());
         else
@@ -361,7 +368,8 @@ int Check_Weld_Input(Weld_Connection& c, FILE* stream, int messages, int verbose
     Weld& w = c.weld;
     if (Is_Slot_Or_Plug(w.type)) {
         // Slot and plug welds carry shear only.
-        const bool loaded = std::fabs(c.N_Ed) > 0.001 || std::fabs(c.M_par_Ed) > 0.001 || std::fabs(c.M_perp_Ed) > 0.001;
+        const bool loaded =
+            std::fabs(c.N_Ed) > 0.001 || std::fabs(c.M_par_Ed) > 0.001 || std::fabs(c.M_perp_Ed) > 0.001;
         if (loaded && stream)
             OLI_Printf(stream,
                        w.type == Weld_Slot
@@ -383,8 +391,9 @@ int Check_Weld_Input(Weld_Connection& c, FILE* stream, int messages, int verbose
                        std::min(c.plate1.t, c.plate2.t));
     }
     if (!(c.flags & Weld_Flag_No_Detailing)) {
-        int error = Check_Weld_Throat(&w, c.plate1.t, c.plate2.t, Is_Slot_Or_Plug(w.type) ? Weld_One_Sided_Left : c.side,
-                                      0, stream, messages, "", verbose);
+        int error =
+            Check_Weld_Throat(&w, c.plate1.t, c.plate2.t, Is_Slot_Or_Plug(w.type) ? Weld_One_Sided_Left : c.side, 0,
+                              stream, messages, "", verbose);
         if (Check_Plate(&c.plate1, stream, messages, Plate_Option_Thickness | Plate_Option_Material, "Blech 1: "))
             error = 1;
         if (Check_Plate(&c.plate2, stream, messages, Plate_Option_Thickness | Plate_Option_Material, "Blech 2: "))

@@ -24,8 +24,8 @@ int Check_Weld_Throat(Weld* weld, double t_1, double t_2, int side, int hollow_s
 double Compute_Weld_Effective_Length(const Weld& weld, FILE* stream);
 
 // 1 when a fillet weld is too short to carry load (l_eff below 30 mm or 6a); report lines only.
-int Check_Weld_Effective_Length(int type, int full_penetration, double a, double l_eff, FILE* stream,
-                                const char* text, int verbose);
+int Check_Weld_Effective_Length(int type, int full_penetration, double a, double l_eff, FILE* stream, const char* text,
+                                int verbose);
 
 // The preset weld of a new position: fillet weld, a = 4 mm, l_w = 130 mm, θ = 90°, full length,
 // filler G42.

@@ -18,8 +18,8 @@ bool Given(double value) { return std::fabs(value) > 0.001; }
 
 void Print_Plates(const Weld_Connection& c, FILE* stream, int extra) {
     const bool uniform = c.context.uniform_steel;
-    const int options = uniform ? Plate_Option_Thickness
-                                : Plate_Option_Thickness | Plate_Option_Beta_W | Plate_Option_Material;
+    const int options =
+        uniform ? Plate_Option_Thickness : Plate_Option_Thickness | Plate_Option_Beta_W | Plate_Option_Material;
     if (Is_Slot_Or_Plug(c.weld.type)) {
         OLI_Printf(stream, "%s╬HAnschlussblech\n"_cp, Report_Line_Prefix);
         Report_Block_Indent block(stream);
@@ -50,18 +50,20 @@ void Print_Section_Forces(const Weld_Connection& c, FILE* stream) {
         return;
     }
     OLI_Printf(stream, "%sBemessungsschnittgrößen im Anschlussblech 2\n"_cp, Report_Line_Prefix);
-    if (Given(c.N_Ed)) OLI_Printf(stream, "%sNormalkraft  N╬\\Ed╬r = %.2lf kN\n"_cp, Report_Line_Prefix, c.N_Ed * 0.001);
+    if (Given(c.N_Ed))
+        OLI_Printf(stream, "%sNormalkraft  N╬\\Ed╬r = %.2lf kN\n"_cp, Report_Line_Prefix, c.N_Ed * 0.001);
     if (Given(c.M_par_Ed))
         OLI_Printf(stream, "%sBiegemoment parallel zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, Report_Line_Prefix, P_,
                    c.M_par_Ed * 0.001);
     if (Given(c.M_perp_Ed))
-        OLI_Printf(stream, "%sBiegemoment senkrecht zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, Report_Line_Prefix, S_,
-                   c.M_perp_Ed * 0.001);
+        OLI_Printf(stream, "%sBiegemoment senkrecht zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, Report_Line_Prefix,
+                   S_, c.M_perp_Ed * 0.001);
     shear("%sQuerkraft %s zur Nahtachse  V╬\\%s,Ed╬r = %.2lf kN\n"_cp);
     if (c.side != Weld_Two_Sided && (Given(c.N_Ed) || Given(c.M_par_Ed)))
-        OLI_Printf(stream,
-                   "%seinseitige Schweißnaht (%s), Zusatzspannungen aus exzentrischer Belastung werden berücksichtigt\n"_cp,
-                   Report_Line_Prefix, c.side == Weld_One_Sided_Left ? "links" : "rechts");
+        OLI_Printf(
+            stream,
+            "%seinseitige Schweißnaht (%s), Zusatzspannungen aus exzentrischer Belastung werden berücksichtigt\n"_cp,
+            Report_Line_Prefix, c.side == Weld_One_Sided_Left ? "links" : "rechts");
 }
 
 // Forces per unit length as given; with a weld length their totals over the weld (kN).
@@ -96,8 +98,8 @@ void Print_Line_Forces(const Weld_Connection& c, FILE* stream) {
 void Print_Stresses(const Weld_Connection& c, FILE* stream) {
     if (!(c.flags & Weld_Flag_Directional)) {
         if (c.sigma_w_Ed > 0.001)
-            OLI_Printf(stream, "%sBemessungsspannung in der Schweißnaht  ╠╬\\w,Ed╬r = %.1lf N/mm²\n"_cp, Report_Line_Prefix,
-                       c.sigma_w_Ed);
+            OLI_Printf(stream, "%sBemessungsspannung in der Schweißnaht  ╠╬\\w,Ed╬r = %.1lf N/mm²\n"_cp,
+                       Report_Line_Prefix, c.sigma_w_Ed);
         return;
     }
     OLI_Printf(stream, "%sBemessungsspannungen in der Schweißnaht\n"_cp, Report_Line_Prefix);
@@ -110,7 +112,7 @@ void Print_Stresses(const Weld_Connection& c, FILE* stream) {
     line("parallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r"_cp, "╓"_cp, P_, c.tau_par);
 }
 
-}  // namespace
+}   // namespace
 
 void Print_Weld_Input(const Weld_Connection& c, FILE* stream, int extra) {
     const int high_strength_plates = Is_High_Strength_Steel(std::max(c.plate1.material.f_y, c.plate2.material.f_y));
@@ -126,13 +128,21 @@ void Print_Weld_Input(const Weld_Connection& c, FILE* stream, int extra) {
     OLI_Printf(stream, "%s╬HNachweise\n"_cp, Report_Line_Prefix);
     Report_Block_Indent block(stream);
     if (c.weld.type != Weld_Plug)
-        OLI_Printf(stream, c.flags & Weld_Flag_Directional ? "%srichtungsbezogenes Verfahren\n"_cp
-                                                             : "%svereinfachtes Verfahren\n"_cp,
-                   Report_Line_Prefix);
+        OLI_Printf(
+            stream,
+            c.flags & Weld_Flag_Directional ? "%srichtungsbezogenes Verfahren\n"_cp : "%svereinfachtes Verfahren\n"_cp,
+            Report_Line_Prefix);
     switch (c.force_mode) {
-        case Weld_Section_Forces: Print_Section_Forces(c, stream); break;
-        case Weld_Line_Forces: Print_Line_Forces(c, stream); break;
-        case Weld_Stresses: Print_Stresses(c, stream); break;
-        default: break;
+        case Weld_Section_Forces:
+            Print_Section_Forces(c, stream);
+            break;
+        case Weld_Line_Forces:
+            Print_Line_Forces(c, stream);
+            break;
+        case Weld_Stresses:
+            Print_Stresses(c, stream);
+            break;
+        default:
+            break;
     }
 }

@@ -22,7 +22,7 @@ bool Scan(FILE* stream, const char* format, int count, Fields*... fields) {
     return std::fscanf(stream, format, fields...) == count;
 }
 
-}  // namespace
+}   // namespace
 
 Weld* Init_Weld(Weld* weld) {
     if (!weld) return nullptr;
@@ -51,11 +51,11 @@ int Write_Weld(FILE* stream, const Weld* weld) {
     if (!stream || !weld) return 1;
     const Weld& w = *weld;
     if (Print_To_Stream(stream, " %d\n", Weld_Block_Version) < 0) return 1;
-    if (Print_To_Stream(stream, " %d %lf %lf %lf %d %d %lf %lf %d %lf\n", w.type, w.a, w.d, w.l, w.full_penetration,
-                        0, w.theta, w.l_w, w.full_length, w.e) < 0)
+    if (Print_To_Stream(stream, " %d %lf %lf %lf %d %d %lf %lf %d %lf\n", w.type, w.a, w.d, w.l, w.full_penetration, 0,
+                        w.theta, w.l_w, w.full_length, w.e) < 0)
         return 1;
-    if (Print_To_Stream(stream, " %d %d %d %lf\n", w.high_strength_filler, w.filler_index, w.own_strength,
-                        w.f_u_FM) < 0)
+    if (Print_To_Stream(stream, " %d %d %d %lf\n", w.high_strength_filler, w.filler_index, w.own_strength, w.f_u_FM) <
+        0)
         return 1;
     return 0;
 }
@@ -212,8 +212,7 @@ int Read_Weld_Connection(FILE* stream, Weld_Connection* connection) {
         c.V_perp_Ed = sixth;
     }
     if (!Scan(stream, "%lf%lf%lf", 3, &c.F_sigma_perp, &c.F_tau_perp, &c.F_tau_par)) return 1;
-    if (!Scan(stream, "%lf%lf%lf%lf%lf", 5, &c.sigma_perp, &c.tau_perp, &c.tau_par, &c.F_w_Ed, &c.sigma_w_Ed))
-        return 1;
+    if (!Scan(stream, "%lf%lf%lf%lf%lf", 5, &c.sigma_perp, &c.tau_perp, &c.tau_par, &c.F_w_Ed, &c.sigma_w_Ed)) return 1;
 
     c.side = Weld_Two_Sided;
     if (version >= 2) {
@@ -237,8 +236,9 @@ int Read_Weld_Connection(FILE* stream, Weld_Connection* connection) {
         c.F_tau_par *= 2.0;
         c.F_w_Ed *= 2.0;
         if (!Refresh_Mode)
-            PrintMessage("%s", "*** Die Bemessungskräfte in der Nahtwurzel werden nun auf die gesamte Nahtlänge "
-                               "bezogen. ***"_cp);
+            PrintMessage("%s",
+                         "*** Die Bemessungskräfte in der Nahtwurzel werden nun auf die gesamte Nahtlänge "
+                         "bezogen. ***"_cp);
     }
     // The eccentricity of one-sided welds is always taken into account; older blocks learn it here
     // without a notice, so that the window and the batch road load a file alike.

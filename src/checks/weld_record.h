@@ -63,38 +63,38 @@ struct Weld_Results {
 
 struct Weld_Connection {
     Weld weld;
-    int side;                   // Weld_Side
-    Plate plate1;               // plate welded to; the plate with the slot or hole
-    Plate plate2;               // connected plate; t_2 is the lever arm of the eccentricity
-    int packing;                // packing plate (fillet welds)
-    double t_p;                 // packing-plate thickness
-    int flags;                  // Weld_Flags
-    int force_mode;             // Weld_Force_Mode
-    double N_Ed;                // N
-    double M_par_Ed;            // N·m, about an axis parallel to the weld
-    double M_perp_Ed;           // N·m, about an axis perpendicular to the weld
-    double V_par_Ed;            // N
-    double V_perp_Ed;           // N
-    double F_sigma_perp;        // N/m on the throat plane: F_Ed(σ⊥), F_Ed(τ⊥), F_Ed(τ∥)
+    int side;              // Weld_Side
+    Plate plate1;          // plate welded to; the plate with the slot or hole
+    Plate plate2;          // connected plate; t_2 is the lever arm of the eccentricity
+    int packing;           // packing plate (fillet welds)
+    double t_p;            // packing-plate thickness
+    int flags;             // Weld_Flags
+    int force_mode;        // Weld_Force_Mode
+    double N_Ed;           // N
+    double M_par_Ed;       // N·m, about an axis parallel to the weld
+    double M_perp_Ed;      // N·m, about an axis perpendicular to the weld
+    double V_par_Ed;       // N
+    double V_perp_Ed;      // N
+    double F_sigma_perp;   // N/m on the throat plane: F_Ed(σ⊥), F_Ed(τ⊥), F_Ed(τ∥)
     double F_tau_perp;
     double F_tau_par;
-    double sigma_perp;          // N/mm² on the throat: σ⊥,Ed, τ⊥,Ed, τ∥,Ed
+    double sigma_perp;   // N/mm² on the throat: σ⊥,Ed, τ⊥,Ed, τ∥,Ed
     double tau_perp;
     double tau_par;
-    double F_w_Ed;              // N/m, resultant of the simplified method (given in mode 1)
-    double sigma_w_Ed;          // N/mm², resultant stress of the simplified method (given in mode 2)
-    int reserved_int;           // kept in the file, used by no computation
+    double F_w_Ed;       // N/m, resultant of the simplified method (given in mode 1)
+    double sigma_w_Ed;   // N/mm², resultant stress of the simplified method (given in mode 2)
+    int reserved_int;    // kept in the file, used by no computation
     double reserved_double;
-    Check_Context context;      // `extra` stays 0
-    double l_eff;               // effective weld length, set by the input check
-    int check_error_flags;      // bit 0 error, bit 1 check error
+    Check_Context context;   // `extra` stays 0
+    double l_eff;            // effective weld length, set by the input check
+    int check_error_flags;   // bit 0 error, bit 1 check error
     Weld_Results results;
-    double U_max;               // largest utilisation; -1 not determinable
+    double U_max;   // largest utilisation; -1 not determinable
 };
 
 struct Filler_Metal {
     std::string_view name;
-    double f_u;       // N/mm²
+    double f_u;   // N/mm²
     double beta_w;
 };
 

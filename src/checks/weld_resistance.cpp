@@ -23,12 +23,12 @@ constexpr double NA_DE_Band_Limit = 40.001;
 
 // The plate whose strength governs a weld, and the strength the weld formulas use.
 struct Weld_Basis {
-    int plate = 1;              // 1 or 2
-    double f_u = 0.0;           // f_u of the governing plate (annex rule applied)
-    double f_y = 0.0;           // design f_y of the governing plate
-    double beta_w = 0.0;        // of the plate, or of the filler metal for high-strength steel
-    bool high_strength = false; // f_u replaced by f_u,mod
-    double f_u_used = 0.0;      // f_u or f_u,mod
+    int plate = 1;                // 1 or 2
+    double f_u = 0.0;             // f_u of the governing plate (annex rule applied)
+    double f_y = 0.0;             // design f_y of the governing plate
+    double beta_w = 0.0;          // of the plate, or of the filler metal for high-strength steel
+    bool high_strength = false;   // f_u replaced by f_u,mod
+    double f_u_used = 0.0;        // f_u or f_u,mod
     double f_u_FM = 0.0;
 };
 
@@ -89,7 +89,8 @@ void Print_F_u_Mod(FILE* stream, const Weld_Basis& B) {
 const char* Mod_Subscript(const Weld_Basis& B) { return B.high_strength ? ",mod" : ""; }
 
 void Print_Condition_1_Strength(FILE* stream, int detail, const Weld_Basis& B, double f_1w_d) {
-    OLI_Printf(stream, "%sTragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u%s╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp,
+    OLI_Printf(stream,
+               "%sTragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u%s╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp,
                Report_Line_Prefix, Mod_Subscript(B), Times_Dot, f_1w_d);
     if (detail >= 2) {
         if (B.high_strength)
@@ -153,7 +154,8 @@ int Verify_Fillet_Weld_Directional(Weld_Connection& c, FILE* stream, int detail,
             c.U_max = 1000.0;
             return 1;
         }
-        r.sigma_1_w_Ed = std::sqrt(c.sigma_perp * c.sigma_perp + 3.0 * (c.tau_perp * c.tau_perp + c.tau_par * c.tau_par));
+        r.sigma_1_w_Ed =
+            std::sqrt(c.sigma_perp * c.sigma_perp + 3.0 * (c.tau_perp * c.tau_perp + c.tau_par * c.tau_par));
     }
     const double gamma = Gamma_M2_Of(c);
     r.f_1w_d = Divide_By_Gamma(B.f_u_used / B.beta_w, gamma);
@@ -167,7 +169,8 @@ int Verify_Fillet_Weld_Directional(Weld_Connection& c, FILE* stream, int detail,
             if (detail >= 2) OLI_Printf(stream, "%sBedingung 2:\n", Report_Line_Prefix);
             Print_Condition_2_Strength(stream, detail, B, r.f_2w_d);
         } else {
-            OLI_Printf(stream, "%sTragfähigkeiten einer Schweißnaht:  f╬\\1w,d╬r = %.1lf N/mm², f╬\\2w,d╬r = %.1lf N/mm²\n"_cp,
+            OLI_Printf(stream,
+                       "%sTragfähigkeiten einer Schweißnaht:  f╬\\1w,d╬r = %.1lf N/mm², f╬\\2w,d╬r = %.1lf N/mm²\n"_cp,
                        Report_Line_Prefix, r.f_1w_d, r.f_2w_d);
         }
         return 0;
@@ -186,7 +189,8 @@ int Verify_Fillet_Weld_Directional(Weld_Connection& c, FILE* stream, int detail,
         if (stream) {
             if (detail >= 2) OLI_Printf(stream, "%sBedingung 2:\n", Report_Line_Prefix);
             if (detail >= 1) {
-                OLI_Printf(stream, "%s╠╬\\2,w,Ed╬r = |╠╬\\%s╬r| = %.1lf N/mm²\n"_cp, Report_Line_Prefix, S_, r.sigma_2_w_Ed);
+                OLI_Printf(stream, "%s╠╬\\2,w,Ed╬r = |╠╬\\%s╬r| = %.1lf N/mm²\n"_cp, Report_Line_Prefix, S_,
+                           r.sigma_2_w_Ed);
                 Print_Condition_2_Strength(stream, detail, B, r.f_2w_d);
             }
         }
@@ -198,7 +202,8 @@ int Verify_Fillet_Weld_Directional(Weld_Connection& c, FILE* stream, int detail,
 // "Belastung F_w,Ed = σ·a" of a butt weld, a the plate thickness.
 void Print_Butt_Weld_Load(FILE* stream, int detail, double F_w_Ed) {
     if (stream && detail >= 1)
-        OLI_Printf(stream, "%sBelastung F╬\\w,Ed╬r = ╠%sa = %.2lf kN/m\n"_cp, Report_Line_Prefix, Times_Dot, F_w_Ed * 0.001);
+        OLI_Printf(stream, "%sBelastung F╬\\w,Ed╬r = ╠%sa = %.2lf kN/m\n"_cp, Report_Line_Prefix, Times_Dot,
+                   F_w_Ed * 0.001);
 }
 
 // A full-penetration butt weld whose throat a has been set to the plate thickness t.
@@ -245,11 +250,12 @@ int Verify_Full_Butt_Weld(Weld_Connection& c, FILE* stream, int detail, const ch
         }
     }
     const int err = Compute_Butt_Weld_Resistance(c, stream, detail);
-    if (c.context.verification && r.F_w_Ed > 0.001) Verify_Weld_Value(c, stream, subscript, Weld_Force_Check, r.F_w_Ed, r.F_w_Rd);
+    if (c.context.verification && r.F_w_Ed > 0.001)
+        Verify_Weld_Value(c, stream, subscript, Weld_Force_Check, r.F_w_Ed, r.F_w_Rd);
     return err;
 }
 
-}  // namespace
+}   // namespace
 
 const Weld_Check_Texts Weld_Force_Check = {
     "%s╬HFehler╬r: F╬\\w,Rd╬r < 0 %s\n"_cp,
@@ -288,8 +294,10 @@ void Compute_Weld_Design_Shear_Strength(Weld_Connection& c, FILE* stream) {
     // EN 1993-1-8 (4.4): f_vw,d = f_u/√3 / (β_w·γM2).
     c.results.f_vw_d = Divide_By_Gamma(B.f_u_used / (Sqrt_3 * B.beta_w), Gamma_M2_Of(c));
     if (!stream) return;
-    OLI_Printf(stream, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u%s╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp,
-               Report_Line_Prefix, Mod_Subscript(B), Times_Dot, c.results.f_vw_d, B.beta_w);
+    OLI_Printf(
+        stream,
+        "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u%s╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp,
+        Report_Line_Prefix, Mod_Subscript(B), Times_Dot, c.results.f_vw_d, B.beta_w);
     if (B.high_strength) Print_F_u_Mod(stream, B);
     OLI_Printf(stream, ",  f╬\\u╬r = %.1lf N/mm²"_cp, B.f_u);
     if (!B.high_strength) OLI_Printf(stream, " (Blech %d)", B.plate);
@@ -381,8 +389,10 @@ double Compute_Fillet_Weld_Strength(const Plate& plate1, const Plate& plate2, do
     const Weld_Basis B = T_Stub_Basis(plate1, plate2, f_u_FM, true);
     const double f_1w_d = B.f_u_used / (B.beta_w * gamma_M2);
     if (stream && detail >= 1) {
-        OLI_Printf(stream, "%sTragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp,
-                   Report_Line_Prefix, Times_Dot, f_1w_d);
+        OLI_Printf(
+            stream,
+            "%sTragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp,
+            Report_Line_Prefix, Times_Dot, f_1w_d);
         if (detail >= 2) OLI_Printf(stream, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, B.f_u_used, B.beta_w);
         OLI_Printf(stream, "\n");
     }
@@ -408,8 +418,10 @@ double Compute_Butt_Weld_Strength(const Plate& plate1, const Plate& plate2, doub
     // EN 1993-1-8 4.7.1: the resistance of the weaker plate, here 0.9·f_u/γM2.
     const double f_sw_Rd = Divide_By_Gamma(0.9 * B.f_u, gamma_M2);
     if (stream) {
-        OLI_Printf(stream, "%sFestigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = 0.9%sf╬\\u╬r/└╬\\M2╬r = %.2lf N/mm²"_cp,
-                   Report_Line_Prefix, Times_Dot, f_sw_Rd);
+        OLI_Printf(
+            stream,
+            "%sFestigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = 0.9%sf╬\\u╬r/└╬\\M2╬r = %.2lf N/mm²"_cp,
+            Report_Line_Prefix, Times_Dot, f_sw_Rd);
         if (detail >= 2) OLI_Printf(stream, ",  f╬\\u╬r = %.1lf N/mm²"_cp, B.f_u);
         OLI_Printf(stream, "\n");
     }

@@ -49,10 +49,10 @@ double Weld_Utilisation(double E, double R);
 // (result 1), a zero one "Nachweis wird nicht geführt", otherwise the verification line with U and
 // U_max raised. The formats take the line prefix and the mark; `line` takes the prefix, E and R.
 struct Weld_Check_Texts {
-    const char* error;      // "%s╬HFehler╬r: ... < 0 %s\n"
-    const char* zero;       // "%s... = 0  ê  Nachweis wird nicht geführt %s\n"
-    const char* line;       // "%s... = %.2lf ...  %s  ... = %.2lf ..." (E, relation, R)
-    double scale;           // printed value per stored value
+    const char* error;   // "%s╬HFehler╬r: ... < 0 %s\n"
+    const char* zero;    // "%s... = 0  ê  Nachweis wird nicht geführt %s\n"
+    const char* line;    // "%s... = %.2lf ...  %s  ... = %.2lf ..." (E, relation, R)
+    double scale;        // printed value per stored value
 };
 int Verify_Weld_Value(Weld_Connection& connection, FILE* stream, const char* subscript, const Weld_Check_Texts& texts,
                       double E, double R);

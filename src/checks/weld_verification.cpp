@@ -16,8 +16,8 @@
 namespace {
 
 constexpr double Degree = std::numbers::pi / 180.0;
-constexpr double Result_Space = 0.3;          // cm before the result and verdict lines
-constexpr double Packing_A_Min = 3.0;         // mm, smallest throat of a packing-plate weld
+constexpr double Result_Space = 0.3;    // cm before the result and verdict lines
+constexpr double Packing_A_Min = 3.0;   // mm, smallest throat of a packing-plate weld
 constexpr double U_Not_Determinable = -1.0;
 
 // Welds on both sides of a plate inclined at θ meet it at θ and at 180° − θ.
@@ -77,9 +77,10 @@ int Verify_Plug_Weld(Weld_Connection& c, FILE* stream, int detail, const char* s
     const double perimeter = std::numbers::pi * w.d + 2.0 * m;
     r.F_w_Rd = perimeter > 0.001 ? 1000.0 * r.f_vw_d * r.A_w / perimeter : 0.0;
     if (stream && detail >= 1) {
-        OLI_Printf(stream,
-                   "%sTragfähigkeit bezogen auf die Nahtlänge:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sA╬\\w╬r/(╔%sd+2%s(l-d)) = %.2lf kN/m"_cp,
-                   Report_Line_Prefix, Times_Dot, Times_Dot, Times_Dot, r.F_w_Rd * 0.001);
+        OLI_Printf(
+            stream,
+            "%sTragfähigkeit bezogen auf die Nahtlänge:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sA╬\\w╬r/(╔%sd+2%s(l-d)) = %.2lf kN/m"_cp,
+            Report_Line_Prefix, Times_Dot, Times_Dot, Times_Dot, r.F_w_Rd * 0.001);
         if (detail == 1) OLI_Printf(stream, ",  f╬\\vw,d╬r = %.1lf N/mm²"_cp, r.f_vw_d);
         OLI_Printf(stream, "\n");
     }
@@ -111,7 +112,8 @@ void Verify_Packing_Plate(Weld_Connection& c, FILE* stream, int detail) {
     if (c.U_max >= 0.001) {
         a_erf = c.U_max * w.a;
         if (full)
-            OLI_Printf(stream, "%serforderliche Schweißnahtdicke a╬\\erf╬r = U╬\\max╬r%sa = %.1lf mm,  U╬\\max╬r = %.3lf\n"_cp,
+            OLI_Printf(stream,
+                       "%serforderliche Schweißnahtdicke a╬\\erf╬r = U╬\\max╬r%sa = %.1lf mm,  U╬\\max╬r = %.3lf\n"_cp,
                        Report_Line_Prefix, Times_Dot, a_erf, c.U_max);
     } else if (full) {
         OLI_Printf(stream, "%sSchweißnahtdicke a╬\\erf╬r = a = %.1lf mm\n"_cp, Report_Line_Prefix, a_erf);
@@ -124,9 +126,10 @@ void Verify_Packing_Plate(Weld_Connection& c, FILE* stream, int detail) {
     }
     const double a_1 = cos_half == 0.0 ? 0.0 : a_erf / cos_half;   // leg length
     if (full)
-        OLI_Printf(stream,
-                   "%serforderliche Schenkellänge der Schweißnaht a╬\\1╬r = a╬\\erf╬r/cos(┌/2) = %.1lf mm,  cos(┌/2) = %.3lf\n"_cp,
-                   Report_Line_Prefix, a_1, cos_half);
+        OLI_Printf(
+            stream,
+            "%serforderliche Schenkellänge der Schweißnaht a╬\\1╬r = a╬\\erf╬r/cos(┌/2) = %.1lf mm,  cos(┌/2) = %.3lf\n"_cp,
+            Report_Line_Prefix, a_1, cos_half);
 
     const bool bridged = c.t_p < a_1 - 0.001;
     const double a_req = bridged ? (a_1 + c.t_p) * cos_half : a_erf;
@@ -135,9 +138,10 @@ void Verify_Packing_Plate(Weld_Connection& c, FILE* stream, int detail) {
             if (full)
                 OLI_Printf(stream, "%sFutterblechdicke < erforderliche Schenkellänge der Schweißnaht  ê  \n"_cp,
                            Report_Line_Prefix);
-            OLI_Printf(stream,
-                       "%s%serforderliche Schweißnahtdicke  a╬\\erf╬r = (a╬\\1╬r+t╬\\p╬r)%scos(┌/2) = %.1lf mm,  a╬\\1╬r = %.1lf mm\n"_cp,
-                       Report_Line_Prefix, full ? "  " : "", Times_Dot, a_req, a_1);
+            OLI_Printf(
+                stream,
+                "%s%serforderliche Schweißnahtdicke  a╬\\erf╬r = (a╬\\1╬r+t╬\\p╬r)%scos(┌/2) = %.1lf mm,  a╬\\1╬r = %.1lf mm\n"_cp,
+                Report_Line_Prefix, full ? "  " : "", Times_Dot, a_req, a_1);
         } else {
             if (full)
                 OLI_Printf(stream, "%sFutterblechdicke ≥ erforderliche Schenkellänge der Schweißnaht  ê  \n"_cp,
@@ -188,17 +192,21 @@ void Print_Result_Block(const Weld_Connection& c, FILE* stream, int detail) {
 
 const char* Kind_Heading(const Weld& w) {
     switch (w.type) {
-        case Weld_Fillet: return "%s╬HTragfähigkeit einer Kehlnaht\n"_cp;
-        case Weld_Slot: return "%s╬HTragfähigkeit einer Schlitznaht\n"_cp;
+        case Weld_Fillet:
+            return "%s╬HTragfähigkeit einer Kehlnaht\n"_cp;
+        case Weld_Slot:
+            return "%s╬HTragfähigkeit einer Schlitznaht\n"_cp;
         case Weld_Butt:
             return w.full_penetration ? "%s╬HTragfähigkeit einer durchgeschweißten Stumpfnaht\n"_cp
                                       : "%s╬HTragfähigkeit einer nicht durchgeschweißten Stumpfnaht\n"_cp;
-        case Weld_Plug: return "%s╬HTragfähigkeit von Lochschweißungen\n"_cp;
-        default: return nullptr;
+        case Weld_Plug:
+            return "%s╬HTragfähigkeit von Lochschweißungen\n"_cp;
+        default:
+            return nullptr;
     }
 }
 
-}  // namespace
+}   // namespace
 
 int Verify_Weld_Connection(Weld_Connection& c, FILE* stream, int detail, int messages, const char* subscript) {
     c.check_error_flags = 0;
@@ -221,11 +229,20 @@ int Verify_Weld_Connection(Weld_Connection& c, FILE* stream, int detail, int mes
     Report_Block_Indent block(block_stream);
     int err = 0;
     switch (c.weld.type) {
-        case Weld_Fillet: err = Verify_Fillet_Sides(c, stream, detail, subscript); break;
-        case Weld_Slot: err = Verify_Fillet_Weld(c, stream, detail, subscript); break;
-        case Weld_Butt: err = Verify_Butt_Sides(c, stream, detail, subscript); break;
-        case Weld_Plug: err = Verify_Plug_Weld(c, stream, detail, subscript); break;
-        default: break;
+        case Weld_Fillet:
+            err = Verify_Fillet_Sides(c, stream, detail, subscript);
+            break;
+        case Weld_Slot:
+            err = Verify_Fillet_Weld(c, stream, detail, subscript);
+            break;
+        case Weld_Butt:
+            err = Verify_Butt_Sides(c, stream, detail, subscript);
+            break;
+        case Weld_Plug:
+            err = Verify_Plug_Weld(c, stream, detail, subscript);
+            break;
+        default:
+            break;
     }
     block.close();
     if (err) {

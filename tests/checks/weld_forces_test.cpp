@@ -143,7 +143,9 @@ TEST(Compute_Weld_Line_Forces, DecompositionOntoTheThroatPlane) {
         EXPECT_NEAR(F.c.F_sigma_perp, k.F_sigma, 0.01) << k.name;
         EXPECT_NEAR(F.c.F_tau_perp, k.F_perp, 0.01) << k.name;
         EXPECT_NEAR(F.c.F_tau_par, k.F_par, 0.01) << k.name;
-        if (!k.lines.empty()) EXPECT_EQ(text, Head + k.lines + End) << k.name;
+        if (!k.lines.empty()) {
+            EXPECT_EQ(text, Para_Head + k.lines + Para_End) << k.name;
+        }
     }
 }
 
@@ -151,18 +153,22 @@ TEST(Compute_Weld_Line_Forces, SummaryLineAtDetailLevelOne) {
     Weld_Fixture F;
     F.c.N_Ed = 100000;
     F.c.M_par_Ed = 1000;
-    EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Weld_Line_Forces(F.c, f, 1); }),
-              Head + " Kräfte auf der wirksamen Nahtfläche: F╬\\Ed╬r(╠╬\\s╬r) = 1060.66 kN/m, F╬\\Ed╬r(╓╬\\s╬r) = 1060.66 kN/m\n"_cp +
-                  End);
+    EXPECT_EQ(
+        Paragraph_Of([&](FILE* f) { Compute_Weld_Line_Forces(F.c, f, 1); }),
+        Para_Head +
+            " Kräfte auf der wirksamen Nahtfläche: F╬\\Ed╬r(╠╬\\s╬r) = 1060.66 kN/m, F╬\\Ed╬r(╓╬\\s╬r) = 1060.66 kN/m\n"_cp +
+            Para_End);
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Weld_Line_Forces(F.c, f, 0); }), "");
 
     F.c.weld.type = Weld_Slot;
     F.c.N_Ed = F.c.M_par_Ed = 0.0;
     F.c.V_par_Ed = 6000;
     F.c.V_perp_Ed = 8000;
-    EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Weld_Line_Forces(F.c, f, 1); }),
-              Head + " Kräfte auf der wirksamen Nahtfläche: F╬\\Ed╬r(╓╬\\p╬r) = 60.00 kN/m, F╬\\Ed╬r(╓╬\\s╬r) = 80.00 kN/m\n"_cp +
-                  End);
+    EXPECT_EQ(
+        Paragraph_Of([&](FILE* f) { Compute_Weld_Line_Forces(F.c, f, 1); }),
+        Para_Head +
+            " Kräfte auf der wirksamen Nahtfläche: F╬\\Ed╬r(╓╬\\p╬r) = 60.00 kN/m, F╬\\Ed╬r(╓╬\\s╬r) = 80.00 kN/m\n"_cp +
+            Para_End);
 }
 
 TEST(Compute_Weld_Line_Forces, UndeterminableLoads) {
@@ -196,7 +202,7 @@ TEST(Compute_Weld_Line_Forces, UndeterminableLoads) {
         k.set(F.c);
         int result = -1;
         EXPECT_EQ(Paragraph_Of([&](FILE* f) { result = Compute_Weld_Line_Forces(F.c, f, 2); }),
-                  Head + heading + k.line + Error + "\n" + End)
+                  Para_Head + heading + k.line + Error_Mark + "\n" + Para_End)
             << k.name;
         EXPECT_EQ(result, 1) << k.name;
         EXPECT_DOUBLE_EQ(F.c.F_sigma_perp, 0.0) << k.name;
@@ -226,22 +232,24 @@ TEST(Compute_Weld_Stresses, StressesOnTheThroat) {
     F.c.F_tau_perp = -20000;
     F.c.F_tau_par = 15000;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Weld_Stresses(F.c, f, 2); }),
-              Head +
+              Para_Head +
                   " bezogene Nahtkräfte: F╬\\Ed╬r(╠╬\\s╬r) = F╬\\Ed╬r(╠╬\\s╬r)/l╬\\eff╬r = 30.00 kN/m, "
                   "F╬\\Ed╬r(╓╬\\s╬r) = F╬\\Ed╬r(╓╬\\s╬r)/l╬\\eff╬r = -20.00 kN/m,\n"
                   " F╬\\Ed╬r(╓╬\\p╬r) = F╬\\Ed╬r(╓╬\\p╬r)/l╬\\eff╬r = 15.00 kN/m\n"
                   " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Spannungen:\n"
                   " ╠╬\\s╬r = F╬\\Ed╬r(╠╬\\s╬r)/a = 6.0 N/mm², ╓╬\\s╬r = F╬\\Ed╬r(╓╬\\s╬r)/a = 4.0 N/mm², "
                   "╓╬\\p╬r = F╬\\Ed╬r(╓╬\\p╬r)/a = 3.0 N/mm²\n"_cp +
-                  End);
+                  Para_End);
     F.c.F_tau_perp = 0.0;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Weld_Stresses(F.c, f, 1); }),
-              Head + " Spannungen auf der wirksamen Nahtfläche:  ╠╬\\s╬r = 6.0 N/mm², ╓╬\\p╬r = 3.0 N/mm²\n"_cp + End);
+              Para_Head + " Spannungen auf der wirksamen Nahtfläche:  ╠╬\\s╬r = 6.0 N/mm², ╓╬\\p╬r = 3.0 N/mm²\n"_cp +
+                  Para_End);
 
     // No throat: with a force the stresses cannot be determined, without one they are 0.
     F.c.weld.a = 0.0;
-    EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Weld_Stresses(F.c, f, 1), 1); }),
-              Head + " wirksame Nahtdicke = 0  ê  Spannungen nicht ermittelbar "_cp + Error + "\n" + End);
+    EXPECT_EQ(
+        Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Weld_Stresses(F.c, f, 1), 1); }),
+        Para_Head + " wirksame Nahtdicke = 0  ê  Spannungen nicht ermittelbar "_cp + Error_Mark + "\n" + Para_End);
     EXPECT_DOUBLE_EQ(F.c.sigma_perp, 0.0);
     F.c.F_sigma_perp = F.c.F_tau_par = 0.0;
     EXPECT_EQ(Compute_Weld_Stresses(F.c, nullptr, 0), 0);
@@ -257,11 +265,12 @@ TEST(Compute_Weld_Resultant_Force, ThreeWaysOfGivingTheLoad) {
     c.V_par_Ed = 6000;
     c.V_perp_Ed = 8000;
     c.l_eff = 20.0;
-    EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Weld_Resultant_Force(c, f, 1), 0); }),
-              Head +
-                  " Kräfte auf der wirksamen Nahtfläche: F╬\\Ed╬r(╓╬\\p╬r) = 300.00 kN/m, F╬\\Ed╬r(╓╬\\s╬r) = 400.00 kN/m\n"
-                  " resultierende Nahtkraft: F╬\\w,Ed╬r = (F╬\\Ed╬r(╓╬\\p╬r)² + F╬\\Ed╬r(╓╬\\s╬r)²)╬/1/2╬r = 500.00 kN/m\n"_cp +
-                  End);
+    EXPECT_EQ(
+        Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Weld_Resultant_Force(c, f, 1), 0); }),
+        Para_Head +
+            " Kräfte auf der wirksamen Nahtfläche: F╬\\Ed╬r(╓╬\\p╬r) = 300.00 kN/m, F╬\\Ed╬r(╓╬\\s╬r) = 400.00 kN/m\n"
+            " resultierende Nahtkraft: F╬\\w,Ed╬r = (F╬\\Ed╬r(╓╬\\p╬r)² + F╬\\Ed╬r(╓╬\\s╬r)²)╬/1/2╬r = 500.00 kN/m\n"_cp +
+            Para_End);
     EXPECT_DOUBLE_EQ(c.results.F_w_Ed, 500000.0);
     EXPECT_DOUBLE_EQ(c.F_w_Ed, 500000.0);
     EXPECT_DOUBLE_EQ(c.sigma_w_Ed, 50.0);
@@ -272,12 +281,12 @@ TEST(Compute_Weld_Resultant_Force, ThreeWaysOfGivingTheLoad) {
     c.weld.a = 4.0;
     c.F_w_Ed = 20000;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Weld_Resultant_Force(c, f, 1), 0); }),
-              Head + " Nahtkraft F╬\\w,Ed╬r = 20.00 kN/m\n"_cp + End);
+              Para_Head + " Nahtkraft F╬\\w,Ed╬r = 20.00 kN/m\n"_cp + Para_End);
     EXPECT_DOUBLE_EQ(c.results.F_w_Ed, 20000.0);
     EXPECT_DOUBLE_EQ(c.sigma_w_Ed, 5.0);
     c.weld.a = 0.0;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Weld_Resultant_Force(c, f, 1), 1); }),
-              Head + " wirksame Nahtdicke = 0  ê  Kraft nicht wirksam "_cp + Error + "\n" + End);
+              Para_Head + " wirksame Nahtdicke = 0  ê  Kraft nicht wirksam "_cp + Error_Mark + "\n" + Para_End);
     EXPECT_DOUBLE_EQ(c.results.F_w_Ed, 0.0);
 
     // Given as a stress.
@@ -285,7 +294,7 @@ TEST(Compute_Weld_Resultant_Force, ThreeWaysOfGivingTheLoad) {
     c.weld.a = 4.0;
     c.sigma_w_Ed = 50.0;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Weld_Resultant_Force(c, f, 1), 0); }),
-              Head + " resultierende Nahtkraft F╬\\w,Ed╬r = ╠╬\\w,Ed╬r╬/.╬ra = 200.00 kN/m\n"_cp + End);
+              Para_Head + " resultierende Nahtkraft F╬\\w,Ed╬r = ╠╬\\w,Ed╬r╬/.╬ra = 200.00 kN/m\n"_cp + Para_End);
     EXPECT_DOUBLE_EQ(c.F_w_Ed, 200000.0);
     c.weld.a = 0.0;
     EXPECT_EQ(Compute_Weld_Resultant_Force(c, nullptr, 0), 1);

@@ -14,7 +14,9 @@
 namespace {
 
 // A plate block as old files hold it: thickness, no width or length, material block version 0.
-std::string Plate_Block(const char* t) { return std::string(" 0\n ") + t + " 0 0\n 0\n 0 0 0 0 0.8 210000 0.3 80769 1.2\n"; }
+std::string Plate_Block(const char* t) {
+    return std::string(" 0\n ") + t + " 0 0\n 0\n 0 0 0 0 0.8 210000 0.3 80769 1.2\n";
+}
 
 const std::string Init_Material =
     " 3\n 0 0 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000"
@@ -31,7 +33,7 @@ Weld_Connection Read_Block(const std::string& block, int expected_result) {
     return c;
 }
 
-}  // namespace
+}   // namespace
 
 TEST(Filler_Metal_Table, RowsNamesStrengthsAndBetaW) {
     struct Row {
@@ -162,12 +164,12 @@ TEST(Write_Weld_Connection, BlockVersionSevenAndRoundTrip) {
     EXPECT_EQ(r.side, 2);
     EXPECT_EQ(r.packing, 1);
     EXPECT_EQ(r.flags, 40);
-    const double written[] = {c.N_Ed, c.V_par_Ed, c.M_perp_Ed, c.V_perp_Ed, c.F_sigma_perp, c.F_tau_perp,
-                              c.F_tau_par, c.sigma_perp, c.tau_perp, c.tau_par, c.F_w_Ed, c.sigma_w_Ed,
-                              c.M_par_Ed, c.reserved_double};
-    const double read[] = {r.N_Ed, r.V_par_Ed, r.M_perp_Ed, r.V_perp_Ed, r.F_sigma_perp, r.F_tau_perp,
-                           r.F_tau_par, r.sigma_perp, r.tau_perp, r.tau_par, r.F_w_Ed, r.sigma_w_Ed,
-                           r.M_par_Ed, r.reserved_double};
+    const double written[] = {c.N_Ed,       c.V_par_Ed,   c.M_perp_Ed,  c.V_perp_Ed,      c.F_sigma_perp,
+                              c.F_tau_perp, c.F_tau_par,  c.sigma_perp, c.tau_perp,       c.tau_par,
+                              c.F_w_Ed,     c.sigma_w_Ed, c.M_par_Ed,   c.reserved_double};
+    const double read[] = {r.N_Ed,       r.V_par_Ed,   r.M_perp_Ed,  r.V_perp_Ed,      r.F_sigma_perp,
+                           r.F_tau_perp, r.F_tau_par,  r.sigma_perp, r.tau_perp,       r.tau_par,
+                           r.F_w_Ed,     r.sigma_w_Ed, r.M_par_Ed,   r.reserved_double};
     for (int k = 0; k < 14; ++k) EXPECT_DOUBLE_EQ(read[k], written[k]) << k;
     EXPECT_EQ(r.reserved_int, 14);
 
@@ -187,27 +189,29 @@ TEST(Read_Weld_Connection, OlderBlockVersions) {
     };
     const Case cases[] = {
         // Version 0: the sixth force number is the weld length; no side, no packing switch.
-        {"v0", " 0\n 0\n 0 4 0 0 0 0 90\n" + plates + Plate_Block("0") +
-                   " 8 0 1000 0 0 150 0 0 0 0 0 0 0 0\n",
-         150, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0},
+        {"v0", " 0\n 0\n 0 4 0 0 0 0 90\n" + plates + Plate_Block("0") + " 8 0 1000 0 0 150 0 0 0 0 0 0 0 0\n", 150, 0,
+         0, 0, 0, 0, 0, 0, 0, 40, 0},
         // Version 2: a stored side 0 meant one-sided on the left; a packing of 0.05 mm is none.
-        {"v2 one-sided", " 2\n 2\n 0 4 0 0 0 0 90 120 1 0.5\n" + plates + Plate_Block("0.05") +
-                             " 8 0 1000 0 0 7 0 0 0 0 0 0 0 0 0\n",
+        {"v2 one-sided",
+         " 2\n 2\n 0 4 0 0 0 0 90 120 1 0.5\n" + plates + Plate_Block("0.05") + " 8 0 1000 0 0 7 0 0 0 0 0 0 0 0 0\n",
          120, 7, 0, 0, 0.5, 0, 0.05, 1, 0, 40, 1},
-        {"v2 packing", " 2\n 1\n 0 4 0 0 0 0 90 120 0\n" + plates + Plate_Block("5") +
-                           " 8 0 1000 0 0 7 0 0 0 0 0 0 0 0 1\n",
-         120, 7, 0, 0, 0, 0, 5, 0, 1, 40, 0},
+        {"v2 packing",
+         " 2\n 1\n 0 4 0 0 0 0 90 120 0\n" + plates + Plate_Block("5") + " 8 0 1000 0 0 7 0 0 0 0 0 0 0 0 1\n", 120, 7,
+         0, 0, 0, 0, 5, 0, 1, 40, 0},
         // Version 3: a stored 1 meant two-sided.
-        {"v3 two-sided", " 3\n 3\n 0 4 0 0 0 0 90 120 1 0\n 1 2 0 770\n" + plates + Plate_Block("0") +
-                             " 8 0 1000 0 0 7 0 0 0 0 0 0 0 0 1 0\n",
+        {"v3 two-sided",
+         " 3\n 3\n 0 4 0 0 0 0 90 120 1 0\n 1 2 0 770\n" + plates + Plate_Block("0") +
+             " 8 0 1000 0 0 7 0 0 0 0 0 0 0 0 1 0\n",
          120, 7, 0, 0, 0, 770, 0, 0, 0, 40, 1},
         // Version 4 reads M∥; a one-sided weld keeps its line forces.
-        {"v4 one-sided", " 4\n 3\n 0 4 0 0 0 0 90 120 1 0\n 0 0 0 500\n" + plates + Plate_Block("0") +
-                             " 8 1 0 0 0 0 10000 0 0 0 0 0 0 0 0 0 2500\n",
+        {"v4 one-sided",
+         " 4\n 3\n 0 4 0 0 0 0 90 120 1 0\n 0 0 0 500\n" + plates + Plate_Block("0") +
+             " 8 1 0 0 0 0 10000 0 0 0 0 0 0 0 0 0 2500\n",
          120, 0, 10000, 2500, 0, 500, 0, 1, 0, 40, 1},
         // Version 6 keeps the side as stored; the flag word 4 becomes 36.
-        {"v6", " 6\n 3\n 0 4 0 0 0 0 90 120 1 0\n 0 0 0 500\n" + plates + Plate_Block("0") +
-                   " 4 0 0 0 0 0 0 0 0 0 0 0 0 0 2 0 0\n",
+        {"v6",
+         " 6\n 3\n 0 4 0 0 0 0 90 120 1 0\n 0 0 0 500\n" + plates + Plate_Block("0") +
+             " 4 0 0 0 0 0 0 0 0 0 0 0 0 0 2 0 0\n",
          120, 0, 0, 0, 0, 500, 0, 2, 0, 36, 1},
     };
     for (const Case& k : cases) {
@@ -259,15 +263,15 @@ TEST(Read_Weld_Connection, TwoSidedLineForcesOfOldBlocksAreDoubledWithOneNotice)
 
 TEST(Read_Weld_Connection, NewerAndDamagedBlocksFail) {
     Refresh_Mode = 1;
-    const std::string tail = " 3\n 0 4 0 0 0 0 90 120 1 0\n 0 0 0 500\n" + Plate_Block("10") + Plate_Block("12") +
-                             Plate_Block("0");
+    const std::string tail =
+        " 3\n 0 4 0 0 0 0 90 120 1 0\n 0 0 0 500\n" + Plate_Block("10") + Plate_Block("12") + Plate_Block("0");
     const std::string forces = " 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
     const std::string bad[] = {
-        " 8\n" + tail + forces,                                  // newer than the program
+        " 8\n" + tail + forces,   // newer than the program
         " 9998\n" + tail + forces,
-        " 7\n 4\n 0 4 0 0 0 0 90 120 1 0\n 0 0 0 500\n",         // newer weld sub-block
+        " 7\n 4\n 0 4 0 0 0 0 90 120 1 0\n 0 0 0 500\n",          // newer weld sub-block
         " 7\n" + tail + " 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n",   // the reserved values missing
-        " 7\n 3\n 0 4 0 0\n",                                    // short weld line
+        " 7\n 3\n 0 4 0 0\n",                                     // short weld line
         "",
     };
     for (const std::string& block : bad) Read_Block(block, 1);

@@ -14,23 +14,25 @@ namespace {
 
 constexpr int S355 = 2, S620 = 33, S690 = 34;
 
-}  // namespace
+}   // namespace
 
 TEST(Compute_Simplified_Weld_Resistance, S235FilletWeld) {
     // f_vw,d = 360/√3 / (0.8·1.25) = 207.8 N/mm² (EN 1993-1-8 (4.4)); F_w,Rd = 207.8·4 = 831.4 kN/m.
     Weld_Fixture F;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Simplified_Weld_Resistance(F.c, f, 2), 0); }),
-              Head +
-                  " Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 207.8 N/mm²,  ╗╬\\w╬r = 0.80,"
+              Para_Head +
+                  " Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 207.8 N/mm²,  ╗╬\\w╬r "
+                  "= 0.80,"
                   "  f╬\\u╬r = 360.0 N/mm² (Blech 1)\n"
                   " Tragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r╬/.╬ra = 831.38 kN/m\n"_cp +
-                  End);
+                  Para_End);
     EXPECT_NEAR(F.c.results.f_vw_d, 207.846, 0.001);
     EXPECT_NEAR(F.c.results.F_w_Rd, 831384.4, 0.1);
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Simplified_Weld_Resistance(F.c, f, 1); }),
-              Head + " Tragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r╬/.╬ra = 831.38 kN/m,  "
-                     "f╬\\vw,d╬r = 207.8 N/mm²,  a = 4.0 mm\n"_cp +
-                  End);
+              Para_Head +
+                  " Tragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r╬/.╬ra = 831.38 kN/m,  "
+                  "f╬\\vw,d╬r = 207.8 N/mm²,  a = 4.0 mm\n"_cp +
+                  Para_End);
 
     // Without a partial factor the resistance cannot be determined.
     F.factors.gamma_M[Gamma_M2] = 0.0;
@@ -65,9 +67,11 @@ TEST(Compute_Weld_Design_Shear_Strength, GoverningPlateAndGermanAnnexBand) {
     F.Set_Grade(S355);
     NAD_Get_EC3()->variant = 1;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Weld_Design_Shear_Strength(F.c, f); }),
-              Head + " Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 251.5 N/mm²,  ╗╬\\w╬r = 0.90,"
-                     "  f╬\\u╬r = 490.0 N/mm² (Blech 2)\n"_cp +
-                  End);
+              Para_Head +
+                  " Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 251.5 N/mm²,  ╗╬\\w╬r "
+                  "= 0.90,"
+                  "  f╬\\u╬r = 490.0 N/mm² (Blech 2)\n"_cp +
+                  Para_End);
 }
 
 TEST(Verify_Fillet_Weld, HighStrengthSteelWithHighStrengthFiller) {
@@ -100,22 +104,25 @@ TEST(Verify_Fillet_Weld, HighStrengthSteelWithHighStrengthFiller) {
     // The strength lines with the filler: 755/(1.09·1.25) = 554.1, 0.9·755/1.25 = 543.6 N/mm².
     Weld_Fixture F(50, 50);
     Set_Code_Edition(Code_Edition_2025);   // the high-strength grades
-        F.Set_Grade(S690);
+    F.Set_Grade(S690);
     F.c.weld.high_strength_filler = 1;
     F.c.weld.filler_index = 2;
     F.c.context.verification = 0;
-    EXPECT_EQ(Paragraph_Of([&](FILE* f) { Verify_Fillet_Weld(F.c, f, 2, ""); }),
-              Head +
-                  " Bedingung 1:\n"
-                  " Tragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u,mod╬r / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 554.1 N/mm²\n"
-                  "   f╬\\u,mod╬r = 0.25╬/.╬rf╬\\u╬r+0.75╬/.╬rf╬\\u,FM╬r = 755.0 N/mm²,  f╬\\u,FM╬r = 770.0 N/mm²,"
-                  "  ╗╬\\w╬r = 1.09 (Blech 1)\n"
-                  " Bedingung 2:\n"
-                  " Tragfähigkeit einer Kehlnaht (Bed.2):  f╬\\2w,d╬r = 0.9╬/.╬rf╬\\u╬r / └╬\\M2╬r = 543.6 N/mm²,"
-                  "  f╬\\u╬r = 755.0 N/mm² (Blech 1)\n"_cp +
-                  End);
+    EXPECT_EQ(
+        Paragraph_Of([&](FILE* f) { Verify_Fillet_Weld(F.c, f, 2, ""); }),
+        Para_Head +
+            " Bedingung 1:\n"
+            " Tragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u,mod╬r / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 554.1 N/mm²\n"
+            "   f╬\\u,mod╬r = 0.25╬/.╬rf╬\\u╬r+0.75╬/.╬rf╬\\u,FM╬r = 755.0 N/mm²,  f╬\\u,FM╬r = 770.0 N/mm²,"
+            "  ╗╬\\w╬r = 1.09 (Blech 1)\n"
+            " Bedingung 2:\n"
+            " Tragfähigkeit einer Kehlnaht (Bed.2):  f╬\\2w,d╬r = 0.9╬/.╬rf╬\\u╬r / └╬\\M2╬r = 543.6 N/mm²,"
+            "  f╬\\u╬r = 755.0 N/mm² (Blech 1)\n"_cp +
+            Para_End);
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Verify_Fillet_Weld(F.c, f, 0, ""); }),
-              Head + " Tragfähigkeiten einer Schweißnaht:  f╬\\1w,d╬r = 554.1 N/mm², f╬\\2w,d╬r = 543.6 N/mm²\n"_cp + End);
+              Para_Head +
+                  " Tragfähigkeiten einer Schweißnaht:  f╬\\1w,d╬r = 554.1 N/mm², f╬\\2w,d╬r = 543.6 N/mm²\n"_cp +
+                  Para_End);
 
     // Without the filler switch the plate governs: 710/(1.10·1.25) = 516.4 N/mm².
     F.c.weld.high_strength_filler = 0;
@@ -127,21 +134,23 @@ TEST(Verify_Fillet_Weld, DirectionalMethodWithoutNormalStress) {
     // V∥ = 100 kN on two welds of 100 mm: τ∥ = 500 N/mm / 4 mm = 125 N/mm²; only condition 1 applies.
     Weld_Fixture F;
     F.c.V_par_Ed = 100000;
-    EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Verify_Fillet_Weld(F.c, f, 1, ""), 0); }),
-              Head +
-                  " Kräfte auf der wirksamen Nahtfläche: F╬\\Ed╬r(╓╬\\p╬r) = 500.00 kN/m\n"
-                  " Spannungen auf der wirksamen Nahtfläche:  ╓╬\\p╬r = 125.0 N/mm²\n"
-                  " ╠╬\\1,w,Ed╬r = (╠╬\\s╬r² + 3╬/.╬r(╓╬\\s╬r² + ╓╬\\p╬r²))╬/1/2╬r = 216.5 N/mm²\n"
-                  " Tragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 360.0 N/mm²\n"
-                  " ╠╬\\1,w,Ed╬r = 216.5 N/mm²  <  f╬\\1w,d╬r = 360.0 N/mm²  ê  U╬\\╬r = 0.601  <  1  "_cp +
-                  Ok + "\n" + End);
+    EXPECT_EQ(
+        Paragraph_Of([&](FILE* f) { EXPECT_EQ(Verify_Fillet_Weld(F.c, f, 1, ""), 0); }),
+        Para_Head +
+            " Kräfte auf der wirksamen Nahtfläche: F╬\\Ed╬r(╓╬\\p╬r) = 500.00 kN/m\n"
+            " Spannungen auf der wirksamen Nahtfläche:  ╓╬\\p╬r = 125.0 N/mm²\n"
+            " ╠╬\\1,w,Ed╬r = (╠╬\\s╬r² + 3╬/.╬r(╓╬\\s╬r² + ╓╬\\p╬r²))╬/1/2╬r = 216.5 N/mm²\n"
+            " Tragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 360.0 N/mm²\n"
+            " ╠╬\\1,w,Ed╬r = 216.5 N/mm²  <  f╬\\1w,d╬r = 360.0 N/mm²  ê  U╬\\╬r = 0.601  <  1  "_cp +
+            Ok_Mark + "\n" + Para_End);
     EXPECT_NEAR(F.c.U_max, 216.50635 / 360.0, 1e-6);
     EXPECT_DOUBLE_EQ(F.c.results.sigma_2_w_Ed, 0.0);
 
     // Flag bit 6: the same line without its mark; a given subscript stands at U.
     F.c.flags |= Weld_Flag_No_Marks;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Verify_Fillet_Weld(F.c, f, 0, "1"); }),
-              Head + " ╠╬\\1,w,Ed╬r = 216.5 N/mm²  <  f╬\\1w,d╬r = 360.0 N/mm²  ê  U╬\\1╬r = 0.601  <  1\n"_cp + End);
+              Para_Head + " ╠╬\\1,w,Ed╬r = 216.5 N/mm²  <  f╬\\1w,d╬r = 360.0 N/mm²  ê  U╬\\1╬r = 0.601  <  1\n"_cp +
+                  Para_End);
 }
 
 TEST(Verify_Fillet_Weld, ResistanceThatCannotCarry) {
@@ -150,17 +159,18 @@ TEST(Verify_Fillet_Weld, ResistanceThatCannotCarry) {
     F.c.N_Ed = 100000;
     F.factors.gamma_M[Gamma_M2] = 0.0;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Verify_Fillet_Weld(F.c, f, 0, ""), 1); }),
-              Head + " ╬HFehler╬r: f╬\\1w,d╬r < 0 "_cp + Error + "\n ╬HFehler╬r: f╬\\2w,d╬r < 0 "_cp + Error + "\n" + End);
+              Para_Head + " ╬HFehler╬r: f╬\\1w,d╬r < 0 "_cp + Error_Mark + "\n ╬HFehler╬r: f╬\\2w,d╬r < 0 "_cp +
+                  Error_Mark + "\n" + Para_End);
     F.c.flags = Weld_Flag_Eccentricity;   // simplified method
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Verify_Fillet_Weld(F.c, f, 0, ""), 1); }),
-              Head + " ╬HFehler╬r: F╬\\w,Rd╬r < 0 "_cp + Error + "\n" + End);
+              Para_Head + " ╬HFehler╬r: F╬\\w,Rd╬r < 0 "_cp + Error_Mark + "\n" + Para_End);
 
     // A throat of 0 carries nothing: no verification, no error.
     F.factors.gamma_M[Gamma_M2] = 1.25;
     F.c.weld.a = 0.0;
     F.c.N_Ed = 0.0;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Verify_Fillet_Weld(F.c, f, 0, ""), 0); }),
-              Head + " F╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt "_cp + Warning + "\n" + End);
+              Para_Head + " F╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt "_cp + Warning_Mark + "\n" + Para_End);
 }
 
 TEST(Verify_Butt_Weld, FullAndHalfPenetration) {
@@ -206,12 +216,12 @@ TEST(Verify_Butt_Weld, FullAndHalfPenetration) {
     c.force_mode = Weld_Line_Forces;
     c.F_w_Ed = 1555200;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Verify_Butt_Weld(c, f, 2, ""), 0); }),
-              Head +
+              Para_Head +
                   " Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft F╬\\w,Ed╬r = 1555.20 kN/m\n"
                   " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = 0.9╬/.╬rf╬\\u╬r╬/.╬ra/└╬\\M2╬r"
                   " = 3110.40 kN/m,  f╬\\u╬r = 360.0 N/mm²  (Blech 1)\n"
                   " F╬\\w,Ed╬r = 1555.20 kN/m  <  F╬\\w,Rd╬r = 3110.40 kN/m  ê  U╬\\╬r = 0.500  <  1  "_cp +
-                  Ok + "\n" + End);
+                  Ok_Mark + "\n" + Para_End);
 
     // Directional method with the stresses given: σ = (100² + 3·50²)^1/2 = 132.3 N/mm² over t = 12 mm.
     c.flags = Weld_Flag_Directional | Weld_Flag_Eccentricity;
@@ -219,14 +229,14 @@ TEST(Verify_Butt_Weld, FullAndHalfPenetration) {
     c.sigma_perp = 100;
     c.tau_par = 50;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Verify_Butt_Weld(c, f, 2, ""); }),
-              Head +
+              Para_Head +
                   " ╠ = (╠╬\\s╬r² + 3╬/.╬r(╓╬\\s╬r² + ╓╬\\p╬r²))╬/1/2╬r = 132.3 N/mm²  mit ╠╬\\s╬r = 100.0 N/mm², "
                   "╓╬\\p╬r = 50.0 N/mm²\n"
                   " Belastung F╬\\w,Ed╬r = ╠╬/.╬ra = 1587.45 kN/m\n"
                   " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = 0.9╬/.╬rf╬\\u╬r╬/.╬ra/└╬\\M2╬r"
                   " = 3110.40 kN/m,  f╬\\u╬r = 360.0 N/mm²  (Blech 1)\n"
                   " F╬\\w,Ed╬r = 1587.45 kN/m  <  F╬\\w,Rd╬r = 3110.40 kN/m  ê  U╬\\╬r = 0.510  <  1  "_cp +
-                  Ok + "\n" + End);
+                  Ok_Mark + "\n" + Para_End);
 }
 
 TEST(Compute_Butt_Weld_Resistance, HighStrengthFiller) {
@@ -240,10 +250,11 @@ TEST(Compute_Butt_Weld_Resistance, HighStrengthFiller) {
     F.c.weld.filler_index = 2;
     F.c.weld.a = 20.0;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Butt_Weld_Resistance(F.c, f, 2), 0); }),
-              Head +
-                  " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = f╬\\u,mod╬r╬/.╬ra/└╬\\M2╬r = 10416.00 kN/m\n"
+              Para_Head +
+                  " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = f╬\\u,mod╬r╬/.╬ra/└╬\\M2╬r = "
+                  "10416.00 kN/m\n"
                   "   f╬\\u,mod╬r = 0.85╬/.╬r(0.9╬/.╬rf╬\\u╬r)+0.15╬/.╬rf╬\\u,FM╬r = 651.0 N/mm²\n"_cp +
-                  End);
+                  Para_End);
     EXPECT_NEAR(F.c.results.F_w_Rd, 10416000.0, 0.01);
     F.c.weld.high_strength_filler = 0;
     Compute_Butt_Weld_Resistance(F.c, nullptr, 0);
@@ -275,18 +286,19 @@ TEST(T_Stub_Weld_Strengths, WeakerPlateGoverns) {
     flange.material.grade = S355;
     F.Derive_Materials();
     // The S 235 web governs: 360/(0.8·1.25) = 360.0, 360/√3/1.0 = 207.8, 0.9·360/1.25 = 259.2 N/mm².
-    EXPECT_EQ(Paragraph_Of([&](FILE* f) {
-                  EXPECT_DOUBLE_EQ(Compute_Fillet_Weld_Strength(flange, web, 0.0, 1.25, f, 2), 360.0);
-                  EXPECT_NEAR(Compute_Weld_Shear_Strength(flange, web, 0.0, 1.25, f, 2), 207.8461, 1e-4);
-                  EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.25, f, 1), 259.2, 1e-9);
-              }),
-              Head +
-                  " Tragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 360.0 N/mm²,"
-                  "  f╬\\u╬r = 360.0 N/mm²,  ╗╬\\w╬r = 0.80\n"
-                  " Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 207.8 N/mm²,"
-                  "  f╬\\u╬r = 360.0 N/mm²,  ╗╬\\w╬r = 0.80\n"
-                  " Festigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = 0.9╬/.╬rf╬\\u╬r/└╬\\M2╬r = 259.20 N/mm²\n"_cp +
-                  End);
+    EXPECT_EQ(
+        Paragraph_Of([&](FILE* f) {
+            EXPECT_DOUBLE_EQ(Compute_Fillet_Weld_Strength(flange, web, 0.0, 1.25, f, 2), 360.0);
+            EXPECT_NEAR(Compute_Weld_Shear_Strength(flange, web, 0.0, 1.25, f, 2), 207.8461, 1e-4);
+            EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.25, f, 1), 259.2, 1e-9);
+        }),
+        Para_Head +
+            " Tragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 360.0 N/mm²,"
+            "  f╬\\u╬r = 360.0 N/mm²,  ╗╬\\w╬r = 0.80\n"
+            " Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 207.8 N/mm²,"
+            "  f╬\\u╬r = 360.0 N/mm²,  ╗╬\\w╬r = 0.80\n"
+            " Festigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = 0.9╬/.╬rf╬\\u╬r/└╬\\M2╬r = 259.20 N/mm²\n"_cp +
+            Para_End);
 
     // Partial factors: the fillet strength gives 0 below 0.01; the other two are not determinable.
     EXPECT_DOUBLE_EQ(Compute_Fillet_Weld_Strength(flange, web, 0.0, 0.0, nullptr, 0), 0.0);
@@ -314,7 +326,7 @@ TEST(T_Stub_Weld_Strengths, WeakerPlateGoverns) {
     web.material = flange.material;
     flange.t = web.t = 20.0;
     F.Derive_Materials();
-    EXPECT_NEAR(Compute_Fillet_Weld_Strength(flange, web, 940.0, 1.25, nullptr, 0), (0.25 * 770 + 0.75 * 940) / (1.19 * 1.25),
-                1e-9);
+    EXPECT_NEAR(Compute_Fillet_Weld_Strength(flange, web, 940.0, 1.25, nullptr, 0),
+                (0.25 * 770 + 0.75 * 940) / (1.19 * 1.25), 1e-9);
     EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 940.0, 1.25, nullptr, 0), 0.9 * 770 / 1.25, 1e-9);
 }

@@ -1,11 +1,11 @@
 // A welded connection ready for the checks: two S 235 plates, γM2 = 1.25, the directional method,
-// loads given and the connection's own result block; with the print-list pieces of the report
-// texts that the weld chapters compare whole.
+// loads given and the connection's own result block; and the indent steps of the weld chapters.
 #pragma once
 
 #include <string>
 
 #include "annex/annex_record.h"
+#include "checks/check_report_text.h"
 #include "checks/weld_record.h"
 #include "common/cp437.h"
 #include "frame/code_edition.h"
@@ -57,23 +57,10 @@ struct Weld_Fixture {
     }
 };
 
-// Print-list pieces around the weld lines.
+// The indent steps of the weld chapters.
 namespace weld_text {
 
-inline const std::string Head = "\n#SHOWPARA\n0x0\n4\n-1\n";
-inline const std::string End = "#END_OF_TEXT\n0x0\n-1\n";
-inline const std::string In = "#END_OF_TEXT\n0x4\n0x20\n4\n2 0.3 2 0\n-1\n";   // indent 0.3 cm
-inline const std::string Out = "#END_OF_TEXT\n0x4\n0x0\n4\n-1\n";             // back to 0
-inline const std::string Space = "#END_OF_TEXT\n0x1004\n2 0.3\n0x0\n4\n-1\n"; // 0.3 cm above, indent 0
+inline const std::string In = Para_Indent(0.3);
+inline const std::string Out = Para_Indent(0.0);
 
-inline const std::string Ok = "╬{C 1 40 140 255}╬Hok╬{C 768}"_cp;
-inline const std::string Not_Ok = "╬{C 1 230 0 0}╬Hnicht ok !!╬{C 768}"_cp;
-inline const std::string Note_Ok = "╬{C 1 165 75 165}ok╬{C 768}"_cp;
-inline const std::string Warning = "╬{C 1 165 75 165}╬H!!╬{C 768}"_cp;
-inline const std::string Error = "╬{C 1 230 0 0}╬H!!╬{C 768}"_cp;
-inline const std::string Condition = "╬{C 1 165 75 165}EC 3-Bedingung !!╬{C 768}"_cp;
-inline const std::string Verified = " ╬B╬{C 1 40 140 255}Nachweis erbracht╬{C 768}\n"_cp;
-inline const std::string Not_Verified = " ╬B╬{C 1 230 0 0}Tragfähigkeit nicht gewährleistet !!╬{C 768}\n"_cp;
-inline const std::string Footnote = " ╬{C 1 165 75 165}Bedingung nach EC 3-1-8 sollte eingehalten werden╬{C 768}\n"_cp;
-
-}  // namespace weld_text
+}   // namespace weld_text

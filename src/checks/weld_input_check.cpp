@@ -208,8 +208,8 @@ int Check_Partial_Penetration(const Rule_Texts& R, const Weld& w, double t_1, do
     return too_large ? 1 : 0;
 }
 
-// Slot weld: d ≥ 4t (EN 1993-1-8 4.3.5(4)). Plug weld: d ≥ t + 8 mm and the plug thickness
-// (4.3.5(4), (5)). Result: 1 when a rule failed.
+// Slot weld: d ≥ 4t. Plug weld (EN 1993-1-8 4.3.5): d ≥ t + 8 mm and the plug thickness. Result: 1
+// when a rule failed.
 int Check_Slot_Diameter(const Weld_Connection& c, FILE* stream, int messages, int verbose) {
     const Weld& w = c.weld;
     const double t = c.plate1.t;

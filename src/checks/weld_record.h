@@ -98,7 +98,8 @@ struct Filler_Metal {
     double beta_w;
 };
 
-// Filler metals of high-strength steels (EN 1993-1-8 4.2(6), EN ISO 636 / 16834).
+// Filler metals for high-strength steels (EN 1993-1-8 4.2(6)): designation, tensile strength
+// f_u,FM and the correlation factor β_w of welds made with them.
 inline constexpr std::array<Filler_Metal, 4> Filler_Metal_Table = {{
     {"G42", 500.0, 0.89},
     {"G46", 530.0, 0.85},

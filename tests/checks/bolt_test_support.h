@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "checks/bolt_connection.h"
-#include "checks/check_report_texts.h"
+#include "checks/check_report_text.h"
 #include "frame/safety_factors.h"
 
 // γM0 1.0, γM1 1.0, γM2 1.25, γM3 1.25, γM4 1.25, γM6,ser 1.0, γM7 1.1, γM3,ser 1.1.

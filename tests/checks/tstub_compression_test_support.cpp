@@ -1,7 +1,5 @@
 #include "checks/tstub_compression_test_support.h"
 
-#include <cstdio>
-
 T_Stub_Compression Test_Base_Plate() {
     T_Stub_Compression T;
     Init_T_Stub_Compression(&T);
@@ -28,11 +26,3 @@ T_Stub_Compression Test_Flange() {
     return T;
 }
 
-std::string Para_Indent(double cm) {
-    char text[64];
-    if (cm == 0.0)
-        std::snprintf(text, sizeof text, "#END_OF_TEXT\n0x4\n0x0\n4\n-1\n");
-    else
-        std::snprintf(text, sizeof text, "#END_OF_TEXT\n0x4\n0x20\n4\n2 %g 2 0\n-1\n", cm);
-    return text;
-}

@@ -1,10 +1,11 @@
-// Records of the T-stub in compression tests and the paragraph markup around their report lines.
+// Records of the T-stub in compression tests, with the paragraph markup of the check tests.
 #pragma once
 
 #include <string>
 
-#include "checks/check_report_texts.h"
+#include "checks/check_report_text.h"
 #include "checks/tstub_compression.h"
+#include "common/cp437.h"
 
 // A base plate 20 × 300 × 400 mm of S235 under a column plate 15 × 200 mm, c1 = 40 mm, on C20/25
 // with the given spread ratio 4 and F_c,Ed = 300 kN.
@@ -13,7 +14,3 @@ T_Stub_Compression Test_Base_Plate();
 // ratio determined, F_c,Ed = 50 kN.
 T_Stub_Compression Test_Flange();
 
-// Markup of the paragraph writer: a change of the first indent (cm) and paragraph space 0.3 cm before
-// the next line at indent 0.
-std::string Para_Indent(double cm);
-inline const std::string Para_Space = "#END_OF_TEXT\n0x1004\n2 0.3\n0x0\n4\n-1\n";

@@ -33,18 +33,18 @@ Bolt_Connection Anchor(int anchorage, double l_e, int concrete_class, double own
 TEST(Compute_Concrete_Cone_Resistance, SingleAnchor) {
     Use_Recommended_Rules(0);
     const Bolt_Connection rod = Anchor(Anchorage_Threaded_Rod, 200.0, 8);
-    EXPECT_EQ(Report_Of([&](FILE* s) { EXPECT_NEAR(Compute_Concrete_Cone_Resistance(&rod, 0, s, 2), 108894.44, 0.01); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { EXPECT_NEAR(Compute_Concrete_Cone_Resistance(&rod, 0, s, 2), 108894.44, 0.01); }),
               Lines(" Widerstand gegen kegelförmigen Betonausbruch:  N╬\\Rk,c╬r = N╬\\Rk,c╬/0╬r╬/.╬rA╬\\c,N╬r/A╬\\c,N╬/0╬r"
                     "╬/.╬r╥╬\\s,N╬r╬/.╬r╥╬\\re,N╬r╬/.╬r╥╬\\ec,N╬r╬/.╬r╥╬\\M,N╬r = 108.89 kN\n"
                     "   ╥╬\\s,N╬r = 1.0,  ╥╬\\re,N╬r = 1.0,  ╥╬\\ec,N╬r = 1.0,  ╥╬\\M,N╬r = 1.0,  A╬\\c,N╬r/A╬\\c,N╬/0╬r = 1.0\n"
                     "   N╬\\Rk,c╬/0╬r = k╬\\1╬r╬/.╬rf╬\\ck╬/1/2╬r╬/.╬rh╬\\ef╬/3/2╬r = 108.89 kN,  k╬\\1╬r = 7.7,"
                     "  f╬\\ck╬r = 25.0 N/mm²,  h╬\\ef╬r = 200.0 mm\n"_cp));
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Concrete_Cone_Resistance(&rod, 0, s, 1); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Concrete_Cone_Resistance(&rod, 0, s, 1); }),
               Lines(" Widerstand gegen kegelförmigen Betonausbruch N╬\\Rk,c╬r = N╬\\Rk,c╬/0╬r╬/.╬rA╬\\c,N╬r/A╬\\c,N╬/0╬r"
                     "╬/.╬r╥╬\\s,N╬r╬/.╬r╥╬\\re,N╬r╬/.╬r╥╬\\ec,N╬r╬/.╬r╥╬\\M,N╬r = 108.89 kN\n"
                     "   ╥╬\\s,N╬r = 1.0,  ╥╬\\re,N╬r = 1.0,  ╥╬\\ec,N╬r = 1.0,  ╥╬\\M,N╬r = 1.0,  A╬\\c,N╬r/A╬\\c,N╬/0╬r = 1.0,"
                     "  N╬\\Rk,c╬/0╬r = 108.89 kN\n"_cp));
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Concrete_Cone_Resistance(&rod, 0, s, 0); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Concrete_Cone_Resistance(&rod, 0, s, 0); }),
               Lines(" N╬\\Rk,c╬r = 108.89 kN\n"_cp));
     const Bolt_Connection plate = Anchor(Anchorage_Anchor_Plate, 200.0, 8);
     EXPECT_NEAR(Compute_Concrete_Cone_Resistance(&plate, 0, nullptr, 0), 125865.01, 0.01);
@@ -73,7 +73,7 @@ TEST(Compute_Concrete_Cone_Resistance, BondedAnchor) {
     C.p_1 = 60.0;   // one spacing: no group factor
     EXPECT_NEAR(Compute_Concrete_Cone_Resistance(&C, 1, nullptr, 2), 4845.54, 0.01);
     C.p_1 = C.p_2 = 50.0;
-    EXPECT_EQ(Report_Of([&](FILE* s) { EXPECT_NEAR(Compute_Concrete_Cone_Resistance(&C, 1, s, 2), 5413.99, 0.01); }), "");
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { EXPECT_NEAR(Compute_Concrete_Cone_Resistance(&C, 1, s, 2), 5413.99, 0.01); }), "");
     for (int anchorage : {Anchorage_Threaded_Rod, Anchorage_Anchor_Plate}) {
         C.fastener.anchorage = anchorage;
         EXPECT_EQ(Compute_Concrete_Cone_Resistance(&C, 1, nullptr, 2), 0.0);

@@ -30,7 +30,7 @@ Check_Run Check(Bolt_Connection& C) {
     Check_Run run;
     OLI_Reset_Paragraph_Format();
     Clear_Host_Message_History();
-    run.report = Report_Of([&](FILE* s) { run.result = Check_Bolt_Input(&C, s, 1); });
+    run.report = Paragraph_Or_Empty([&](FILE* s) { run.result = Check_Bolt_Input(&C, s, 1); });
     run.messages = Host_Message_History();
     return run;
 }

@@ -142,7 +142,7 @@ TEST(Apply_Long_Joint_Reduction, LongJoints) {
     };
     for (const Case& c : cases) {
         double F = 0.0;
-        const std::string text = Report_Of(
+        const std::string text = Paragraph_Or_Empty(
             [&](FILE* s) { F = Apply_Long_Joint_Reduction("v", s, c.level, 60.0, c.L_j, 20.0, 100000.0); });
         EXPECT_NEAR(F, c.reduced, 1e-6) << c.L_j;
         EXPECT_EQ(text, *c.lines ? Lines(c.lines) : "") << c.L_j << " " << c.level;
@@ -407,7 +407,7 @@ TEST_F(Shear_Bearing, AnchorPlateWithLeverArm) {
                     "  für  f╬\\uk╬r ≤ 800 N/mm² und f╬\\yk╬r/f╬\\uk╬r ≤ 0.8\n"
                     " Abschertragfähigkeit einer Ankerschraube F╬\\v,Rd╬r = V╬\\Rd,s╬r = 6.03 kN\n"_cp));
     EXPECT_NEAR(C.results.F_v_Rd, 6025.62, 0.01);
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Shear_Resistance(&C, s, 0); }), Lines(" V╬\\Rk,s╬r = 10.04 kN\n"_cp));
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Shear_Resistance(&C, s, 0); }), Lines(" V╬\\Rk,s╬r = 10.04 kN\n"_cp));
     // A tension beyond N_Rd,s leaves no bending resistance: F_v,Rd keeps its cleared value.
     C.F_t_Ed = 70000.0;
     C.results.F_v_Rd = 0.0;

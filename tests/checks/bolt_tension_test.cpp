@@ -60,9 +60,9 @@ TEST_F(Tension, BoltsAndCountersunkBolts) {
     }
     // The fracture resistance of the T-stub takes k_2 = 1.0; γ = 1 gives the characteristic value.
     const Fastener& F = C.fastener;
-    EXPECT_EQ(Report_Of([&](FILE* s) { EXPECT_NEAR(Compute_Fastener_Tension_Resistance(&F, 1, 1.0, 0.0, s, 2), 244800.0, 0.01); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { EXPECT_NEAR(Compute_Fastener_Tension_Resistance(&F, 1, 1.0, 0.0, s, 2), 244800.0, 0.01); }),
               Lines(" F╬\\t,Rk╬r = f╬\\ub╬r╬/.╬rA╬\\s╬r = 244.80 kN (Bruchversagen),  f╬\\ub╬r = 1000.0 N/mm²\n"_cp));
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Fastener_Tension_Resistance(&F, 0, 1.25, 0.0, s, 0); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Fastener_Tension_Resistance(&F, 0, 1.25, 0.0, s, 0); }),
               Lines(" F╬\\t,Rd╬r = 176.26 kN\n"_cp));
 }
 
@@ -155,15 +155,15 @@ TEST(Compute_Bolt_Elongation_Length, BoltsAnchorsAndCountersunkBolts) {
     Use_Recommended_Rules(0);
     const Fastener normal = Test_Bolt_Joint(Size_M16, Bolt_Class_8_8).fastener;
     EXPECT_NEAR(Compute_Bolt_Elongation_Length(&normal, 30.0, nullptr, 2), 45.95, 1e-9);
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Bolt_Elongation_Length(&normal, 30.03, s, 2); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Bolt_Elongation_Length(&normal, 30.03, s, 2); }),
               Lines(" Dehnlänge einer Schraube L╬\\b╬r = t╬\\ges╬r + t╬\\p╬r + (t╬\\k╬r+t╬\\m╬r)/2 = 46.0 mm,"
                     "  t╬\\ges╬r = 30.0 mm\n"_cp));
     const Fastener hv = Test_Bolt_Joint(Size_M16, Bolt_Class_10_9, [](Fastener& f) { f.large_width = 1; }).fastener;
     ASSERT_EQ(hv.washer_sides, 2);
     EXPECT_NEAR(Compute_Bolt_Elongation_Length(&hv, 30.0, nullptr, 0), 50.4, 1e-9);
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Bolt_Elongation_Length(&hv, 30.0, s, 1); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Bolt_Elongation_Length(&hv, 30.0, s, 1); }),
               Lines(" L╬\\b╬r = t╬\\ges╬r + 2╬/.╬rt╬\\p╬r + (t╬\\k╬r+t╬\\m╬r)/2 = 50.4 mm,  t╬\\ges╬r = 30.0 mm\n"_cp));
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Bolt_Elongation_Length(&hv, 30.0, s, 0); }), "");
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Bolt_Elongation_Length(&hv, 30.0, s, 0); }), "");
 
     // Anchor M20 (nuts t_k = t_m = 19, washer 3): 8·20 + 50 + 3 + 9.5 = 222.5 mm.
     Fastener anchor = normal;
@@ -179,7 +179,7 @@ TEST(Compute_Bolt_Elongation_Length, BoltsAnchorsAndCountersunkBolts) {
         f.countersunk = 1;
         f.t_ks = 5.0;
     }).fastener;
-    EXPECT_EQ(Report_Of([&](FILE* s) {
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) {
                   EXPECT_NEAR(Compute_Bolt_Elongation_Length(&countersunk, 30.0, s, 2), 42.5, 1e-9);
               }),
               Lines(" Dehnlänge einer Senkschraube L╬\\b╬r = t╬\\ges╬r + t╬\\p╬r + t╬\\m╬r/2 = 42.5 mm,  t╬\\ges╬r = 30.0 mm\n"_cp));
@@ -191,11 +191,11 @@ TEST(Compute_Bolt_Elongation_Length, BoltsAnchorsAndCountersunkBolts) {
 TEST_F(Tension, Punching) {
     Use_Recommended_Rules(0);
     Bolt_Connection C = Joint(Bolt_Size_M20, Bolt_Class_8_8);
-    EXPECT_EQ(Report_Of([&](FILE* s) { EXPECT_EQ(Compute_Punching_Resistance(&C, s, 2), 0); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { EXPECT_EQ(Compute_Punching_Resistance(&C, s, 2), 0); }),
               Lines(" Durchstanztragfähigkeit einer Schraube:  B╬\\p,Rd╬r = (0.6╬/.╬r╔╬/.╬rd╬\\m╬r╬/.╬rt╬\\p╬r╬/.╬rf╬\\u╬r))"
                     " / └╬\\M2╬r = 170.87 kN,  d╬\\m╬r = 31.5 mm,  t╬\\p╬r = 10.0 mm\n"_cp));
     EXPECT_NEAR(C.results.B_p_Rd, 170867.45, 0.01);
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Punching_Resistance(&C, s, 0); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Punching_Resistance(&C, s, 0); }),
               Lines(" B╬\\p,Rd╬r = 170.87 kN\n"_cp));
     // The thinner plate punches in single shear; plate 2 in double shear.
     C.plate_1 = Test_Plate(8.0);
@@ -210,7 +210,7 @@ TEST_F(Tension, Punching) {
         f.countersunk = 1;
         f.t_ks = 5.0;
     });
-    EXPECT_EQ(Report_Of([&](FILE* s) { Compute_Punching_Resistance(&K, s, 2); }),
+    EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Punching_Resistance(&K, s, 2); }),
               Lines(" Durchstanztragfähigkeit einer Schraube:  B╬\\p,Rd╬r = (0.3╬/.╬r╔╬/.╬r(d╬\\0╬r+t╬\\p╬r)╬/.╬rt╬\\p╬r╬/.╬rf╬\\u╬r))"
                     " / └╬\\M2╬r = 86.86 kN,  d╬\\0╬r = 22.0 mm,  t╬\\p╬r = 10.0 mm\n"_cp));
     // No punching of bolts in tapped holes, anchors and ordinary rivets: nothing stored.
@@ -260,7 +260,7 @@ TEST(Check_Tapped_Hole, MinimumEngagement) {
         C.fastener.l_e = c.l_e;
         C.plate_2 = Test_Plate(40.0, c.grade);
         int result = -1;
-        EXPECT_EQ(Report_Of([&](FILE* s) { result = Check_Tapped_Hole(&C.plate_2, &C, s, c.level); }), Lines(c.lines))
+        EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { result = Check_Tapped_Hole(&C.plate_2, &C, s, c.level); }), Lines(c.lines))
             << c.edition << " " << c.strength_class << " " << c.l_e;
         EXPECT_EQ(result, c.result) << c.edition << " " << c.strength_class << " " << c.l_e;
         EXPECT_EQ(Check_Tapped_Hole(&C.plate_2, &C, nullptr, c.level), c.result);

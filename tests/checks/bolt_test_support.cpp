@@ -70,14 +70,14 @@ void Use_Recommended_Rules(int edition) {
     NAD_Set_EC2_Defaults(NAD_Get_EC2());
 }
 
-std::string Report_Of(const std::function<void(FILE*)>& print) {
+std::string Paragraph_Or_Empty(const std::function<void(FILE*)>& print) {
     const std::string text = Paragraph_Of(print);
     return text == Para_Head + Para_End ? std::string() : text;
 }
 
 std::string Report_With_Result(const std::function<int(FILE*)>& run, int expected_result) {
     int result = -1;
-    const std::string text = Report_Of([&](FILE* s) { result = run(s); });
+    const std::string text = Paragraph_Or_Empty([&](FILE* s) { result = run(s); });
     EXPECT_EQ(result, expected_result);
     return text;
 }

@@ -33,7 +33,7 @@ Bolt_Connection Test_Anchor_Joint(int concrete_class, const std::function<void(F
 void Use_Recommended_Rules(int edition);
 
 // The report text that print writes, as one string; "" when it writes nothing.
-std::string Report_Of(const std::function<void(FILE*)>& print);
+std::string Paragraph_Or_Empty(const std::function<void(FILE*)>& print);
 // The same for an operation with a result, which must be the expected one.
 std::string Report_With_Result(const std::function<int(FILE*)>& run, int expected_result);
 

@@ -86,15 +86,17 @@ Words Split(std::string_view line) {
 }
 
 // The byte of one character as the sign table shows it: a sign of the sign map first (α is 0xBA
-// there), else its CP437 byte; -1 for anything else.
+// there), else its CP437 byte; -1 for anything else. Where two positions show one letter (θ at 0xB0
+// in the annex tables and at 0xDA in the formulas) the higher one, the formulas', is typed.
 int Sign_Byte(std::string_view utf8) {
     std::size_t i = 0;
     if (utf8.empty()) return -1;
     const char32_t c = cp437_detail::Decode_Utf8(utf8, i);
     if (i != utf8.size()) return -1;
+    int byte = -1;
     for (const cp437_detail::Sign& s : cp437_detail::Display_Signs)
-        if (s.code == c) return s.byte;
-    return cp437_detail::Byte_Of(c);
+        if (s.code == c) byte = s.byte;
+    return byte >= 0 ? byte : cp437_detail::Byte_Of(c);
 }
 
 struct Op_Name {

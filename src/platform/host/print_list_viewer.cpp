@@ -7,6 +7,7 @@
 
 #include "common/cp437.h"
 #include "platform/host/host_library.h"
+#include "platform/host/host_trace.h"
 #include "platform/host/screen_raster.h"
 #include "platform/printlist/print_list_renderer.h"
 
@@ -57,6 +58,7 @@ std::string Render_Beside(const char* report_path) {
 }  // namespace
 
 int Quick_OLI_View(const char* component_id, const char* report_path) {
+    Host_Trace_Report_Call("viewer", component_id, report_path);
     const std::string pdf = Render_Beside(report_path);
     if (pdf.empty()) return -1;
     const bool shown = Display_Present() && On_Path("xdg-open");
@@ -67,6 +69,7 @@ int Quick_OLI_View(const char* component_id, const char* report_path) {
 }
 
 int Quick_OLI_Print(const char* component_id, const char* report_path) {
+    Host_Trace_Report_Call("printer", component_id, report_path);
     const std::string pdf = Render_Beside(report_path);
     if (pdf.empty()) return -1;
     if (On_Path("lp")) {

@@ -78,6 +78,50 @@ Weld_Basis T_Stub_Basis(const Plate& p1, const Plate& p2, double f_u_FM, bool wi
 // A strength divided by γM; below the smallest factor the strength is not determinable (−1).
 double Divide_By_Gamma(double value, double gamma) { return gamma < Gamma_Min ? -1.0 : value / gamma; }
 
+// A full-penetration butt weld is never stronger than the weaker plate it joins (EN 1993-1-8
+// 4.7.1 with EN 1993-1-1 6.2.3): per plate f_sw = min(f_y/γM0, 0.9·f_u/γM2), the smaller governs.
+// For high-strength steel a filler strength f_u,FM > 0.01 may replace 0.9·f_u by
+// 0.85·(0.9·f_u)+0.15·f_u,FM, but an overmatching filler never raises it.
+struct Butt_Strength {
+    int plate = 1;               // the weaker plate, 1 or 2 (1 when equal)
+    double f_y = 0.0;            // its design f_y
+    double f_u = 0.0;            // its f_u (annex rule applied when asked)
+    double f_u_mod = 0.0;        // > 0: the filler rule lowers 0.9·f_u to this value
+    double f_u_FM = 0.0;
+    bool yield_governs = false;  // f_y/γM0 below the f_u term
+    double f_sw = 0.0;           // N/mm²; −1 when a partial factor cannot divide
+};
+
+Butt_Strength Plate_Butt_Strength(const Plate& p, int plate, bool na_de, double f_u_FM, double gamma_M0,
+                                  double gamma_M2) {
+    Butt_Strength S;
+    S.plate = plate;
+    S.f_y = p.material.f_y;
+    S.f_u = Annex_F_u(p, na_de);
+    double f_u_term = 0.9 * S.f_u;
+    if (f_u_FM > 0.01 && Is_High_Strength_Steel(S.f_y)) {
+        const double f_u_mod = 0.765 * S.f_u + 0.15 * f_u_FM;
+        if (f_u_mod < f_u_term) {
+            S.f_u_mod = f_u_term = f_u_mod;
+            S.f_u_FM = f_u_FM;
+        }
+    }
+    if (gamma_M0 < Gamma_Min || gamma_M2 < Gamma_Min) {
+        S.f_sw = -1.0;
+        return S;
+    }
+    S.yield_governs = S.f_y / gamma_M0 < f_u_term / gamma_M2;
+    S.f_sw = S.yield_governs ? S.f_y / gamma_M0 : f_u_term / gamma_M2;
+    return S;
+}
+
+Butt_Strength Weaker_Plate_Butt_Strength(const Plate& p1, const Plate& p2, bool na_de, double f_u_FM,
+                                         double gamma_M0, double gamma_M2) {
+    const Butt_Strength S1 = Plate_Butt_Strength(p1, 1, na_de, f_u_FM, gamma_M0, gamma_M2);
+    const Butt_Strength S2 = Plate_Butt_Strength(p2, 2, na_de, f_u_FM, gamma_M0, gamma_M2);
+    return S2.f_sw < S1.f_sw ? S2 : S1;
+}
+
 double Gamma_M2_Of(const Weld_Connection& c) { return Context_Gamma(c.context, Gamma_M2); }
 
 // "\n  f_u,mod = 0.25·f_u+0.75·f_u,FM = …,  f_u,FM = …"
@@ -412,18 +456,17 @@ double Compute_Weld_Shear_Strength(const Plate& plate1, const Plate& plate2, dou
     return f_vw_d;
 }
 
-double Compute_Butt_Weld_Strength(const Plate& plate1, const Plate& plate2, double, double gamma_M2, FILE* stream,
-                                  int detail) {
-    const Weld_Basis B = T_Stub_Basis(plate1, plate2, 0.0, false);
-    // EN 1993-1-8 4.7.1: the resistance of the weaker plate, here 0.9·f_u/γM2.
-    const double f_sw_Rd = Divide_By_Gamma(0.9 * B.f_u, gamma_M2);
+double Compute_Butt_Weld_Strength(const Plate& plate1, const Plate& plate2, double, double gamma_M0, double gamma_M2,
+                                  FILE* stream, int detail) {
+    const Butt_Strength S = Weaker_Plate_Butt_Strength(plate1, plate2, Is_Weld_NA_DE(), 0.0, gamma_M0, gamma_M2);
     if (stream) {
-        OLI_Printf(
-            stream,
-            "%sFestigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = 0.9%sf╬\\u╬r/└╬\\M2╬r = %.2lf N/mm²"_cp,
-            Report_Line_Prefix, Times_Dot, f_sw_Rd);
-        if (detail >= 2) OLI_Printf(stream, ",  f╬\\u╬r = %.1lf N/mm²"_cp, B.f_u);
+        OLI_Printf(stream, "%sFestigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = "_cp, Report_Line_Prefix);
+        if (S.yield_governs)
+            OLI_Printf(stream, "f╬\\y╬r/└╬\\M0╬r = %.2lf N/mm²"_cp, S.f_sw);
+        else
+            OLI_Printf(stream, "0.9%sf╬\\u╬r/└╬\\M2╬r = %.2lf N/mm²"_cp, Times_Dot, S.f_sw);
+        if (detail >= 2) OLI_Printf(stream, ",  f╬\\%s╬r = %.1lf N/mm²"_cp, S.yield_governs ? "y" : "u", S.yield_governs ? S.f_y : S.f_u);
         OLI_Printf(stream, "\n");
     }
-    return f_sw_Rd;
+    return S.f_sw;
 }

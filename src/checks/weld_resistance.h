@@ -38,9 +38,11 @@ double Compute_Fillet_Weld_Strength(const Plate& plate1, const Plate& plate2, do
 // f_vw,d of a fillet weld.
 double Compute_Weld_Shear_Strength(const Plate& plate1, const Plate& plate2, double f_u_FM, double gamma_M2,
                                    FILE* stream, int detail);
-// f_sw,Rd of a full-penetration butt weld; the third argument is not used.
-double Compute_Butt_Weld_Strength(const Plate& plate1, const Plate& plate2, double unused, double gamma_M2,
-                                  FILE* stream, int detail);
+// f_sw,Rd of a full-penetration butt weld: min(f_y/γM0, 0.9·f_u/γM2) of the weaker plate, −1 when
+// a partial factor is below 0.001. The third argument (a filler strength) is not used: an
+// overmatching filler never makes the weld stronger than the plate.
+double Compute_Butt_Weld_Strength(const Plate& plate1, const Plate& plate2, double unused, double gamma_M0,
+                                  double gamma_M2, FILE* stream, int detail);
 
 // U = E/R with the rule that a value between 1 and 1.001 counts as 1.
 double Weld_Utilisation(double E, double R);

@@ -285,38 +285,54 @@ TEST(T_Stub_Weld_Strengths, WeakerPlateGoverns) {
     Plate& web = F.c.plate2;
     flange.material.grade = S355;
     F.Derive_Materials();
-    // The S 235 web governs: 360/(0.8·1.25) = 360.0, 360/√3/1.0 = 207.8, 0.9·360/1.25 = 259.2 N/mm².
+    // The S 235 web governs: 360/(0.8·1.25) = 360.0, 360/√3/1.0 = 207.8; the butt weld is never
+    // stronger than the plate: min(235/1.0, 0.9·360/1.25 = 259.2) = 235 N/mm².
     EXPECT_EQ(
         Paragraph_Of([&](FILE* f) {
             EXPECT_DOUBLE_EQ(Compute_Fillet_Weld_Strength(flange, web, 0.0, 1.25, f, 2), 360.0);
             EXPECT_NEAR(Compute_Weld_Shear_Strength(flange, web, 0.0, 1.25, f, 2), 207.8461, 1e-4);
-            EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.25, f, 1), 259.2, 1e-9);
+            EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.0, 1.25, f, 2), 235.0, 1e-9);
         }),
         Para_Head +
             " Tragfähigkeit einer Kehlnaht (Bed.1):  f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 360.0 N/mm²,"
             "  f╬\\u╬r = 360.0 N/mm²,  ╗╬\\w╬r = 0.80\n"
             " Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 207.8 N/mm²,"
             "  f╬\\u╬r = 360.0 N/mm²,  ╗╬\\w╬r = 0.80\n"
-            " Festigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = 0.9╬/.╬rf╬\\u╬r/└╬\\M2╬r = 259.20 N/mm²\n"_cp +
+            " Festigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = f╬\\y╬r/└╬\\M0╬r = 235.00 N/mm²,"
+            "  f╬\\y╬r = 235.0 N/mm²\n"_cp +
             Para_End);
 
     // Partial factors: the fillet strength gives 0 below 0.01; the other two are not determinable.
     EXPECT_DOUBLE_EQ(Compute_Fillet_Weld_Strength(flange, web, 0.0, 0.0, nullptr, 0), 0.0);
     EXPECT_DOUBLE_EQ(Compute_Fillet_Weld_Strength(flange, web, 0.0, 0.009, nullptr, 0), 0.0);
     EXPECT_LT(Compute_Weld_Shear_Strength(flange, web, 0.0, 0.0, nullptr, 0), -0.001);
-    EXPECT_LT(Compute_Butt_Weld_Strength(flange, web, 0.0, 0.0, nullptr, 0), -0.001);
+    EXPECT_LT(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.0, 0.0, nullptr, 0), -0.001);
+    EXPECT_LT(Compute_Butt_Weld_Strength(flange, web, 0.0, 0.0, 1.25, nullptr, 0), -0.001);
+    // A larger γM0 lowers the yield term: 235/1.1 = 213.64 N/mm²; a γM0 of 0.8 leaves the f_u term
+    // of the web, 259.2 N/mm², printed with its own formula.
+    EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.1, 1.25, nullptr, 0), 235.0 / 1.1, 1e-9);
+    EXPECT_EQ(Paragraph_Of([&](FILE* f) {
+                  EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 0.8, 1.25, f, 2), 259.2, 1e-9);
+              }),
+              Para_Head +
+                  " Festigkeit einer durchgeschweißten Stumpfnaht:  f╬\\sw,Rd╬r = 0.9╬/.╬rf╬\\u╬r/└╬\\M2╬r = 259.20 N/mm²,"
+                  "  f╬\\u╬r = 360.0 N/mm²\n"_cp +
+                  Para_End);
 
     // German annex: a 50 mm S 355 flange counts with 490 N/mm² against a web of own values with
-    // 480 N/mm², which then governs (its design f_u is below the flange's annex value).
+    // 480 N/mm², which then governs (its design f_u is below the flange's annex value). With γM0 0.9
+    // the yield terms (335/0.9, 355/0.9) stay above the f_u terms.
     NAD_Get_EC3()->variant = 1;
     flange.t = 50.0;
     web.material.grade = S355;
     web.material.own_values = 1;
     web.material.band[0] = {355.0, 480.0};
     F.Derive_Materials();
-    EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.25, nullptr, 0), 0.9 * 480.0 / 1.25, 1e-9);
+    EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 0.9, 1.25, nullptr, 0), 0.9 * 480.0 / 1.25, 1e-9);
     NAD_Get_EC3()->variant = 0;
-    EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.25, nullptr, 0), 0.9 * 470.0 / 1.25, 1e-9);
+    EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 0.9, 1.25, nullptr, 0), 0.9 * 470.0 / 1.25, 1e-9);
+    // With γM0 1.0 the flange's f_y of 335 N/mm² at 50 mm governs, with or without the annex.
+    EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 0.0, 1.0, 1.25, nullptr, 0), 335.0, 1e-9);
 
     // High-strength plates with a filler strength: 0.25·770 + 0.75·940, β_w 1.19.
     flange.material = Plate_Material{};
@@ -328,5 +344,6 @@ TEST(T_Stub_Weld_Strengths, WeakerPlateGoverns) {
     F.Derive_Materials();
     EXPECT_NEAR(Compute_Fillet_Weld_Strength(flange, web, 940.0, 1.25, nullptr, 0),
                 (0.25 * 770 + 0.75 * 940) / (1.19 * 1.25), 1e-9);
-    EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 940.0, 1.25, nullptr, 0), 0.9 * 770 / 1.25, 1e-9);
+    // The butt strength ignores the filler: min(690/1.0, 0.9·770/1.25 = 554.4).
+    EXPECT_NEAR(Compute_Butt_Weld_Strength(flange, web, 940.0, 1.0, 1.25, nullptr, 0), 0.9 * 770 / 1.25, 1e-9);
 }

@@ -161,3 +161,12 @@ int Read_Bolt_Connection(FILE* file, Bolt_Connection* connection, int show_notic
 // (show_messages). Result: 1 when the input has an error, 0 otherwise (also for null and for a
 // fastener kind above 4).
 int Check_Bolt_Input(Bolt_Connection* connection, FILE* stream, int show_messages);
+
+// Runs the single verifications of the connection in the fixed order of EN 1993-1-8 (a pin goes to
+// the pin check), keeps U_max and the error bits and closes with the maximum utilisation and the
+// verdict. The report driver calls it after Prepare_Bolt_Check. Result: the error bit (0 or 1).
+int Verify_Bolt_Connection(Bolt_Connection* connection, FILE* stream, int detail);
+
+// Input section of the connection: the fastener, the connected parts and the parameters of the
+// verifications with the design forces; extra is the print setting for additional information.
+void Print_Bolt_Input(const Bolt_Connection* connection, FILE* stream, int extra);

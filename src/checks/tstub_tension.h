@@ -148,3 +148,14 @@ double Compute_T_Stub_Min_Edge_Distance(int location, double b, double c, double
 // m: m₁ at the extension; a given m of at least 0.001 mm; otherwise 0.5·(b_f − t_w) − w_s − e.
 double Compute_T_Stub_Web_Distance(int location, double b_f, double t_w, double w_s, double e, double m_1, double m,
                                    FILE* stream, int detail);
+
+// Design tension resistance F_T,Rd of the T-stub with prying, failure modes and web weld, the
+// verification against the bolt tension and the closing verdict; the report driver has prepared the
+// check and set b_p, e_min and m_check. reserved is 0 for every caller. Result: the error bit.
+int Verify_T_Stub_Tension(T_Stub_Tension* tstub, FILE* stream, int detail, int reserved);
+
+// Input protocol of the T-stub in tension; extra is the print setting for additional information.
+void Print_T_Stub_Tension_Input(const T_Stub_Tension* tstub, FILE* stream, int extra);
+
+// Note on the model of a row of four bolts: case 1 for IH2, 0 for IH4, -1 for none.
+void Print_Four_Bolt_Row_Note(int method, int row_case, FILE* stream, int detail);

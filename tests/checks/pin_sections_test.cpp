@@ -19,23 +19,6 @@
 
 namespace {
 
-// The marks "{ok}" and "{not ok}" and the indent changes "{indent cm}" of a section template.
-std::string Expand(std::string text) {
-    const struct {
-        std::string token, value;
-    } marks[] = {{"{ok}", Ok_Mark}, {"{not ok}", Not_Ok_Mark}};
-    for (const auto& m : marks)
-        for (std::size_t at = text.find(m.token); at != std::string::npos; at = text.find(m.token, at + m.value.size()))
-            text.replace(at, m.token.size(), m.value);
-    for (std::size_t at = text.find("{indent "); at != std::string::npos; at = text.find("{indent ", at)) {
-        const std::size_t close = text.find("}\n", at);
-        const std::string indent = Para_Indent(std::stod(text.substr(at + 8, close - at - 8)));
-        text.replace(at, close + 2 - at, indent);
-        at += indent.size();
-    }
-    return Pin_Lines(text);
-}
-
 struct Pin_Sections : ::testing::Test {
     Safety_Factors factors = Test_Safety_Factors();
 
@@ -58,7 +41,7 @@ struct Pin_Sections : ::testing::Test {
 
 // Option B, replaceable pin, level 0: the verification lines and the eye bar headings alone.
 TEST_F(Pin_Sections, Level0Edition2010) {
-    EXPECT_EQ(Section(0, 0, 1, 2), Expand(
+    EXPECT_EQ(Section(0, 0, 1, 2), Expand_Pin_Lines(
         " Geometrische Anforderungen\n"
         " ╬_Augenstab 1\n"
         " t = 20.0 mm  >  t╬\\min╬r = 16.6 mm  {ok}\n"
@@ -87,7 +70,7 @@ TEST_F(Pin_Sections, Level0Edition2010) {
 
 // Option A, level 1: headings with colon, the main formulas.
 TEST_F(Pin_Sections, Level1Edition2010) {
-    EXPECT_EQ(Section(0, 1, 0, 1), Expand(
+    EXPECT_EQ(Section(0, 1, 0, 1), Expand_Pin_Lines(
         " Geometrische Anforderungen\n"
         " ╬_Augenstab 1\n"
         " Minimaler Randabstand in Kraftrichtung a╬\\min╬r = (F╬\\Ed╬r╬/.╬r└╬\\M0╬r)/(2╬/.╬rt╬/.╬rf╬\\y╬r) + 2/3╬/.╬rd╬\\0╬r = 34.8 mm\n"
@@ -122,7 +105,7 @@ TEST_F(Pin_Sections, Level1Edition2010) {
 
 // Option B, replaceable pin, level 2: highlighted headings, nested content, every value.
 TEST_F(Pin_Sections, Level2Edition2010) {
-    EXPECT_EQ(Section(0, 2, 1, 2), Expand(
+    EXPECT_EQ(Section(0, 2, 1, 2), Expand_Pin_Lines(
         " ╬HGeometrische Anforderungen\n"
         "{indent 0.3}\n"
         " ╬_Augenstab 1\n"
@@ -200,7 +183,7 @@ TEST_F(Pin_Sections, Level2Edition2010) {
 
 // Replaceable pin, level 0: the four situation titles with their verification lines.
 TEST_F(Pin_Sections, Level0Edition2025) {
-    EXPECT_EQ(Section(1, 0, 1, 0), Expand(
+    EXPECT_EQ(Section(1, 0, 1, 0), Expand_Pin_Lines(
         " 1: Symmetrische Situation - maximales Biegemoment\n"
         " Scherkraft F╬\\v,Ed╬r = 0\n"
         " ╬_Augenstab 1 und Bolzen\n"
@@ -256,7 +239,7 @@ TEST_F(Pin_Sections, Level0Edition2025) {
 
 // Level 1: the situations indented one step.
 TEST_F(Pin_Sections, Level1Edition2025) {
-    EXPECT_EQ(Section(1, 1, 0, 0), Expand(
+    EXPECT_EQ(Section(1, 1, 0, 0), Expand_Pin_Lines(
         " 1: Symmetrische Situation - maximales Biegemoment\n"
         "{indent 0.3}\n"
         " Abscheren:\n"
@@ -344,7 +327,7 @@ TEST_F(Pin_Sections, Level1Edition2025) {
 
 // Replaceable pin, level 2.
 TEST_F(Pin_Sections, Level2Edition2025) {
-    EXPECT_EQ(Section(1, 2, 1, 0), Expand(
+    EXPECT_EQ(Section(1, 2, 1, 0), Expand_Pin_Lines(
         " ╬H1: Symmetrische Situation - maximales Biegemoment\n"
         "{indent 0.3}\n"
         " ╬HAbscheren\n"

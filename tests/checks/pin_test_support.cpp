@@ -26,3 +26,19 @@ Bolt_Connection Test_Pin_Joint(const Safety_Factors* factors) {
     Prepare_Bolt_Check(&C, 0, 1, factors);
     return C;
 }
+
+std::string Expand_Pin_Lines(std::string text) {
+    const struct {
+        std::string token, value;
+    } marks[] = {{"{ok}", Ok_Mark}, {"{not ok}", Not_Ok_Mark}, {"{error}", Error_Mark}, {"{warning}", Warning_Mark}};
+    for (const auto& m : marks)
+        for (std::size_t at = text.find(m.token); at != std::string::npos; at = text.find(m.token, at + m.value.size()))
+            text.replace(at, m.token.size(), m.value);
+    for (std::size_t at = text.find("{indent "); at != std::string::npos; at = text.find("{indent ", at)) {
+        const std::size_t close = text.find("}\n", at);
+        const std::string indent = Para_Indent(std::stod(text.substr(at + 8, close - at - 8)));
+        text.replace(at, close + 2 - at, indent);
+        at += indent.size();
+    }
+    return Pin_Lines(text);
+}

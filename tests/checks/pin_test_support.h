@@ -11,3 +11,7 @@ Bolt_Connection Test_Pin_Joint(const Safety_Factors* factors);
 
 // The text of a fresh paragraph block around the lines.
 inline std::string Pin_Lines(const std::string& lines) { return Para_Head + lines + Para_End; }
+
+// Pin_Lines of a template in which "{ok}", "{not ok}", "{error}" and "{warning}" stand for the
+// report marks and a line "{indent cm}" for a change of the first indent.
+std::string Expand_Pin_Lines(std::string text);

@@ -149,6 +149,8 @@ double Compute_T_Stub_Min_Edge_Distance(int location, double b, double c, double
 double Compute_T_Stub_Web_Distance(int location, double b_f, double t_w, double w_s, double e, double m_1, double m,
                                    FILE* stream, int detail);
 
+int Check_T_Stub_Tension_Input(T_Stub_Tension* tstub, FILE* stream, int show_messages, int in_verification);
+
 // Design tension resistance F_T,Rd of the T-stub with prying, failure modes and web weld, the
 // verification against the bolt tension and the closing verdict; the report driver has prepared the
 // check and set b_p, e_min and m_check. reserved is 0 for every caller. Result: the error bit.

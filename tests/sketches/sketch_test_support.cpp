@@ -46,8 +46,8 @@ Expected_Block& Expected_Block::closed(std::initializer_list<std::pair<double, d
 }
 
 Expected_Block& Expected_Block::rectangle(double x1, double y1, double x2, double y2) {
-    return raw(Format_Text(" 24  %lf %lf %lf %lf\n", std::min(x1, x2) * k, std::max(y1, y2) * k,
-                           std::max(x1, x2) * k, std::min(y1, y2) * k));
+    return raw(Format_Text(" 24  %lf %lf %lf %lf\n", std::min(x1, x2) * k, std::min(y1, y2) * k,
+                           std::max(x1, x2) * k, std::max(y1, y2) * k));
 }
 
 Expected_Block& Expected_Block::text(double x, double y, const char* t) {

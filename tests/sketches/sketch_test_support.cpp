@@ -10,7 +10,7 @@ Expected_Block::Expected_Block(double k_, double x1, double y1, double x2, doubl
     OLI_Open_Graphic(capture.stream, x1, y1, x2, y2, k, k, 0, nullptr);
     OLI_Set_Graphic_Verbose(1);
     OLI_Set_Dimension_Flags(8);
-    capture.set_mark();
+    start = capture.text().size();
     raw("#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n");
     Print_To_Stream(capture.stream, "%lf %lf %lf %lf\n", x1 * k, x2 * k, y1 * k, y2 * k);
     raw(" 30\n 52\n 8 6\n 7 9\n 4 1\n 38 0   0\n");
@@ -58,6 +58,12 @@ Expected_Block& Expected_Block::text(double x, double y, const char* t) {
 Expected_Block& Expected_Block::dimension(double x1, double y1, double x2, double y2, int placement) {
     std::fflush(capture.stream);
     OLI_Draw_Dimension(x1, y1, x2, y2, 0.1, placement);
+    return *this;
+}
+
+Expected_Block& Expected_Block::call(const std::function<void()>& draw) {
+    std::fflush(capture.stream);
+    draw();
     return *this;
 }
 

@@ -5,6 +5,7 @@
 // compared as one byte string.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -31,12 +32,17 @@ struct Expected_Block {
     Expected_Block& rectangle(double x1, double y1, double x2, double y2);              // " 24"
     Expected_Block& text(double x, double y, const char* text);   // centred, command 10
     Expected_Block& dimension(double x1, double y1, double x2, double y2, int placement);
+    // A report-library primitive (sector, circle, arc, section marker) written into the expected
+    // stream; its own tests check its lines.
+    Expected_Block& call(const std::function<void()>& draw);
     Expected_Block& solid() { return raw(" 38 0   0\n"); }
     Expected_Block& dashed() { return raw(" 38 2 0.1 0.1 0\n"); }
     // The closing lines of every report sketch.
     Expected_Block& end();
 
-    std::string str() { return capture.text(); }
+    // The expected block, without the head that opening the state wrote.
+    std::string str() { return capture.text().substr(start); }
+    std::size_t start = 0;
 };
 
 // The head of a sketch block with its window in cm, as the print list has it.

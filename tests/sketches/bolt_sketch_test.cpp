@@ -184,6 +184,17 @@ TEST(BoltSketch, VariantsOfTheJoint) {
              EXPECT_EQ(std::count(labels.begin(), labels.end(), "5"), 2);
              EXPECT_EQ(std::count(labels.begin(), labels.end(), "12"), 2);
          }},
+        {"tapped hole: no nut, ext_y less 0.15 d + h_w + m",
+         [](Bolt_Connection& C) { C.fastener.tapped_hole = 1; C.fastener.l_e = 20; C.plate_2 = Test_Plate(30.0); },
+         [](const std::string& b) {
+             // 10 + 30 + 18.75 = 58.75 mm high; the shank ends at 25.5 + l_e = 45.5 in plate 2
+             EXPECT_EQ(Split_Lines(b).at(4), "-1.000000 3.050000 2.187500 -1.000000");
+             EXPECT_NE(b.find(" 18 6 0.500000 0.155000 0.500000 0.425000 0.530000 0.455000 0.670000 0.455000 "
+                              "0.700000 0.425000 0.700000 0.155000 \n"),
+                       std::string::npos);
+             EXPECT_EQ(Count(b, "50 255 50 50\n"), 0);   // no washer under a nut
+             EXPECT_EQ(Count(b, " 18 8 "), 2);            // the two heads only
+         }},
         {"plates ohne Nachweis are grey",
          [](Bolt_Connection& C) { C.options |= Bolt_Option_Plate_1_Unverified | Bolt_Option_Plate_2_Unverified; },
          [](const std::string& b) {

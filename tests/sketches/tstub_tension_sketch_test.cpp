@@ -241,6 +241,18 @@ TEST(TStubTensionSketch, ExtensionWithTwoBolts) {
     EXPECT_EQ(Count(plan, "50 110 110 110\n 1  "), 1);   // the trace through the left bolt
 }
 
+TEST(TStubTensionSketch, ExtensionWithFourBoltsDrawsTwoAndTheBeamFlange) {
+    T_Stub_Tension T = Extension();
+    T.bolts_per_row = 4;
+    T.w = 60;
+    T.web = Test_Plate(12.0);
+    T.web.l = 200;
+    const std::string section = Sketch(T, 0, 1);
+    // E = e1, M = m1, the web is the beam flange t_st = 12 and is dimensioned
+    EXPECT_EQ(Count(section, "50 30 150 30\n"), 2);
+    EXPECT_EQ(Labels(section), (std::vector<std::string>{"20", "30", "40", "12"}));
+}
+
 TEST(TStubTensionSketch, LStubDrawsTheLeftHalf) {
     T_Stub_Tension T = Extension();
     T.l_stub = 1;
@@ -288,6 +300,9 @@ TEST(TStubTensionSketch, PlanOfTheEndPlate) {
     const Case cases[] = {
         {"free end", [](T_Stub_Tension&) {}, {"35"}, 1},
         {"compression flange follows", [](T_Stub_Tension& T) { T.e_1 = 0; }, {}, 0},
+        // next to the beam flange: m2 from the flange's dashed line 2r above the bottom edge
+        {"next to the beam flange",
+         [](T_Stub_Tension& T) { T.row_next_to_stiffener = 1; T.inner_row = 1; T.m_2 = 50; }, {"50", "35"}, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

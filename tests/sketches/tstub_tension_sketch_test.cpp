@@ -245,6 +245,7 @@ TEST(TStubTensionSketch, ExtensionWithFourBoltsDrawsTwoAndTheBeamFlange) {
     T_Stub_Tension T = Extension();
     T.bolts_per_row = 4;
     T.w = 60;
+    T.flange.l = 300;   // 2(e + w) + d_p must fit into the flange length
     T.web = Test_Plate(12.0);
     T.web.l = 200;
     const std::string section = Sketch(T, 0, 1);

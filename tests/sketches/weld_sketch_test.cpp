@@ -227,21 +227,19 @@ TEST(WeldSketch, ButtWeldJustAboveZeroIsDrawnAsSection) {
     EXPECT_EQ(Count(block, " 18 3 "), 2);
 }
 
-TEST(WeldSketch, UnknownWeldTypeGivesAnEmptyFiniteBlock) {
-    Weld_Fixture f;
-    f.c.weld.type = 7;   // no drawing: the slot extents of d = l = 0 and nothing inside
-    const std::string block = Sketch(f.c, 0);
-    EXPECT_EQ(block,
-              "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n-1.000000 1.000000 0.400000 -1.000000\n 30\n 52\n"
-              " 8 6\n 7 9\n 4 1\n 38 0   0\n 31\n 53\n -1\n#LAYOUT setYPositionCM 1 -0.5\n");
-}
-
 TEST(WeldSketch, RefusedInputWritesNothing) {
-    Weld_Fixture f;
-    f.c.plate1.t = 0;
-    Graphic_Capture out;
-    EXPECT_NE(Print_Weld_Connection_Sketch(f.c, out.stream, 10), 0);
-    EXPECT_EQ(out.text(), "");
+    // an unknown weld kind is an input error like a missing plate thickness
+    const std::function<void(Weld_Connection&)> faults[] = {
+        [](Weld_Connection& c) { c.plate1.t = 0; },
+        [](Weld_Connection& c) { c.weld.type = 7; },
+    };
+    for (const auto& fault : faults) {
+        Weld_Fixture f;
+        fault(f.c);
+        Graphic_Capture out;
+        EXPECT_NE(Print_Weld_Connection_Sketch(f.c, out.stream, 10), 0);
+        EXPECT_EQ(out.text(), "");
+    }
 }
 
 }  // namespace

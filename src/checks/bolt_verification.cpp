@@ -334,7 +334,9 @@ struct Bolt_Run {
         const bool serviceability = C.Shear_Category == Shear_Category_B;
         const double k_t = serviceability ? 1.0 : 1.2;
 
-        // k_s = 1 - 0.1 m for an oversize hole, m the excess of its clearance over the normal one.
+        // k_s = 1 - 0.1 m for an oversize hole, m the excess of its clearance over the nominal
+        // clearance of the size (EN 1993-1-8 3.6.2.2; M20: 24 - 22 mm, k_s = 0.8). The derived Δd of
+        // an oversize hole is its own clearance and would give k_s = 1.
         double k_s = 1.0;
         if (B.hole_type == Hole_Oversize) {
             const double normal = Is_Bolt_Size_Index(B.effective_size_index)
@@ -342,8 +344,9 @@ struct Bolt_Run {
                                       : B.delta_d;
             k_s = 1.0 - 0.1 * (B.hole_enlargement - normal);
             if (lines)
-                OLI_Printf(out, "%sübergroßes Loch  ê  Beiwert k╬\\s╬r = 1-0.1%s(úd╬\\groß╬r-úd) = %.3lf"_cp,
-                           Report_Line_Prefix, Times_Dot, k_s);
+                OLI_Printf(out,
+                           "%sübergroßes Loch  ê  Beiwert k╬\\s╬r = 1-0.1%s(úd╬\\groß╬r-úd) = 1-0.1%s(%.1lf-%.1lf) = %.3lf"_cp,
+                           Report_Line_Prefix, Times_Dot, Times_Dot, B.hole_enlargement, normal, k_s);
             if (k_s < 0.0) {
                 if (lines) OLI_Printf(out, " < 0  ê  ks = 0"_cp);
                 k_s = 0.0;

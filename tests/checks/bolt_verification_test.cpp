@@ -220,6 +220,42 @@ TEST_F(Bolt_Verification, InjectionBoltResinBearing) {
     }
 }
 
+// Resin bearing in an oversize hole (EN 1993-1-8 3.6.2.2): k_s = 1 - 0.1 m with m the excess over the
+// nominal clearance of the size (M20: 2 mm). Enlargement 4 mm: k_s = 0.8, F_b,Rd,resin = 0.8·38400 =
+// 30720 N; a given enlargement of 6 mm: k_s = 0.6, 23040 N.
+TEST_F(Bolt_Verification, InjectionBoltInOversizeHole) {
+    struct Case {
+        double enlargement, k_s;
+        const char* line;
+    };
+    const Case cases[] = {
+        {4.0, 0.8, " übergroßes Loch  ê  Beiwert k╬\\s╬r = 1-0.1╬/.╬r(úd╬\\groß╬r-úd) = 1-0.1╬/.╬r(4.0-2.0) = 0.800\n"_cp},
+        {6.0, 0.6, " übergroßes Loch  ê  Beiwert k╬\\s╬r = 1-0.1╬/.╬r(úd╬\\groß╬r-úd) = 1-0.1╬/.╬r(6.0-2.0) = 0.600\n"_cp},
+    };
+    for (const Case& c : cases) {
+        Bolt_Connection C = Loaded_Bolt([&](Fastener& f) {
+            f.type = Fastener_Injection_Bolt;
+            f.f_b_resin = 150.0;
+            f.hole_type = Hole_Oversize;
+            f.hole_enlargement = c.enlargement;
+        });
+        C.options = 0;
+        C.e_21 = C.e_22 = 40.0;   // 1.2 d0 with d0 up to 26 mm
+        C.p_2 = 70.0;             // 2.4 d0
+        const std::string text = Verify(C, 2);
+        EXPECT_NEAR(C.results.F_b_Rd_resin, c.k_s * 38400.0, 0.01) << c.enlargement;
+        EXPECT_TRUE(Has(text, c.line)) << text;
+    }
+    // A normal hole keeps k_s = 1.
+    Bolt_Connection C = Loaded_Bolt([](Fastener& f) {
+        f.type = Fastener_Injection_Bolt;
+        f.f_b_resin = 150.0;
+    });
+    C.options = 0;
+    EXPECT_TRUE(Has(Verify(C, 2), " normales Lochspiel  ê  Beiwert k╬\\s╬r = 1.0\n"_cp));
+    EXPECT_NEAR(C.results.F_b_Rd_resin, 38400.0, 0.01);
+}
+
 TEST_F(Bolt_Verification, InputErrorEndsInTheClosingBlock) {
     Bolt_Connection C = Loaded_Bolt();
     C.e_11 = C.e_12 = C.e_21 = C.e_22 = C.p_1 = C.p_2 = 0.0;

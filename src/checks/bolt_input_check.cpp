@@ -160,9 +160,6 @@ void Check_Class_Against_Categories(Bolt_Connection& C, Findings& R) {
     if (C.Tension_Category == Tension_Category_E) {
         if (!high_strength)
             R.Error("%sKategorie E: Fehler Festigkeitsklasse %s\n", "Kategorie E: Fehler Festigkeitsklasse !!");
-        if (!F.preloaded)
-            R.Error("%sKategorie E: Fehler - Schraube nicht vorgespannt %s\n",
-                    "Kategorie E: Fehler - Schraube nicht vorgespannt !!");
     }
     const int last_class = Current_Code_Edition == Code_Edition_2025 ? Slip_Class_Count - 1 : 3;
     C.slip_class = std::clamp(C.slip_class, 0, last_class);
@@ -395,6 +392,12 @@ int Check_Bolt_Input(Bolt_Connection* connection, FILE* stream, int show_message
     }
     if (F.type == Fastener_Bolt || F.type == Fastener_Injection_Bolt) Check_Class_Against_Categories(C, R);
     if (Derive_Fastener_Data(&F, stream, show_messages)) R.error = 1;
+    // Category E asks for a preloaded bolt as this run derives it, so that a category D of an
+    // earlier run, which clears the preload, does not decide.
+    if ((F.type == Fastener_Bolt || F.type == Fastener_Injection_Bolt) && C.Tension_Category == Tension_Category_E &&
+        !F.preloaded)
+        R.Error("%sKategorie E: Fehler - Schraube nicht vorgespannt %s\n",
+                "Kategorie E: Fehler - Schraube nicht vorgespannt !!");
     if (anchor) {
         // The concrete section spreads 1.5 ℓ_e beyond the outer anchors on each side; ℓ_e as derived.
         C.plate_2.b = 3.0 * F.l_e + C.p_1;

@@ -45,7 +45,8 @@ struct Protocol {
     void Force(const char* format, double force) const { OLI_Printf(stream, format, Report_Line_Prefix, noun, force * 0.001); }
 
     // Steel plate, grout layer and concrete section of anchor bolts. The concrete section spreads
-    // 1.5 ℓ_e beyond the outer anchors on each side: b = 3 ℓ_e + p_1, l = 3 ℓ_e + p_2.
+    // 1.5 ℓ_e beyond the outer anchors on each side: b = 3 ℓ_e + p_1, l = 3 ℓ_e + p_2 (the spacings
+    // of a group of two by two anchors).
     void Anchor_Parts() const {
         OLI_Printf(stream, "%s╬HAnschlusselemente\n"_cp, Report_Line_Prefix);
         Report_Block_Indent block(stream);
@@ -60,11 +61,13 @@ struct Protocol {
         // The concrete printer ends its line itself.
         OLI_Printf(stream, "%sBetonquerschnitt mit ", Report_Line_Prefix);
         Print_Plate(&C.plate_2, stream, Concrete_Section, extra, "f");
+        // The protocol stands before the input check that stores the section: computed here alike.
+        const double b = 3.0 * C.fastener.l_e + C.p_1, l = 3.0 * C.fastener.l_e + C.p_2;
         OLI_Printf(stream, "%sHinweis: Querschnittsbreite > 3%súe"_cp, Report_Line_Prefix, Times_Dot);
         if (C.p_1 > Spacing_Given) OLI_Printf(stream, "+p╬\\1╬r"_cp);
-        OLI_Printf(stream, " = %.1lf mm, Länge > 3%súe"_cp, C.plate_2.b, Times_Dot);
+        OLI_Printf(stream, " = %.1lf mm, Länge > 3%súe"_cp, b, Times_Dot);
         if (C.p_2 > Spacing_Given) OLI_Printf(stream, "+p╬\\2╬r"_cp);
-        OLI_Printf(stream, " = %.1lf mm %s\n", C.plate_2.l, Mark_Warning());
+        OLI_Printf(stream, " = %.1lf mm %s\n", l, Mark_Warning());
     }
 
     void Pin_Parts() const {

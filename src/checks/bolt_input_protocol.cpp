@@ -70,14 +70,20 @@ struct Protocol {
         OLI_Printf(stream, " = %.1lf mm %s\n", l, Mark_Warning());
     }
 
-    void Pin_Parts() const {
+    // The two connected plates (or eye bars) "name 1" and "name 2", each marked when it stays
+    // unverified; with one steel for all parts without their material.
+    void Two_Plates(const char* name) const {
         const int options = C.context.uniform_steel ? Plate_Without_Material : Plate_With_Material;
-        OLI_Printf(stream, "%sAugenstab 1%s mit ", Report_Line_Prefix,
+        OLI_Printf(stream, "%s%s 1%s mit ", Report_Line_Prefix, name,
                    (C.options & Bolt_Option_Plate_1_Unverified) ? " (ohne Nachweis)" : "");
         Print_Plate(&C.plate_1, stream, options, extra, "1");
-        OLI_Printf(stream, "%sAugenstab 2%s mit ", Report_Line_Prefix,
+        OLI_Printf(stream, "%s%s 2%s mit ", Report_Line_Prefix, name,
                    (C.options & Bolt_Option_Plate_2_Unverified) ? " (ohne Nachweis)" : "");
         Print_Plate(&C.plate_2, stream, options, extra, "2");
+    }
+
+    void Pin_Parts() const {
+        Two_Plates("Augenstab");
         if (C.context.uniform_steel) Print_Plate_Material(&C.plate_1.material, stream, Plate_With_Material, extra, "p");
         OLI_Printf(stream, "%sBiegung:  Lochspiel zwischen den Augenstäben út = %.1lf mm\n"_cp, Report_Line_Prefix,
                    C.delta_t);
@@ -90,13 +96,7 @@ struct Protocol {
     }
 
     void Plate_Parts() const {
-        const int options = C.context.uniform_steel ? Plate_Without_Material : Plate_With_Material;
-        OLI_Printf(stream, "%sBlech 1%s mit ", Report_Line_Prefix,
-                   (C.options & Bolt_Option_Plate_1_Unverified) ? " (ohne Nachweis)" : "");
-        Print_Plate(&C.plate_1, stream, options, extra, "1");
-        OLI_Printf(stream, "%sBlech 2%s mit ", Report_Line_Prefix,
-                   (C.options & Bolt_Option_Plate_2_Unverified) ? " (ohne Nachweis)" : "");
-        Print_Plate(&C.plate_2, stream, options, extra, "2");
+        Two_Plates("Blech");
         if (C.packing) OLI_Printf(stream, "%sFutterblech mit Dicke t╬\\p╬r = %.1lf mm\n"_cp, Report_Line_Prefix, C.t_p);
         if (C.context.uniform_steel)
             Print_Plate_Material(&C.plate_1.material, stream, Plate_With_Material, extra,

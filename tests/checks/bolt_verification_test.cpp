@@ -41,6 +41,13 @@ Bolt_Connection Loaded_Bolt(const std::function<void(Fastener&)>& set = {}) {
     return C;
 }
 
+// A preloadable HV set of class 10.9 for slip-resistant connections.
+void Slip_Resistant_10_9(Fastener& f) {
+    f.class_index = Bolt_Class_10_9;
+    f.large_width = 1;
+    f.slip_resistant = 1;
+}
+
 // The report of the verification; its result must be the expected one.
 std::string Verify(Bolt_Connection& C, int detail, int expected_result = 0) {
     return Report_With_Result([&](FILE* s) { return Verify_Bolt_Connection(&C, s, detail); }, expected_result);
@@ -84,11 +91,7 @@ TEST_F(Bolt_Verification, FailedResistanceKeepsUMaxAtMinusOne) {
     // Category C: slip first (γM3 0 makes it undeterminable), then bearing with U = 0.676.
     Safety_Factors factors = Test_Safety_Factors();
     factors.gamma_M[Gamma_M3] = 0.0;
-    Bolt_Connection C = Loaded_Bolt([](Fastener& f) {
-        f.class_index = Bolt_Class_10_9;
-        f.large_width = 1;
-        f.slip_resistant = 1;
-    });
+    Bolt_Connection C = Loaded_Bolt(Slip_Resistant_10_9);
     C.Shear_Category = Shear_Category_C;
     C.Tension_Category = Tension_Category_None;
     C.net_section_check = 0;
@@ -118,11 +121,7 @@ TEST_F(Bolt_Verification, DoubleShearHalvesShearAndPlateTwo) {
 TEST_F(Bolt_Verification, CategoryCHasBearingUnderTheFirstEditionOnly) {
     for (const int edition : {0, 1}) {
         Use_Recommended_Rules(edition);
-        Bolt_Connection C = Loaded_Bolt([](Fastener& f) {
-            f.class_index = Bolt_Class_10_9;
-            f.large_width = 1;
-            f.slip_resistant = 1;
-        });
+        Bolt_Connection C = Loaded_Bolt(Slip_Resistant_10_9);
         C.Shear_Category = Shear_Category_C;
         C.Tension_Category = Tension_Category_None;
         C.A_net = 1000.0;

@@ -107,11 +107,20 @@ void Normalise_By_Kind(Bolt_Connection& C, Findings& R) {
 }
 
 // Step 2, notes of bolts and anchor bolts.
+// The preload as this run's derivation will give it, not as an earlier run left it: a category D
+// run clears it.
+bool Derived_Preload(const Fastener& F) {
+    Fastener derived = F;
+    Derive_Fastener_Data(&derived, nullptr, 0);
+    return derived.preloaded != 0;
+}
+
 void Write_Notes(const Bolt_Connection& C, Findings& R) {
     const Fastener& F = C.fastener;
     if (F.slip_resistant && C.Shear_Category == Shear_Category_A)
         R.Note("%sgleitfeste Verbindung: i.A. Schernachweis nach Kategorie B oder C erforderlich %s\n");
-    const bool preloaded = F.preloaded || C.Shear_Category == Shear_Category_B || C.Shear_Category == Shear_Category_C;
+    const bool preloaded =
+        Derived_Preload(F) || C.Shear_Category == Shear_Category_B || C.Shear_Category == Shear_Category_C;
     if (preloaded && C.Tension_Category == Tension_Category_D)
         R.Note("%svorgespannte Verbindung: i.A. Zugnachweis nach Kategorie E erforderlich %s\n");
 }
@@ -160,6 +169,9 @@ void Check_Class_Against_Categories(Bolt_Connection& C, Findings& R) {
     if (C.Tension_Category == Tension_Category_E) {
         if (!high_strength)
             R.Error("%sKategorie E: Fehler Festigkeitsklasse %s\n", "Kategorie E: Fehler Festigkeitsklasse !!");
+        if (!Derived_Preload(F))
+            R.Error("%sKategorie E: Fehler - Schraube nicht vorgespannt %s\n",
+                    "Kategorie E: Fehler - Schraube nicht vorgespannt !!");
     }
     const int last_class = Current_Code_Edition == Code_Edition_2025 ? Slip_Class_Count - 1 : 3;
     C.slip_class = std::clamp(C.slip_class, 0, last_class);
@@ -392,12 +404,6 @@ int Check_Bolt_Input(Bolt_Connection* connection, FILE* stream, int show_message
     }
     if (F.type == Fastener_Bolt || F.type == Fastener_Injection_Bolt) Check_Class_Against_Categories(C, R);
     if (Derive_Fastener_Data(&F, stream, show_messages)) R.error = 1;
-    // Category E asks for a preloaded bolt as this run derives it, so that a category D of an
-    // earlier run, which clears the preload, does not decide.
-    if ((F.type == Fastener_Bolt || F.type == Fastener_Injection_Bolt) && C.Tension_Category == Tension_Category_E &&
-        !F.preloaded)
-        R.Error("%sKategorie E: Fehler - Schraube nicht vorgespannt %s\n",
-                "Kategorie E: Fehler - Schraube nicht vorgespannt !!");
     if (anchor) {
         // The concrete section spreads 1.5 ℓ_e beyond the outer anchors on each side; ℓ_e as derived.
         C.plate_2.b = 3.0 * F.l_e + C.p_1;

@@ -171,6 +171,9 @@ TEST_F(Bolt_Verification, CategoryDClearsThePreload) {
     const std::string text = Verify(C, 0);
     EXPECT_EQ(C.fastener.preloaded, 0) << text;
     EXPECT_EQ(C.Check_Error_Flags, 0) << text;
+    // A second run still notes the preloaded set in category D.
+    const std::string again = Verify(C, 0);
+    EXPECT_TRUE(Has(again, " vorgespannte Verbindung: i.A. Zugnachweis nach Kategorie E erforderlich "_cp)) << again;
     // The same record in category E is preloaded again by its derivation: an earlier run in
     // category D does not decide.
     C.Tension_Category = Tension_Category_E;

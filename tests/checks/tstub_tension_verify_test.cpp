@@ -47,3 +47,265 @@ TEST_F(TStubTensionVerify, ColumnFlangeWithAndWithoutPrying) {
     EXPECT_NEAR(T.F_T_Rd, 23500480.0 / 90.0, 0.01);
     EXPECT_NEAR(T.U_max, 200000.0 * 90.0 / 23500480.0, 1e-9);
 }
+
+// Variants of the column flange, each with its hand value of F_T,Rd (N):
+//   t_f 10, m 40: M_pl,Rd = 0.25·200·10²·235 = 1.175 kNm, L_b = 38.75 < L_b* = 689.4 mm: prying;
+//     standard: mode 1 4·1.175e6/40 = 117500, mode 2 (2.35e6 + 50·282009.6)/90 = 182783.1;
+//     backing plate 10 mm (M_bp,Rd = 1.175 kNm): mode 1 (4.7e6 + 2.35e6)/40 = 176250;
+//     alternative: e_w = 37/4 = 9.25, mode 1 (400 − 18.5)·1.175e6/(4000 − 9.25·90) = 141519.34.
+//   Preloaded M20 10.9 (HV set), t_f 20, m 30: prying always; F_t,Rd = 0.9·1000·244.8/1.25 =
+//     176256, ΣF_t,Rd = 352512, n = 37.5: mode 2 (9.4e6 + 37.5·352512)/67.5 = 335099.26.
+//   L-stub, m 30 without prying: half of 282009.6.
+//   Σl_eff 123.7553 mm, m 30: L_b* = 8.8·27000·244.8/(123.7553·8000) = 58.7495 mm, within 0.001 mm of
+//     L_b = 58.75: prying (mode 2 governs: M_pl,Rd = 0.25·123.7553·400·235 = 2,908,249.6,
+//     n 37.5, (5,816,499.1 + 37.5·282009.6)/67.5 = 242844.43); Σl_eff 123.76: L_b* = 58.7472, no
+//     prying: min(2·2,908,360/30, 282009.6) = 193890.67.
+TEST_F(TStubTensionVerify, ResistanceVariants) {
+    struct Case {
+        const char* name;
+        double t_f, m, t_bp;
+        int procedure, preloaded, l_stub;
+        double sum_l_eff, F_T_Rd;
+    };
+    const Case cases[] = {
+        {"standard", 10.0, 40.0, 0.0, 0, 0, 0, 200.0, 117500.0},
+        {"backing plate", 10.0, 40.0, 10.0, 0, 0, 0, 200.0, 176250.0},
+        {"alternative", 10.0, 40.0, 0.0, 1, 0, 0, 200.0, 381.5 * 1.175e6 / 3167.5},
+        {"preloaded", 20.0, 30.0, 0.0, 0, 1, 0, 200.0, 22619200.0 / 67.5},
+        {"L-stub", 20.0, 30.0, 0.0, 0, 0, 1, 200.0, 141004.8},
+        {"L_b = L_b*", 20.0, 30.0, 0.0, 0, 0, 0, 123.7553, (2.0 * 0.25 * 123.7553 * 400.0 * 235.0 + 37.5 * 282009.6) / 67.5},
+        {"L_b > L_b*", 20.0, 30.0, 0.0, 0, 0, 0, 123.76, 2.0 * 0.25 * 123.76 * 400.0 * 235.0 / 30.0},
+    };
+    for (const Case& c : cases) {
+        T_Stub_Tension T = Given_Column_Flange(c.m, &factors);
+        T.flange.t = c.t_f;
+        T.sum_l_eff_1 = T.sum_l_eff_2 = c.sum_l_eff;
+        T.backing_plate = c.t_bp > 0.0;
+        T.t_bp = c.t_bp;
+        T.procedure = c.procedure;
+        T.l_stub = c.l_stub;
+        T.F_t_Ed[0] = 0.0;
+        if (c.preloaded) {
+            Default_Fastener(&T.fastener);
+            ASSERT_EQ(T.fastener.preloaded, 1);
+        }
+        Verify_T_Stub_Tension(&T, nullptr, 0, 0);
+        EXPECT_NEAR(T.F_T_Rd, c.F_T_Rd, 0.01) << c.name;
+        EXPECT_EQ(T.Check_Error_Flags, 0) << c.name;
+    }
+}
+
+// The lines that tell how prying was decided, at level 2.
+TEST_F(TStubTensionVerify, PryingDecisionLines) {
+    T_Stub_Tension T = Given_Column_Flange(30.0, &factors);
+    Default_Fastener(&T.fastener);
+    std::string report = Tension_Report(T, 2);
+    EXPECT_NE(report.find(" Abstützkräfte treten bei vorgespannten Schrauben immer auf !\n"
+                          " Berechnung mit dem Standard-Verfahren\n"_cp),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(report.find("Grenzdehnlänge"_cp), std::string::npos);
+
+    // Four bolts per row always pry; the alternative procedure is named.
+    T = Given_Column_Flange(40.0, &factors);
+    T.bolts_per_row = 4;
+    T.four_bolt_method = Four_Bolt_Research_Report;
+    T.inner_row = T.row_next_to_stiffener = 1;
+    T.w = 60.0;
+    report = Tension_Report(T, 2);
+    EXPECT_NE(report.find(" Abstützkräfte treten immer auf !\n Berechnung mit dem alternativen Verfahren\n"_cp),
+              std::string::npos)
+        << report;
+
+    // A backing plate lengthens the clamping length only: t_ges = 2·20 + 10 mm.
+    T = Given_Column_Flange(40.0, &factors);
+    T.backing_plate = 1;
+    T.t_bp = 10.0;
+    report = Tension_Report(T, 2);
+    EXPECT_NE(report.find("= 68.8 mm,  t╬\\ges╬r = 50.0 mm\n"_cp), std::string::npos) << report;
+    EXPECT_NE(report.find(" L╬\\b╬r = 68.8 mm ≤ 86.2 mm = L╬\\b╬r╬/*╬r  ê  Abstützkräfte können auftreten !\n"_cp),
+              std::string::npos)
+        << report;
+}
+
+// Verification: U in (1, 1.001) counts as 1 without the error bit, 1.001 fails; no load gives no
+// verification line; a load of U ≥ 1000 prints no summary line but the verdict.
+TEST_F(TStubTensionVerify, UtilisationLimits) {
+    const double F_T_Rd = 282009.6;   // m 30, without prying
+    struct Case {
+        double U;
+        int flags;
+        double U_max;
+        bool verified;
+    };
+    const Case cases[] = {
+        {1.0004, 0, 1.0, true},
+        {1.001, 1, 1.001, false},
+        {0.0, 0, 0.0, true},
+        {1000.0, 1, 1000.0, false},
+    };
+    for (const Case& c : cases) {
+        T_Stub_Tension T = Given_Column_Flange(30.0, &factors);
+        T.F_t_Ed[0] = c.U * F_T_Rd / 2.0;
+        const std::string report = Tension_Report(T, 1);
+        EXPECT_EQ(T.Check_Error_Flags, c.flags) << c.U;
+        EXPECT_NEAR(T.U_max, c.U_max, 1e-9) << c.U;
+        EXPECT_NE(report.find(c.verified ? Verified : Not_Verified), std::string::npos) << report;
+        const bool line = c.U > 0.0;
+        EXPECT_EQ(report.find("Ausnutzung U = ") != std::string::npos, line) << c.U;
+        const bool summary = c.U > 0.0 && c.U < 999.0;
+        EXPECT_EQ(report.find("maximale Ausnutzung") != std::string::npos, summary) << c.U;
+    }
+    T_Stub_Tension T = Given_Column_Flange(30.0, &factors);
+    T.F_t_Ed[0] = 1.0004 * F_T_Rd / 2.0;
+    EXPECT_NE(Tension_Report(T, 0).find("Ausnutzung U = 1.000  ≤  1  "_cp + Ok_Mark), std::string::npos);
+
+    // Without the verification switch: the resistance only.
+    T = Given_Column_Flange(30.0, &factors);
+    T.check_context.verification = 0;
+    T.F_t_Ed[0] = 1.0e6;
+    const std::string report = Tension_Report(T, 1);
+    EXPECT_NE(report.find("Zugtragfähigkeit des T-Stummelflanschs"_cp), std::string::npos);
+    EXPECT_EQ(report.find("Nachweis"), std::string::npos) << report;
+    EXPECT_EQ(T.U_max, 0.0);
+}
+
+// Faults that must never end verified: a negative resistance (the alternative procedure with a lever
+// arm n below e_w·(m+n)/(2m): n = e = 5, m 40, e_w 9.25: 2·40·5 − 9.25·45 < 0), missing distances,
+// a partial factor of 0, and a load on a resistance of 0.
+TEST_F(TStubTensionVerify, NeverVerifiedWithoutAResistance) {
+    T_Stub_Tension T = Given_Column_Flange(40.0, &factors);
+    T.edge_check_mode = Edge_Check_Off;
+    T.e = T.e_min = 5.0;
+    T.procedure = 1;
+    std::string report = Tension_Report(T, 1);
+    EXPECT_LT(T.F_T_Rd, 0.0);
+    EXPECT_EQ(T.Check_Error_Flags, 1);
+    EXPECT_EQ(T.U_max, -1.0);
+    EXPECT_NE(report.find(" ╬HFehler╬r: F╬\\T,Rd╬r < 0 "_cp + Error_Mark), std::string::npos) << report;
+    EXPECT_NE(report.find(Not_Verified), std::string::npos);
+
+    T = Given_Column_Flange(40.0, &factors);
+    T.e_min = 0.0;
+    report = Tension_Report(T, 1);
+    EXPECT_EQ(T.Check_Error_Flags, 1);
+    EXPECT_EQ(T.U_max, -1.0);
+    EXPECT_EQ(report, Para_Head + " Grenzzugkraft des T-Stummelflanschs:\n" + Para_Space + " " +
+                          Not_Verified + Para_End);
+
+    Safety_Factors no_gamma = factors;
+    no_gamma.gamma_M[Gamma_M0] = 0.0;
+    T = Given_Column_Flange(40.0, &no_gamma);
+    report = Tension_Report(T, 0);
+    EXPECT_EQ(T.F_T_Rd, -1.0);
+    EXPECT_EQ(T.U_max, -1.0);
+    EXPECT_NE(report.find("nicht ermittelbar " + Error_Mark), std::string::npos) << report;
+    EXPECT_EQ(report.find("inf"), std::string::npos);
+
+    no_gamma = factors;
+    no_gamma.gamma_M[Gamma_M2] = 0.0;
+    T = Given_Column_Flange(40.0, &no_gamma);
+    Verify_T_Stub_Tension(&T, nullptr, 0, 0);
+    EXPECT_EQ(T.Check_Error_Flags, 1);
+    EXPECT_EQ(T.U_max, -1.0);
+
+    // Faulty input: the record is marked, nothing is computed.
+    T = Given_Column_Flange(40.0, &factors);
+    T.flange.t = 0.0;
+    EXPECT_EQ(Verify_T_Stub_Tension(&T, nullptr, 0, 0), 1);
+    EXPECT_EQ(T.U_max, -1.0);
+}
+
+// A compute-only run gives the same results as a report run at every level.
+TEST_F(TStubTensionVerify, ComputeOnlyMatchesReport) {
+    for (double m : {30.0, 40.0}) {
+        T_Stub_Tension silent = Given_Column_Flange(m, &factors);
+        silent.F_t_Ed[0] = 150000.0;
+        Verify_T_Stub_Tension(&silent, nullptr, 0, 0);
+        for (int detail : {0, 1, 2}) {
+            T_Stub_Tension T = silent;
+            Tension_Report(T, detail);
+            EXPECT_EQ(T.F_T_Rd, silent.F_T_Rd);
+            EXPECT_EQ(T.U_max, silent.U_max);
+            EXPECT_EQ(T.Check_Error_Flags, silent.Check_Error_Flags);
+        }
+    }
+}
+namespace {
+
+const std::string M_Pl_Line =
+    " für Modus 1+2:  M╬\\pl,Rd╬r = (0.25╬/.╬r▓l╬\\eff╬r╬/.╬rt╬\\f╬r╬/2╬r╬/.╬rf╬\\y╬r) / └╬\\M0╬r = 4.70 kNm"_cp;
+const std::string F_t_Rd_Line = "F╬\\t,Rd╬r = (k╬\\2╬r╬/.╬rf╬\\ub╬r╬/.╬rA╬\\s╬r) / └╬\\M2╬r = 141.00 kN,  k╬\\2╬r = 0.90"_cp;
+const std::string Sum_F_t_Line = " für Modus 3:  ▓F╬\\t,Rd╬r = 2╬/.╬rn╬\\b╬r╬/.╬rF╬\\t,Rd╬r = 282.01 kN"_cp;
+const std::string Result_Line = " Zugtragfähigkeit des T-Stummelflanschs:  F╬\\T,Rd╬r"_cp;
+// The tab stops of the mode blocks (15 and 27 beyond one indent step) stay set for the lines after them.
+const std::string Mode_Tabs = "#END_OF_TEXT\n0x4\n0x60\n4\n2 0.3 2 0\n0x0 2\n2 16\n2 28\n-1\n";
+const std::string Tabs_Indent_0 = "#END_OF_TEXT\n0x4\n0x40\n4\n0x0 2\n2 16\n2 28\n-1\n";
+const std::string Tabs_Space = "#END_OF_TEXT\n0x1004\n2 0.3\n0x40\n4\n0x0 2\n2 16\n2 28\n-1\n";
+
+std::string Verification(const char* E, const char* R, const char* U) {
+    return Para_Indent(0) + " ╬HNachweis\n"_cp + Para_Indent(0.3) + " F╬\\T,Ed╬r = 2╬/.╬rF╬\\t,Ed╬r = "_cp + E +
+           " kN  <  F╬\\T,Rd╬r = "_cp + R + " kN  ê  Ausnutzung U = "_cp + U + "  <  1  " + Ok_Mark + "\n";
+}
+std::string Summary(const char* label, const char* U) {
+    return Para_Space + " " + label + " = " + U + "  <  1  " + Ok_Mark + "\n" + Para_Space + " " + Verified;
+}
+
+}  // namespace
+
+// The chapter of the column flange with given lengths: the input protocol, then the resistance
+// block at each level (values as in ColumnFlangeWithAndWithoutPrying).
+TEST_F(TStubTensionVerify, ColumnFlangeChapters) {
+    T_Stub_Tension T = Given_Column_Flange(30.0, &factors);
+    const std::string protocol =
+        Para_Head + " ╬HT-Stummelflansch╬r mit Dicke t╬\\f╬r = 20.0 mm,  Stahlgüte S235\n"_cp +
+        " ╬HVerbindungsmittel\n"_cp + Para_Indent(0.3) + " Festigkeitsklasse 8.8, Schraubengröße M20, normale Schlüsselweite\n"_cp +
+        Para_Indent(0) + " ╬HBelastung\n"_cp + Para_Indent(0.3) + " Bemessungswert der Zugkraft je Schraube F╬\\t,Ed╬r = 100.0 kN\n"_cp +
+        Para_Indent(0) + " ╬HNachweisparameter\n"_cp + Para_Indent(0.3) + " Anzahl Schrauben je Schraubenreihe n╬\\sr╬r = 2\n"_cp +
+        " Anwendung von Verfahren 1\n Abstand der Schraubenachse zum Flanschrand e = 50.0 mm\n"
+        " Abstand der Schraubenachse zum Steganschnitt m = 30.0 mm\n"
+        " Wirksame Länge des T-Stummels für Modus 1 ▓l╬\\eff,1╬r = 200.0 mm\n"
+        " Wirksame Länge des T-Stummels für Modus 2 ▓l╬\\eff,2╬r = 200.0 mm\n \n"_cp +
+        Para_Indent(0);
+    // Level 0: the resistance and the verification line, no verdict for a verified T-stub.
+    EXPECT_EQ(Tension_Chapter(T, 0),
+              protocol + Result_Line + " = 282.01 kN\n" +
+                  " F╬\\T,Ed╬r = 200.0 kN  <  F╬\\T,Rd╬r = 282.01 kN  ê  Ausnutzung U = 0.709  <  1  "_cp + Ok_Mark + "\n" +
+                  Para_End);
+
+    // Level 2 without prying: every intermediate value.
+    EXPECT_EQ(Tension_Report(T, 2),
+              Para_Head + " ╬HGrenzzugkraft des T-Stummelflanschs\n"_cp + Para_Indent(0.3) +
+                  " n = min(e╬\\min╬r,1.25╬/.╬rm) = 37.5 mm,  e╬\\min╬r = 50.0 mm,  m = 30.0 mm\n"_cp +
+                  " aufnehmbare plastische Momente:\n" + Para_Indent(0.6) + M_Pl_Line +
+                  ",  t╬\\f╬r = 20.0 mm,  f╬\\y╬r = 235.0 N/mm²,  └╬\\M0╬r = 1.00\n"_cp + Para_Indent(0.3) +
+                  " Bemessungswert der Zugtragfähigkeit:\n"_cp + Para_Indent(0.6) +
+                  " Zugtragfähigkeit einer Schraube:  "_cp + F_t_Rd_Line + ",  f╬\\ub╬r = 800.0 N/mm²\n"_cp +
+                  Sum_F_t_Line + ",  n╬\\b╬r = 1\n"_cp + Para_Indent(0.3) +
+                  " Dehnlänge einer Schraube L╬\\b╬r = t╬\\ges╬r + t╬\\p╬r + (t╬\\k╬r+t╬\\m╬r)/2 = 58.8 mm,  t╬\\ges╬r = 40.0 mm\n"_cp +
+                  " Grenzdehnlänge L╬\\b╬r╬/*╬r = (8.8╬/.╬rm╬/3╬r╬/.╬rA╬\\s╬r╬/.╬rn╬\\b╬r) / (▓l╬\\eff,1╬r╬/.╬rt╬\\f╬r╬/3╬r) = 36.4 mm,  n╬\\b╬r = 1\n"_cp +
+                  " L╬\\b╬r = 58.8 mm > 36.4 mm = L╬\\b╬r╬/*╬r  ê  keine Abstützkräfte !\n"_cp +
+                  " Modus 1 und 2: Vollständiges Fließen des T-Stummelflanschs ggf. gleichzeitig mit Schraubenversagen\n"_cp +
+                  Para_Indent(0.6) + " F╬\\T,1-2,Rd╬r = (2╬/.╬rM╬\\pl,1,Rd╬r) / m = 313.33 kN\n"_cp + Para_Indent(0.3) +
+                  " Modus 3: Schraubenversagen\n" + Para_Indent(0.6) + " F╬\\T,3,Rd╬r = ▓F╬\\t,Rd╬r = 282.01 kN\n"_cp +
+                  Para_Indent(0.3) + Result_Line + " = min(F╬\\T,1-2,Rd╬r, F╬\\T,3,Rd╬r) = 282.01 kN\n"_cp +
+                  Verification("200.0", "282.01", "0.709") +
+                  Summary("╬Hmaximale Ausnutzung U╬\\max╬r╬H"_cp, "0.709") + Para_End);
+
+    // Level 1 with prying: the three modes under their headings.
+    T = Given_Column_Flange(40.0, &factors);
+    EXPECT_EQ(Tension_Report(T, 1),
+              Para_Head + " Grenzzugkraft des T-Stummelflanschs:\n" + Para_Indent(0.3) + M_Pl_Line + "\n " +
+                  F_t_Rd_Line + "\n" + Sum_F_t_Line + "\n" +
+                  " L╬\\b╬r = 58.8 mm ≤ 86.2 mm = L╬\\b╬r╬/*╬r  ê  Abstützkräfte können auftreten !\n"_cp +
+                  " Modus 1: Vollständiges Fließen des T-Stummelflanschs\n"_cp + Mode_Tabs +
+                  " F╬\\T,1,Rd╬r = (4╬/.╬rM╬\\pl,1,Rd╬r) / m = 470.00 kN\n"_cp +
+                  " Modus 2: Schraubenversagen gleichzeitig mit Fließen des T-Stummelflanschs\n"_cp + Mode_Tabs +
+                  " F╬\\T,2,Rd╬r = (2╬/.╬rM╬\\pl,2,Rd╬r + n╬/.╬r▓F╬\\t,Rd╬r) / (m+n) = 261.12 kN\n"_cp +
+                  " Modus 3: Schraubenversagen\n" + Mode_Tabs + " F╬\\T,3,Rd╬r = ▓F╬\\t,Rd╬r = 282.01 kN\n"_cp +
+                  Result_Line + " = min(F╬\\T,1,Rd╬r, F╬\\T,2,Rd╬r, F╬\\T,3,Rd╬r) = 261.12 kN\n"_cp + Tabs_Indent_0 +
+                  " ╬HNachweis\n"_cp + Mode_Tabs +
+                  " F╬\\T,Ed╬r = 2╬/.╬rF╬\\t,Ed╬r = 200.0 kN  <  F╬\\T,Rd╬r = 261.12 kN  ê  Ausnutzung U = 0.766  <  1  "_cp +
+                  Ok_Mark + "\n" + Tabs_Space + " maximale Ausnutzung U╬\\max╬r = 0.766  <  1  "_cp + Ok_Mark + "\n" +
+                  Tabs_Space + " " + Verified + Para_End);
+}

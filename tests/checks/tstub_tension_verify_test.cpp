@@ -309,3 +309,96 @@ TEST_F(TStubTensionVerify, ColumnFlangeChapters) {
                   Ok_Mark + "\n" + Tabs_Space + " maximale Ausnutzung U╬\\max╬r = 0.766  <  1  "_cp + Ok_Mark + "\n" +
                   Tabs_Space + " " + Verified + Para_End);
 }
+
+// The end-plate extension, one row of two M20 8.8 with e 50, e₁ 60, m₁ 25 in a flange 20 × 140 mm:
+//   w = 140 − 2·50 = 40, l_eff,cp = min(157.08, 118.54, 178.54), l_eff,nc = min(175, 137.5, 70,
+//   107.5) = 70 mm; e_min = e₁ = 60, m = m₁ = 25, n = 31.25; M_pl,Rd = 0.25·70·400·235 = 1.645 kNm;
+//   L_b* = 8.8·25³·244.8/(70·8000) = 60.1 mm > L_b = 58.75: prying; mode 1 4·1.645e6/25 = 263.20,
+//   mode 2 (3.29e6 + 31.25·282009.6)/56.25 = 215.16 kN. One bolt: 100 kN against 107.58 kN, U 0.930.
+TEST_F(TStubTensionVerify, ExtensionWithOneBolt) {
+    T_Stub_Tension T;
+    Default_T_Stub_Tension(&T);
+    T.bolts_per_row = 2;
+    T.location = T_Stub_Extension;
+    Use_M20_8_8(T.fastener);
+    T.F_t_Ed[0] = 100000.0;
+    T.one_bolt_in_extension = 1;
+    Prepare_T_Stub_Tension_Check(&T, 0, 1, &factors);
+    // The report driver's steps before the check.
+    T.b_p = T.flange.l;
+    Compute_T_Stub_Effective_Lengths(&T, T.location, T.fastener.d_p, nullptr, 0, 0);
+    T.e_min = Compute_T_Stub_Min_Edge_Distance(T.location, 0, 0, T.e, T.e_1, nullptr, 0);
+    T.m_check = Compute_T_Stub_Web_Distance(T.location, 0, 0, 0, 0, T.m_1, T.m, nullptr, 0);
+    ASSERT_NEAR(T.sum_l_eff_1, 70.0, 1e-9);
+
+    std::string report = Tension_Report(T, 1);
+    EXPECT_NEAR(T.F_T_Rd, 215160.8889, 0.001);   // stored whole
+    EXPECT_NEAR(T.U_max, 0.9295370, 1e-6);
+    EXPECT_NE(report.find(" ╬HNachweis für nur eine Schraube im Überstand\n"_cp), std::string::npos) << report;
+    EXPECT_NE(report.find(" F╬\\T,Ed╬r = 2╬/.╬rF╬\\t,Ed╬r = 100.0 kN  <  F╬\\T,Rd╬r/2 = 107.58 kN  ê  Ausnutzung U = 0.930"_cp),
+              std::string::npos)
+        << report;
+    report = Tension_Report(T, 0);
+    EXPECT_NE(report.find(" F╬\\T,Ed╬r = 100.0 kN  <  F╬\\T,Rd╬r = 107.58 kN"_cp), std::string::npos) << report;
+
+    // The protocol names the one-bolt verification and the extension.
+    const std::string protocol = Paragraph_Of([&](FILE* f) { Print_T_Stub_Tension_Input(&T, f, 0); });
+    EXPECT_NE(protocol.find(" Nachweis des überstehenden Teils des Anschlussblechs (Stirnblech)\n"_cp), std::string::npos);
+    EXPECT_NE(protocol.find(" Abstand der Schraubenachse zum Anschnitt des Trägerzugflanschs m╬\\1╬r = 25.0 mm\n"
+                            " Nachweis für nur eine Schraube im Überstand\n \n"_cp),
+              std::string::npos)
+        << protocol;
+}
+
+namespace {
+
+// A row of four M20 8.8 between the beam flanges with given lengths Σl_eff 200 mm, t_f 20 mm, e = e_min
+// 50, m 40, w 60, m₂ 40, flange 400 mm long, web plate 10 × 300 mm and a web of 10 mm, no load.
+T_Stub_Tension Four_Bolt_Row(int method, const Safety_Factors* factors) {
+    T_Stub_Tension T = Given_Column_Flange(40.0, factors);
+    T.bolts_per_row = 4;
+    T.four_bolt_method = method;
+    T.inner_row = T.row_next_to_stiffener = 1;
+    T.w = 60.0;
+    T.m_2 = 40.0;
+    T.flange.l = 400.0;
+    T.web.t = 10.0;
+    T.web.l = 300.0;
+    T.t_w = 10.0;
+    T.F_t_Ed[0] = 0.0;
+    return T;
+}
+
+}  // namespace
+
+// Four bolts per row (M_pl,Rd 4.70 kNm, F_t,Rd 141.0048 kN, ΣF_t,Rd = 4·141.0048 = 564.0192 kN):
+//   handbook: n₁ = 60, n = min(110, 50) = 50, n₂ = min(50, 110) = 50; mode 1 470.00, mode 2
+//     (9.4e6 + 110·0.25·564019.2·(3.6 − 1.6·60/110))/150 = 344.68, mode 3 0.9·564.02 = 507.62,
+//     F_T,4,Rd = 3.6·4.7e6/(1.8·40 + 0.8·60) = 141.00 kN (mode 3 does not govern);
+//   research report: e_w = 32.95/4 = 8.2375, mode 1 383.525·4.7e6/3258.625 = 553.17, mode 2
+//     min(312.20, (9.4e6 + 0.5·564019.2·60)/100 = 263.21) = 263.21 kN;
+//   dissertation: n = 50, m_s = 40, n_s = 50; ψ_F = (2/40³)/(2/40³ + 1/40³ + 1/100³) = 0.6527,
+//     ψ_S = 0.3473, w₁ = 400 − 2·110 = 180, ψ_Fi = (180 + 60)/300 = 0.8, ψ_Fa = 0.2; mode 1
+//     4·4.7e6·(0.6527/40 + 0.3473/40) = 470.00, mode 2 170.31 + 247.48 = 417.79 kN (with Σl_eff,2).
+TEST_F(TStubTensionVerify, FourBoltModels) {
+    struct Case {
+        int method;
+        double F_T_Rd;
+        const char* line;
+    };
+    const Case cases[] = {
+        {Four_Bolt_Handbook, 344676.2667,
+         " F╬\\T,3,Rd╬r = 0.9╬/.╬r▓F╬\\t,Rd╬r = 507.62 kN,  F╬\\T,4,Rd╬r = (3.6╬/.╬rM╬\\pl,1,Rd╬r) / (1.8╬/.╬rm + 0.8╬/.╬rn╬\\1╬r) = 141.00 kN\n"_cp},
+        {Four_Bolt_Research_Report, 263205.76,
+         " F╬\\T,2,np,Rd╬r = (2╬/.╬rM╬\\pl,1,Rd╬r + 0.5╬/.╬r▓F╬\\t,Rd╬r╬/.╬rn╬\\1╬r) / (m+n╬\\1╬r) = 263.21 kN\n"_cp},
+        {Four_Bolt_Dissertation, 417788.4444,
+         "F╬\\T,2,S,Rd╬r = (2╬/.╬rM╬\\pl,2,Rd╬r╬/.╬r(╦╬\\Fi╬r╬/.╬r╜╬\\F╬r+╜╬\\S╬r) + 2╬/.╬rn╬/.╬rF╬\\t,Rd╬r) / (m+n) = 247.48 kN\n"_cp},
+    };
+    for (const Case& c : cases) {
+        T_Stub_Tension T = Four_Bolt_Row(c.method, &factors);
+        const std::string report = Tension_Report(T, 2);
+        EXPECT_EQ(T.Check_Error_Flags, 0) << c.method << report;
+        EXPECT_NEAR(T.F_T_Rd, c.F_T_Rd, 0.001) << c.method;
+        EXPECT_NE(report.find(c.line), std::string::npos) << c.method;
+    }
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "annex/annex_choice.h"
@@ -401,4 +403,106 @@ TEST_F(TStubTensionVerify, FourBoltModels) {
         EXPECT_NEAR(T.F_T_Rd, c.F_T_Rd, 0.001) << c.method;
         EXPECT_NE(report.find(c.line), std::string::npos) << c.method;
     }
+}
+
+// The web weld (S235 plates, γM2 1.25; f_vw,d = 360/(√3·0.8·1.25) = 207.846 N/mm²):
+//   fillet a_st 5 on a web plate of 10 mm, Σl_eff 120 mm, t_f 25, m 30: L_b = 68.75 > L_b* =
+//   8.8·27000·244.8/(120·15625) = 31.0 mm, flange min(2·0.25·120·625·235/30 = 293.75, 282.01) =
+//   282.01 kN; weld 2·207.846·5·120 = 249.42 kN governs.
+//   butt a_st 12 on a web plate of 10 mm, Σl_eff 200 mm, t_f 30, two rows: flange min(705.00,
+//   564.02) kN; weld f_sw = min(235/1.0, 0.9·360/1.25) = 235 N/mm² through t_st: 235·10·200 = 470.00 kN.
+TEST_F(TStubTensionVerify, WebWeld) {
+    auto fillet = [&] {
+        T_Stub_Tension T = Given_Column_Flange(30.0, &factors);
+        T.flange.t = 25.0;
+        T.sum_l_eff_1 = T.sum_l_eff_2 = 120.0;
+        T.a_st = 5.0;
+        T.web.t = 10.0;
+        return T;
+    };
+    // A record after a write and a read checks its weld like a new one.
+    T_Stub_Tension T = fillet();
+    T.skip_weld_check = 1;
+    const std::string block = Capture_Output([&](FILE* f) { Write_T_Stub_Tension(f, &T); });
+    T_Stub_Tension R;
+    Init_T_Stub_Tension(&R);
+    FILE* file = std::tmpfile();
+    std::fputs(block.c_str(), file);
+    std::rewind(file);
+    ASSERT_EQ(Read_T_Stub_Tension(file, &R), 0);
+    std::fclose(file);
+    EXPECT_EQ(R.skip_weld_check, 0);
+    R.e_min = T.e_min;
+    R.m_check = T.m_check;
+    Prepare_T_Stub_Tension_Check(&R, 0, 1, &factors);
+    std::string report = Tension_Report(R, 2);
+    EXPECT_NEAR(R.F_T_Rd, 249415.32, 0.01);
+    EXPECT_NE(report.find(" Zugtragfähigkeit der Schweißnähte:  F╬\\T,w,Rd╬r = 2╬/.╬rf╬\\vw,d╬r╬/.╬ra╬/.╬rl╬\\eff╬r = 249.42 kN,"
+                          "  a = 5.0 mm,  l╬\\eff╬r = 120.0 mm\n"
+                          " Gesamttragfähigkeit des T-Stummelflanschs:  F╬\\T,Rd╬r = F╬\\T,w,Rd╬r = 249.42 kN "_cp +
+                              Warning_Mark + "\n"),
+              std::string::npos)
+        << report;
+
+    // Within 0.01 N of F_T,Rd the weld counts as equal: a_st = (282009.6 − 0.005)/(2·207.846·120).
+    T = fillet();
+    T.a_st = 5.653413735670393;
+    report = Tension_Report(T, 0);
+    EXPECT_NEAR(T.F_T_Rd, 282009.6, 1e-6);
+    EXPECT_NE(report.find(" Zugtragfähigkeit der Schweißnähte:  F╬\\T,w,Rd╬r = 282.01 kN  (≥ 282.01 kN, nicht maßgebend)\n"_cp),
+              std::string::npos)
+        << report;
+
+    // No web plate: no weld to check.
+    T = fillet();
+    T.web.t = 0.0;
+    report = Tension_Report(T, 1);
+    EXPECT_NEAR(T.F_T_Rd, 282009.6, 1e-6);
+    EXPECT_EQ(report.find("Schweißnähte"_cp), std::string::npos);
+
+    // A throat above the web plate's thickness is a butt weld through that thickness.
+    T = Given_Column_Flange(30.0, &factors);
+    T.flange.t = 30.0;
+    T.row_count = 2;
+    T.F_t_Ed[1] = 100000.0;
+    T.a_st = 12.0;
+    T.web.t = 10.0;
+    report = Tension_Report(T, 2);
+    EXPECT_NEAR(T.F_T_Rd, 470000.0, 1e-6);
+    EXPECT_NE(report.find(" Zugtragfähigkeit der Schweißnähte:  F╬\\T,w,Rd╬r = f╬\\sw,d╬r╬/.╬rt╬\\st╬r╬/.╬rl╬\\eff╬r = 470.00 kN,"
+                          "  t╬\\st╬r = 10.0 mm,  l╬\\eff╬r = 200.0 mm\n"_cp),
+              std::string::npos)
+        << report;
+}
+
+// The beam flange of the dissertation model (ψ_S 0.3473, l_eff = Σl_eff,2 = 200 mm, t_w 10 mm):
+//   A_F = 300·10 = 3000 mm², A_S = 200·0.3473·10 = 694.5 mm², (3000 + 694.5)·235 = 868.21 kN ≥
+//   417.79 kN; as an L-stub both areas halved: 1847.3 mm², 434.11 kN against 208.89 kN.
+TEST_F(TStubTensionVerify, BeamFlangeOfTheDissertationModel) {
+    T_Stub_Tension T = Four_Bolt_Row(Four_Bolt_Dissertation, &factors);
+    std::string report = Tension_Report(T, 2);
+    EXPECT_NE(report.find(" Zugtragfähigkeit des Trägerflanschs:  max F╬\\T,Rd╬r = (A╬\\F╬r+A╬\\S╬r)╬/.╬rf╬\\y,st╬r / └╬\\M0╬r"
+                          " = 868.21 kN > F╬\\T,Rd╬r  "_cp + Note_Ok_Mark + "\n"),
+              std::string::npos)
+        << report;
+    EXPECT_NEAR(T.F_T_Rd, 417788.4444, 0.001);
+
+    T = Four_Bolt_Row(Four_Bolt_Dissertation, &factors);
+    T.l_stub = 1;
+    report = Tension_Report(T, 2);
+    EXPECT_NEAR(T.F_T_Rd, 417788.4444 / 2.0, 0.001);
+    EXPECT_NE(report.find(" L-Stummelflansch: F╬\\T,1-3,Rd╬r werden halbiert\n"_cp), std::string::npos);
+    EXPECT_NE(report.find("   mit  A╬\\F╬r = b╬\\st╬r╬/.╬rt╬\\st╬r/2 = 1500.0 mm²,  A╬\\S╬r = l╬\\eff╬r╬/.╬r╜╬\\S╬r╬/.╬rt╬\\w╬r/2 = 347.3 mm²"_cp),
+              std::string::npos)
+        << report;
+
+    // Without the distance to the stiffener the flange part carries nothing; nothing divides by 0.
+    T = Four_Bolt_Row(Four_Bolt_Dissertation, &factors);
+    T.m_2 = 0.0;
+    T.edge_check_mode = Edge_Check_Off;
+    report = Tension_Report(T, 2);
+    EXPECT_TRUE(std::isfinite(T.F_T_Rd));
+    EXPECT_EQ(report.find("inf"), std::string::npos);
+    EXPECT_EQ(report.find("nan"), std::string::npos);
+    EXPECT_EQ(report.find("in Flanschrichtung"), std::string::npos);
 }

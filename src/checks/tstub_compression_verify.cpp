@@ -99,7 +99,8 @@ bool Compute_Compression_Resistance(T_Stub_Compression& T, FILE* stream, FILE* r
     const double gamma_M0 = Context_Gamma(T.context, Gamma_M0);
 
     double f_cd = 0.0;
-    if (gamma_c >= Gamma_Min) {
+    // α_cc of the annex may be 0: then f_cd, like a γ_c of 0, makes the resistance not determinable.
+    if (gamma_c >= Gamma_Min && alpha_cc * T.f_ck / gamma_c >= Min_Bearing_Strength) {
         f_cd = alpha_cc * T.f_ck / gamma_c;
         if (report && detail >= 2) {
             OLI_Printf(report, "%sBemessungswert der zul. Betondruckfestigkeit ", Report_Line_Prefix);
@@ -112,7 +113,7 @@ bool Compute_Compression_Resistance(T_Stub_Compression& T, FILE* stream, FILE* r
     }
 
     // Ratio of the spread area; k is its factor in f_jd.
-    bool determinable = gamma_c >= Gamma_Min && gamma_M0 >= Gamma_Min && T.beta_j * f_cd >= Min_Bearing_Strength;
+    bool determinable = f_cd >= Min_Bearing_Strength && gamma_M0 >= Gamma_Min && T.beta_j * f_cd >= Min_Bearing_Strength;
     double ratio = T.spread_ratio;
     double c2_spread = 0.0;
     const bool given = ratio >= T_Stub_Given_Ratio_Min;
@@ -219,10 +220,14 @@ void Verify_Compression_Force(T_Stub_Compression& T, FILE* stream) {
     if (T.F_c_Rd < -Min_Force) {
         if (stream) OLI_Printf(stream, "%s╬HFehler╬r: F╬\\c,Rd╬r < 0 %s\n"_cp, Report_Line_Prefix, Mark_Error());
         T.Check_Error_Flags |= T_Stub_Compression_Failed;
+        T.U_max = -1.0;
     } else if (T.F_c_Rd < Min_Force) {
+        // A load on a resistance of 0 is not carried: never verified.
         if (stream)
             OLI_Printf(stream, "%sF╬\\c,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, Report_Line_Prefix,
-                       Mark_Warning());
+                       Mark_Error());
+        T.Check_Error_Flags |= T_Stub_Compression_Failed;
+        T.U_max = -1.0;
     } else {
         double U = T.F_c_Ed / T.F_c_Rd;
         if (U > 1.0 && U < 1.0 + U_Tolerance) U = 1.0;

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "annex/annex_record.h"
+#include "checks/check_summary.h"
 #include "common/cp437.h"
 #include "frame/report_marks.h"
 #include "report/paragraph_writer.h"
@@ -244,30 +245,6 @@ void Verify_Compression_Force(T_Stub_Compression& T, FILE* stream) {
     if (stream) Indent_Less();
 }
 
-// "Maximale Ausnutzung" and the verdict of the connection.
-void Print_Compression_Summary(const T_Stub_Compression& T, FILE* stream, int detail) {
-    if (!T.context.verification || !T.context.summary || !stream) return;
-    const bool verified = T.U_max >= U_Undeterminable_Limit && T.U_max <= 1.0 &&
-                          !(T.Check_Error_Flags & T_Stub_Compression_Failed);
-    if (detail >= 1) {
-        if (T.U_max > 0.001 && T.U_max < 999.999) {
-            OLI_Add_Paragraph_Space(0.3);
-            OLI_Printf(stream, "%s", Report_Line_Prefix);
-            if (detail >= 2) OLI_Printf(stream, "╬H"_cp);
-            OLI_Printf(stream, "maximale Ausnutzung U╬\\max╬r"_cp);
-            if (detail >= 2) OLI_Printf(stream, "╬H"_cp);
-            OLI_Printf(stream, " = %.3lf  %s  1  %s\n", T.U_max, Get_Relation_Sign_LE(T.U_max, 1.0),
-                       T.U_max > 1.0 ? Mark_Not_Ok() : Mark_Ok());
-        }
-        OLI_Add_Paragraph_Space(0.3);
-        OLI_Printf(stream, "%s╬B%s\n"_cp, Report_Line_Prefix, verified ? Verdict_Verified() : Verdict_Not_Verified());
-    } else if (!verified) {
-        OLI_Add_Paragraph_Space(0.3);
-        OLI_Printf(stream, "%s╬B%s\n"_cp, Report_Line_Prefix, Verdict_Not_Verified());
-    }
-    Write_EC3_Condition_Footnote(stream);
-}
-
 }  // namespace
 
 int Verify_T_Stub_Compression(T_Stub_Compression* tstub, FILE* stream, int detail) {
@@ -288,6 +265,7 @@ int Verify_T_Stub_Compression(T_Stub_Compression* tstub, FILE* stream, int detai
         if (report) Indent_Less();
         if (determinable) Verify_Compression_Force(T, stream);
     }
-    Print_Compression_Summary(T, stream, detail);
+    if (T.context.verification && T.context.summary)
+        Print_Check_Summary(stream, detail, T.U_max, T.Check_Error_Flags & T_Stub_Compression_Failed);
     return (T.Check_Error_Flags & T_Stub_Compression_Failed) ? 1 : 0;
 }

@@ -16,23 +16,7 @@
 // the row description through F_T,Rd.
 namespace {
 
-struct TStubLengthRules : ::testing::Test {
-    Annex_Folders folders;
-    Safety_Factors factors = T_Stub_Test_Factors();
-    int saved_refresh = 0;
-
-    void SetUp() override {
-        Use_Shipped_Host();
-        NAD_Set_Annex_By_Name("EC-Standardparameter");
-        Set_Code_Edition(0);
-        saved_refresh = Refresh_Mode;
-        Refresh_Mode = 1;
-    }
-    void TearDown() override {
-        Refresh_Mode = saved_refresh;
-        Set_Code_Edition(0);
-    }
-
+struct TStubLengthRules : T_Stub_Tension_Test {
     // A row description without loads, prepared for a report run.
     T_Stub_Tension Record(int location, double m, double e, double e_1, double m_2) {
         T_Stub_Tension T;

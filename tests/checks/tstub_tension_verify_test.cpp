@@ -14,20 +14,7 @@
 
 namespace {
 
-struct TStubTensionVerify : ::testing::Test {
-    Annex_Folders folders;
-    Safety_Factors factors = T_Stub_Test_Factors();
-    int saved_refresh = 0;
-
-    void SetUp() override {
-        Use_Shipped_Host();
-        NAD_Set_Annex_By_Name("EC-Standardparameter");
-        Set_Code_Edition(0);
-        saved_refresh = Refresh_Mode;
-        Refresh_Mode = 1;
-    }
-    void TearDown() override { Refresh_Mode = saved_refresh; }
-};
+using TStubTensionVerify = T_Stub_Tension_Test;
 
 }  // namespace
 

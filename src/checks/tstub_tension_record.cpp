@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "checks/tstub_tension.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 
@@ -26,7 +27,7 @@ void Reset_Parameters(T_Stub_Tension& T) {
 // Reads one item of the block; false when the scanner converts fewer items than the format has.
 template <typename... Values>
 bool Scan(FILE* stream, int count, const char* format, Values*... values) {
-    return std::fscanf(stream, format, values...) == count;
+    return Scan_Stream(stream, format, values...) == count;
 }
 
 // The row forces beyond row 1 that a block of this row count holds.

@@ -5,11 +5,13 @@
 # make check-generated   check that the generators reproduce the committed tables and bitmaps
 # make references  render the print-list viewer's test cases anew as the reference images under
 #              tests/platform/print_list_references (check the changed images by eye)
+# make fuzz      build one libFuzzer executable per file reader with clang (docs/fuzzing.md)
+# make fuzz-run  run every fuzz target for FUZZ_SECONDS (default 60) each; stops at the first finding
 
 JOBS ?= $(shell nproc)
 SCRATCH ?= $(CURDIR)/build/run
 
-.PHONY: build run test references setup clean generate check-generated
+.PHONY: build run test references setup clean generate check-generated fuzz fuzz-run
 
 setup:
 	@bash scripts/setup.sh
@@ -30,6 +32,12 @@ references: setup
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
 	cmake --build build/asan -j $(JOBS)
 	PRINT_LIST_WRITE_REFERENCES=1 build/asan/bin/basis_tests --gtest_filter='Print_List_References.*'
+
+fuzz: setup
+	@bash scripts/fuzz.sh build
+
+fuzz-run: fuzz
+	@bash scripts/fuzz.sh run
 
 generate: setup
 	@bash scripts/generate.sh

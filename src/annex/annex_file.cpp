@@ -5,6 +5,7 @@
 
 #include "annex/annex_io.h"
 #include "common/key_lines.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 std::string NAD_Annex_File_Path(int number, const char* stem) {
@@ -49,12 +50,12 @@ int NAD_Read_File(FILE* s, NAD_Record* r) {
     if (!s || !r) return 0;
     std::rewind(s);
     int file_version = 0;
-    if (std::fscanf(s, "NAD/Version %d", &file_version) != 1) return 0;
-    (void)std::fscanf(s, "%d", &r->country_type);
+    if (Scan_Stream(s, "NAD/Version %d", &file_version) != 1) return 0;
+    (void)Scan_Stream(s, "%d", &r->country_type);
     char name[Guillemet_Name_Size];
     Read_Guillemet_String(s, name);
     NAD_Set_Record_Name(r, name);
-    (void)std::fscanf(s, "%d", &r->variant);
+    (void)Scan_Stream(s, "%d", &r->variant);
     if (Find_Key_Line("#EC0", s, nullptr)) NAD_Read_EC0(s, &r->ec0, 1);
     if (Find_Key_Line("#EC2", s, nullptr)) NAD_Read_EC2(s, &r->ec2);
     if (Find_Key_Line("#EC3", s, nullptr)) NAD_Read_EC3(s, &r->ec3, 1);

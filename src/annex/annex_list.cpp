@@ -9,6 +9,7 @@
 #include "annex/annex_io.h"
 #include "annex/annex_record.h"
 #include "common/key_lines.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 namespace {
@@ -29,7 +30,7 @@ void Migrate_Section(FILE* old_file, int k) {
     NAD_Record scratch;
     NAD_Set_File_Block_Defaults(&scratch);
     scratch.country_type = 0;
-    (void)std::fscanf(old_file, " %d", &scratch.country_type);
+    (void)Scan_Stream(old_file, " %d", &scratch.country_type);
     char name[Guillemet_Name_Size];
     Read_Guillemet_String(old_file, name);
     NAD_Set_Record_Name(&scratch, name);
@@ -90,7 +91,7 @@ const char* NAD_List_Annexes() {
         NAD_List_Entry& entry = entries[count];
         Read_Line_Bounded(file.get(), line, sizeof line);
         entry.country_type = 0;
-        (void)std::fscanf(file.get(), " %d", &entry.country_type);
+        (void)Scan_Stream(file.get(), " %d", &entry.country_type);
         Read_Guillemet_String(file.get(), name);
         entry.name = name;
         entry.file_number = n;

@@ -11,6 +11,7 @@
 #include "annex/annex_io.h"
 #include "common/cp437.h"
 #include "common/key_lines.h"
+#include "common/number_scan.h"
 #include "platform/host/host_library.h"
 
 namespace {
@@ -86,7 +87,7 @@ std::vector<std::string> Flag_Words(FILE* f, const char* rest_of_key_line) {
 // from the fourth character on, after white space; 0 when none converts.
 int File_Number(const char* file_name) {
     int n = 0;
-    if (std::strlen(file_name) < 3 || std::sscanf(file_name + 3, "%4d", &n) != 1) return 0;
+    if (std::strlen(file_name) < 3 || Scan_Text(file_name + 3, "%4d", &n) != 1) return 0;
     return n;
 }
 
@@ -144,6 +145,16 @@ void NAD_Read_Application_Table() {
     cached_number = -1;
     NAD_Find_Application();
     table_read = true;
+}
+
+void NAD_Forget_Application_Table() {
+    rows.clear();
+    current_row = 0;
+    row_found = false;
+    current_mask = 0;
+    cached_number = -1;
+    all_rows = 0;
+    table_read = false;
 }
 
 int NAD_Find_Application() {

@@ -38,6 +38,10 @@ inline constexpr int NAD_All_Eurocodes_Mask = 623;
 // running program.
 void NAD_Read_Application_Table();
 
+// Drops the table and its lookup, so that the next query reads the description files anew: for a
+// process that reads many description files one after the other (the reader harness).
+void NAD_Forget_Application_Table();
+
 // The number of the running program's row, 0 when no row applies (then every row counts).
 int NAD_Find_Application();
 

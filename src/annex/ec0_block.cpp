@@ -5,6 +5,7 @@
 #include "annex/annex_io.h"
 #include "annex/annex_record.h"
 #include "annex/annex_sections.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 namespace {
@@ -63,9 +64,9 @@ constexpr double Rail_A[3] = {0.8, 0.7, 0.6};
 // The row of the pedestrian traffic, missing from bridge tables of version 3 and older (0-based).
 constexpr int Pedestrian_Row = 7;
 
-void Read_Pair(FILE* s, double* pair) { (void)std::fscanf(s, "%lf%lf", &pair[0], &pair[1]); }
+void Read_Pair(FILE* s, double* pair) { (void)Scan_Stream(s, "%lf%lf", &pair[0], &pair[1]); }
 
-void Read_Triple(FILE* s, double* t) { (void)std::fscanf(s, "%lf%lf%lf", &t[0], &t[1], &t[2]); }
+void Read_Triple(FILE* s, double* t) { (void)Scan_Stream(s, "%lf%lf%lf", &t[0], &t[1], &t[2]); }
 
 bool Differ(double a, double b) { return NAD_Differ(a, b); }
 
@@ -139,7 +140,7 @@ int NAD_Read_EC0(FILE* s, NAD_EC0_Block* b, int mode) {
     for (auto& row : b->building_psi) Read_Triple(s, row);
 
     b->version = 2;
-    if (std::fscanf(s, "%d", &b->version) != 1) return 1;
+    if (Scan_Stream(s, "%d", &b->version) != 1) return 1;
 
     for (auto& table : b->bridge_gamma) {
         if (b->version >= 4) {
@@ -157,7 +158,7 @@ int NAD_Read_EC0(FILE* s, NAD_EC0_Block* b, int mode) {
     for (auto& row : b->rail_psi) Read_Triple(s, row);
     Read_Triple(s, b->rail_a);
     if (b->version >= 5)
-        for (auto& row : b->building_psi) (void)std::fscanf(s, "%lf", &row[3]);
+        for (auto& row : b->building_psi) (void)Scan_Stream(s, "%lf", &row[3]);
     return 0;
 }
 

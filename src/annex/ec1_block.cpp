@@ -9,6 +9,7 @@
 
 #include "annex/annex_io.h"
 #include "common/key_lines.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 namespace {
@@ -57,9 +58,9 @@ std::unique_ptr<NAD_EC1_Table> Read_Table_Definition(FILE* s) {
     if (!t) return nullptr;
     if (!Read_Line(s, t->title) || !Read_Line(s, t->second_line)) return nullptr;
     int* L = t->layout;
-    if (std::fscanf(s, "%d%d%d%d", &L[0], &L[1], &L[2], &L[3]) != 4) return nullptr;
-    if (std::fscanf(s, "%d%d%d%d", &L[4], &L[5], &L[6], &L[7]) != 4) return nullptr;
-    if (std::fscanf(s, "%d%d", &t->rows, &t->columns) != 2) return nullptr;
+    if (Scan_Stream(s, "%d%d%d%d", &L[0], &L[1], &L[2], &L[3]) != 4) return nullptr;
+    if (Scan_Stream(s, "%d%d%d%d", &L[4], &L[5], &L[6], &L[7]) != 4) return nullptr;
+    if (Scan_Stream(s, "%d%d", &t->rows, &t->columns) != 2) return nullptr;
     if (!NAD_Read_Word(s, t->unit_word, Unit_Word_Limit)) return nullptr;
     // Right and bottom become width and height.
     if (__builtin_sub_overflow(L[4], L[0], &L[4]) || __builtin_sub_overflow(L[5], L[1], &L[5])) return nullptr;
@@ -73,7 +74,7 @@ std::unique_ptr<NAD_EC1_Table> Read_Table_Definition(FILE* s) {
 bool Read_Data(FILE* s, NAD_EC1_Block& b) {
     int form = 0;
     int d[2] = {};
-    if (std::fscanf(s, "%d%d%d", &form, &d[0], &d[1]) != 3) return false;
+    if (Scan_Stream(s, "%d%d%d", &form, &d[0], &d[1]) != 3) return false;
     b.data[0] = d[0];
     b.data[1] = d[1];
     return true;
@@ -85,7 +86,7 @@ bool Read_Table_Values(FILE* s, NAD_EC1_Table& t) {
     if (!Read_Line(s, text)) return false;
     std::vector<double> values(t.values.size());
     for (double& v : values)
-        if (std::fscanf(s, "%lf", &v) != 1) return false;
+        if (Scan_Stream(s, "%lf", &v) != 1) return false;
     t.current_text = std::move(text);
     t.values = std::move(values);
     t.has_values = 1;
@@ -96,11 +97,11 @@ bool Read_Table_Values(FILE* s, NAD_EC1_Table& t) {
 bool Read_List(FILE* s, NAD_EC1_Block& b) {
     int count = 0;
     int spare = 0;
-    if (std::fscanf(s, "%d%d", &count, &spare) != 2) return false;
+    if (Scan_Stream(s, "%d%d", &count, &spare) != 2) return false;
     count = std::clamp(count, 0, NAD_EC1_Table_Count);
     int list[NAD_EC1_Table_Count];
     for (int k = 0; k < count; ++k)
-        if (std::fscanf(s, "%d", &list[k]) != 1) return false;
+        if (Scan_Stream(s, "%d", &list[k]) != 1) return false;
     std::copy(list, list + count, b.tab99);
     return true;
 }
@@ -162,7 +163,7 @@ int NAD_Find_EC1_Section(const char* file_name, const char* annex_name, NAD_EC1_
         if (!Read_Line(f.get(), line)) break;
         if (!Starts_With(line, annex_name)) continue;
         int kind = 0;
-        if (std::fscanf(f.get(), "%d", &kind) == 1) b->kind = kind;
+        if (Scan_Stream(f.get(), "%d", &kind) == 1) b->kind = kind;
         NAD_Read_EC1_Values(f.get(), b);
         ++sections;
     }

@@ -7,6 +7,7 @@
 #include "annex/annex_io.h"
 #include "annex/annex_record.h"
 #include "common/cp437.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 namespace {
@@ -166,7 +167,7 @@ struct Group_Reader {
     }
     bool Scan(int expected, const char* format, auto... targets) {
         if (failed) return false;
-        const int n = std::fscanf(s, format, targets...);
+        const int n = Scan_Stream(s, format, targets...);
         return n == expected ? true : Fail(expected, n < 0 ? 0 : n);
     }
     bool Pairs(double (&a)[4], double (&b)[4]) {
@@ -269,12 +270,12 @@ bool Read_Lines(Group_Reader& r, NAD_EC2_Block& b, int& V) {
     if (!r.Twelve(b.c_min_dur) || !r.Twelve(b.delta_c_dur_gamma)) return false;
 
     if (!r.Scan(1, "%d", &V)) return false;
-    if (V != 12 && std::sscanf(word.c_str(), "%lf", &b.reserved_value_2) != 1) return r.Fail(1, 0);
+    if (V != 12 && Scan_Text(word.c_str(), "%lf", &b.reserved_value_2) != 1) return r.Fail(1, 0);
     if (V <= 0) return true;
 
     if (!r.Scan(2, "%d%lf", &b.nu_1l_form, &b.nu_1l)) return false;
     if (V == 12) {
-        (void)std::fscanf(s, "%*s");
+        (void)Scan_Stream(s, "%*s");
     } else if (!r.Scan(1, "%lf", &b.reserved_value_1)) {
         return false;
     }
@@ -291,7 +292,7 @@ bool Read_Lines(Group_Reader& r, NAD_EC2_Block& b, int& V) {
     if (V >= 7) {
         if (!r.Scan(4, "%lf%lf%lf%lf", &b.beta_1, &b.nu_l_T, &b.k1_spacing, &b.beta_2)) return false;
         if (V == 12) {
-            (void)std::fscanf(s, "%*s%*s");
+            (void)Scan_Stream(s, "%*s%*s");
         } else if (!r.Scan(2, "%lf%lf", &b.gamma_c_sls, &b.gamma_s_sls)) {
             return false;
         }

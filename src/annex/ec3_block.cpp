@@ -4,6 +4,7 @@
 
 #include "annex/annex_io.h"
 #include "annex/annex_sections.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 namespace {
@@ -64,36 +65,36 @@ void Keep_Valid_Factors(NAD_EC3_8_Record& r) {
 
 // The values of an EC3_1 record after its version; 0 read, 1 a required value did not convert.
 int Read_EC3_1_Values(FILE* s, NAD_EC3_1_Record& r, int version) {
-    if (std::fscanf(s, "%lf", &r.gamma_M0) != 1) return 1;
-    if (std::fscanf(s, "%lf", &r.gamma_M1) != 1) return 1;
-    if (std::fscanf(s, "%lf", &r.gamma_M2) != 1) return 1;
+    if (Scan_Stream(s, "%lf", &r.gamma_M0) != 1) return 1;
+    if (Scan_Stream(s, "%lf", &r.gamma_M1) != 1) return 1;
+    if (Scan_Stream(s, "%lf", &r.gamma_M2) != 1) return 1;
     if (version >= 1) {
-        if (std::fscanf(s, "%lf", &r.gamma_M0_acc) != 1) return 1;
-        if (std::fscanf(s, "%lf", &r.gamma_M1_acc) != 1) return 1;
-        if (std::fscanf(s, "%lf", &r.gamma_M2_acc) != 1) return 1;
+        if (Scan_Stream(s, "%lf", &r.gamma_M0_acc) != 1) return 1;
+        if (Scan_Stream(s, "%lf", &r.gamma_M1_acc) != 1) return 1;
+        if (Scan_Stream(s, "%lf", &r.gamma_M2_acc) != 1) return 1;
     }
-    if (version >= 2 && std::fscanf(s, "%d", &r.apply_f_to_chi_LT) != 1) return 1;
-    if (version >= 3 && std::fscanf(s, "%lf", &r.gamma_M_fi) != 1) return 1;
-    if (version >= 4 && std::fscanf(s, "%lf%lf%d%lf%d%lf", &r.lambda_LT0, &r.beta, &r.f_given, &r.f,
+    if (version >= 2 && Scan_Stream(s, "%d", &r.apply_f_to_chi_LT) != 1) return 1;
+    if (version >= 3 && Scan_Stream(s, "%lf", &r.gamma_M_fi) != 1) return 1;
+    if (version >= 4 && Scan_Stream(s, "%lf%lf%d%lf%d%lf", &r.lambda_LT0, &r.beta, &r.f_given, &r.f,
                                     &r.kc_from_table, &r.kc) != 6)
         return 1;
     if (version >= 5) {
         // A failed conversion here leaves the remaining denominators at their defaults.
-        for (double& e : r.e0_elastic) (void)std::fscanf(s, " %lf", &e);
-        for (double& e : r.e0_plastic) (void)std::fscanf(s, " %lf", &e);
+        for (double& e : r.e0_elastic) (void)Scan_Stream(s, " %lf", &e);
+        for (double& e : r.e0_plastic) (void)Scan_Stream(s, " %lf", &e);
     }
     return 0;
 }
 
 int Read_EC3_8_Values(FILE* s, NAD_EC3_8_Record& r, int version) {
     for (double* g : {&r.gamma_M3, &r.gamma_M4, &r.gamma_M5, &r.gamma_M6_ser, &r.gamma_M7, &r.gamma_M3_ser})
-        if (std::fscanf(s, "%lf", g) != 1) return 1;
-    if (version >= 2 && std::fscanf(s, "%d%lf", &r.shear_lag_note, &r.eta) != 2) return 1;
+        if (Scan_Stream(s, "%lf", g) != 1) return 1;
+    if (version >= 2 && Scan_Stream(s, "%d%lf", &r.shear_lag_note, &r.eta) != 2) return 1;
     if (version >= 3)
         for (double& g : r.gamma_Mf)
-            if (std::fscanf(s, "%lf", &g) != 1) return 1;
-    if (version >= 4 && std::fscanf(s, "%lf", &r.gamma_M_ser) != 1) return 1;
-    if (version >= 5 && std::fscanf(s, "%lf", &r.gamma_Mu) != 1) return 1;
+            if (Scan_Stream(s, "%lf", &g) != 1) return 1;
+    if (version >= 4 && Scan_Stream(s, "%lf", &r.gamma_M_ser) != 1) return 1;
+    if (version >= 5 && Scan_Stream(s, "%lf", &r.gamma_Mu) != 1) return 1;
     return 0;
 }
 
@@ -106,7 +107,7 @@ int Read_Record(FILE* s, Record* r, const Record& defaults, int (*read_values)(F
     *r = defaults;
     r->version = 0;
     int version = 0;
-    if (!s || std::fscanf(s, "%d", &version) != 1) return 1;
+    if (!s || Scan_Stream(s, "%d", &version) != 1) return 1;
     const int result = read_values(s, *r, version);
     Keep_Valid_Factors(*r);
     if (result == 0) r->version = version;
@@ -212,17 +213,17 @@ int NAD_Read_EC3(FILE* s, NAD_EC3_Block* b, int current_form) {
 
     // Old form with its own variant line, then the two records as in the current form.
     if (NAD_Find_Section(s, " EC3 Parameter", "#NAD", nullptr) == 1) {
-        if (std::fscanf(s, "%d", &b->variant) != 1) return 1;
+        if (Scan_Stream(s, "%d", &b->variant) != 1) return 1;
         return Read_Current_Form(s, *b);
     }
     // Oldest form: the variant, an EC3_1 record and the six connection factors of EN 1993-1-8.
     if (NAD_Find_Section(s, " EC3-8 Parameter", "#NAD", nullptr) == 1) {
-        if (std::fscanf(s, "%d", &b->variant) != 1) return 1;
+        if (Scan_Stream(s, "%d", &b->variant) != 1) return 1;
         if (NAD_Read_EC3_1(s, &b->ec3_1) != 0) return 1;
         NAD_EC3_8_Record& r = b->ec3_8;
         int result = 0;
         for (double* g : {&r.gamma_M3, &r.gamma_M4, &r.gamma_M5, &r.gamma_M6_ser, &r.gamma_M7, &r.gamma_M3_ser})
-            if (std::fscanf(s, "%lf", g) != 1) {
+            if (Scan_Stream(s, "%lf", g) != 1) {
                 result = 1;
                 break;
             }

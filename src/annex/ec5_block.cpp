@@ -3,6 +3,7 @@
 #include "annex/annex_io.h"
 #include "annex/annex_record.h"
 #include "annex/annex_sections.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 namespace {
@@ -54,46 +55,46 @@ int Read_Values(FILE* s, NAD_EC5_Block& b, int V) {
     double skip[6];
     int skip_int = 0;
     if (V < 0) return 0;
-    if (V == 0) return std::fscanf(s, "%lf", &skip[0]) == 1 ? 0 : 1;
-    if (std::fscanf(s, " %d", &b.na1_switch) != 1) return 1;
-    if (std::fscanf(s, " %d %lf %lf %lf", &skip_int, &skip[0], &skip[1], &skip[2]) != 4) return 1;
-    if (V >= 2 && std::fscanf(s, " %d", &b.na11_switch) != 1) return 1;
+    if (V == 0) return Scan_Stream(s, "%lf", &skip[0]) == 1 ? 0 : 1;
+    if (Scan_Stream(s, " %d", &b.na1_switch) != 1) return 1;
+    if (Scan_Stream(s, " %d %lf %lf %lf", &skip_int, &skip[0], &skip[1], &skip[2]) != 4) return 1;
+    if (V >= 2 && Scan_Stream(s, " %d", &b.na11_switch) != 1) return 1;
     if (V >= 3) {
         // The places of gamma_M solid timber, glulam and accidental here are superseded by line 8.
-        if (std::fscanf(s, " %lf %lf %lf %lf %lf %lf", &skip[0], &skip[1], &b.gamma_M_panels, &b.gamma_M_particle,
+        if (Scan_Stream(s, " %lf %lf %lf %lf %lf %lf", &skip[0], &skip[1], &b.gamma_M_panels, &b.gamma_M_particle,
                         &b.gamma_M_hard_fibre, &b.gamma_M_medium_fibre) != 6)
             return 1;
-        if (std::fscanf(s, " %lf %lf %lf %lf %lf", &b.gamma_M_mdf, &b.gamma_M_soft_fibre, &b.gamma_M_connections,
+        if (Scan_Stream(s, " %lf %lf %lf %lf %lf", &b.gamma_M_mdf, &b.gamma_M_soft_fibre, &b.gamma_M_connections,
                         &b.gamma_M_punched, &skip[0]) != 5)
             return 1;
-        if (std::fscanf(s, " %lf %lf", &b.gamma_M_steel, &b.gamma_M_plasterboard) != 2) return 1;
-        if (std::fscanf(s, " %d", &b.na4_switch) != 1) return 1;
+        if (Scan_Stream(s, " %lf %lf", &b.gamma_M_steel, &b.gamma_M_plasterboard) != 2) return 1;
+        if (Scan_Stream(s, " %d", &b.na4_switch) != 1) return 1;
     }
-    if (V >= 4 && std::fscanf(s, " %d", &b.na15_switch) != 1) return 1;
-    if (V >= 5 && std::fscanf(s, " %d", &b.threaded_rod_switch) != 1) return 1;
-    if (V >= 6 && std::fscanf(s, " %d %d", &b.ltb_switch, &b.fastener_method_switch) != 2) return 1;
+    if (V >= 4 && Scan_Stream(s, " %d", &b.na15_switch) != 1) return 1;
+    if (V >= 5 && Scan_Stream(s, " %d", &b.threaded_rod_switch) != 1) return 1;
+    if (V >= 6 && Scan_Stream(s, " %d %d", &b.ltb_switch, &b.fastener_method_switch) != 2) return 1;
     if (V >= 7) {
-        if (std::fscanf(s, "%d%lf%lf%lf", &b.na1_index_b_switch, &b.gamma_M_solid, &b.gamma_M_glulam,
+        if (Scan_Stream(s, "%d%lf%lf%lf", &b.na1_index_b_switch, &b.gamma_M_solid, &b.gamma_M_glulam,
                         &b.gamma_M_accidental) != 4)
             return 1;
         for (int sc = 0; sc < 3; ++sc)
-            if (std::fscanf(s, "%lf%lf%lf%lf%lf", &b.k_mod[0][sc], &b.k_mod[1][sc], &b.k_mod[2][sc], &b.k_mod[3][sc],
+            if (Scan_Stream(s, "%lf%lf%lf%lf%lf", &b.k_mod[0][sc], &b.k_mod[1][sc], &b.k_mod[2][sc], &b.k_mod[3][sc],
                             &b.k_mod[4][sc]) != 5)
                 return 1;
-        if (std::fscanf(s, "%lf%lf%lf", &b.k_def[0], &b.k_def[1], &b.k_def[2]) != 3) return 1;
-        if (std::fscanf(s, "%lf%lf%lf", &b.deflection[0], &b.deflection[2], &b.deflection[4]) != 3) return 1;
-        if (std::fscanf(s, "%lf%lf%lf", &b.deflection[1], &b.deflection[3], &b.deflection[5]) != 3) return 1;
+        if (Scan_Stream(s, "%lf%lf%lf", &b.k_def[0], &b.k_def[1], &b.k_def[2]) != 3) return 1;
+        if (Scan_Stream(s, "%lf%lf%lf", &b.deflection[0], &b.deflection[2], &b.deflection[4]) != 3) return 1;
+        if (Scan_Stream(s, "%lf%lf%lf", &b.deflection[1], &b.deflection[3], &b.deflection[5]) != 3) return 1;
     }
-    if (V >= 8 && std::fscanf(s, "%d%lf%lf", &b.k_cr_form, &b.k_cr_solid, &b.k_cr_other) != 3) return 1;
-    if (V >= 9 && std::fscanf(s, " %d", &b.w_net_fin_combination) != 1) return 1;
-    if (V >= 10 && std::fscanf(s, "%d%lf", &b.further_switch, &b.gamma_M_fire) != 2) return 1;
-    if (V >= 11 && std::fscanf(s, " %d", &b.na21_switch) != 1) return 1;
-    if (V >= 12 && std::fscanf(s, " %d", &b.na20_switch) != 1) return 1;
-    if (V >= 13 && std::fscanf(s, " %d", &b.na816_switch) != 1) return 1;
-    if (V >= 14 && std::fscanf(s, " %d", &b.na7_switch) != 1) return 1;
-    if (V >= 15 && std::fscanf(s, "%lf%lf", &b.k_shape_factor, &b.k_shape_max) != 2) return 1;
-    if (V >= 16 && std::fscanf(s, " %lf", &b.nci_633_factor) != 1) return 1;
-    if (V >= 17 && std::fscanf(s, " %lf ", &b.gamma_M_clt) != 1) return 1;
+    if (V >= 8 && Scan_Stream(s, "%d%lf%lf", &b.k_cr_form, &b.k_cr_solid, &b.k_cr_other) != 3) return 1;
+    if (V >= 9 && Scan_Stream(s, " %d", &b.w_net_fin_combination) != 1) return 1;
+    if (V >= 10 && Scan_Stream(s, "%d%lf", &b.further_switch, &b.gamma_M_fire) != 2) return 1;
+    if (V >= 11 && Scan_Stream(s, " %d", &b.na21_switch) != 1) return 1;
+    if (V >= 12 && Scan_Stream(s, " %d", &b.na20_switch) != 1) return 1;
+    if (V >= 13 && Scan_Stream(s, " %d", &b.na816_switch) != 1) return 1;
+    if (V >= 14 && Scan_Stream(s, " %d", &b.na7_switch) != 1) return 1;
+    if (V >= 15 && Scan_Stream(s, "%lf%lf", &b.k_shape_factor, &b.k_shape_max) != 2) return 1;
+    if (V >= 16 && Scan_Stream(s, " %lf", &b.nci_633_factor) != 1) return 1;
+    if (V >= 17 && Scan_Stream(s, " %lf ", &b.gamma_M_clt) != 1) return 1;
     return 0;
 }
 
@@ -165,7 +166,7 @@ int NAD_Read_EC5(FILE* s, NAD_EC5_Block* b, int mode) {
     if (mode == 0 && NAD_Find_Section(s, " EC5 Parameter", "#NAD", nullptr) != 1) return 1;
     int V = 0;
     int result = 1;
-    if (std::fscanf(s, "%d%d", &V, &b->variant) == 2) {
+    if (Scan_Stream(s, "%d%d", &V, &b->variant) == 2) {
         b->version = V;
         result = Read_Values(s, *b, V);
     }

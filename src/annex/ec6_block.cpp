@@ -1,6 +1,7 @@
 #include "annex/ec6_block.h"
 
 #include "annex/annex_io.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 namespace {
@@ -42,13 +43,13 @@ int NAD_Read_EC6(FILE* s, NAD_EC6_Block* b) {
     if (!b) return 1;
     *b = NAD_EC6_Block{};
     int version = 0;
-    if (!s || std::fscanf(s, "%d%d", &version, &b->variant) != 2 || version <= 0) return 1;
+    if (!s || Scan_Stream(s, "%d%d", &version, &b->variant) != 2 || version <= 0) return 1;
     double* const factors[] = {&b->gamma_M_persistent, &b->gamma_M_accidental, &b->gamma_M_earthquake,
                                &b->gamma_M_serviceability};
     const double* const defaults[] = {&EC6_Defaults.gamma_M_persistent, &EC6_Defaults.gamma_M_accidental,
                                       &EC6_Defaults.gamma_M_earthquake, &EC6_Defaults.gamma_M_serviceability};
     for (int k = 0; k < 4; ++k) {
-        if (std::fscanf(s, "%lf", factors[k]) != 1) return 1;
+        if (Scan_Stream(s, "%lf", factors[k]) != 1) return 1;
         NAD_Keep_Valid_Factor(*factors[k], *defaults[k]);
     }
     return 0;

@@ -1,6 +1,7 @@
 #include "annex/ec9_block.h"
 
 #include "annex/annex_io.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 
 namespace {
@@ -31,21 +32,21 @@ void Keep_Valid_Factors(NAD_EC9_Block& b) {
 // The values behind version and variant; the order changed with the versions: version 4 stored
 // gamma_M1 second, version 5 stores it last, older versions not at all (it then equals gamma_M0).
 int Read_Values(FILE* s, NAD_EC9_Block& b, int v) {
-    if (std::fscanf(s, "%lf", &b.gamma_M0) != 1) return 1;
+    if (Scan_Stream(s, "%lf", &b.gamma_M0) != 1) return 1;
     if (v == 4) {
-        if (std::fscanf(s, "%lf", &b.gamma_M1) != 1) return 1;
+        if (Scan_Stream(s, "%lf", &b.gamma_M1) != 1) return 1;
     } else {
         b.gamma_M1 = b.gamma_M0;
     }
-    if (std::fscanf(s, "%lf", &b.gamma_M2) != 1) return 1;
-    if (std::fscanf(s, "%lf", &b.gamma_Mp) != 1) return 1;
+    if (Scan_Stream(s, "%lf", &b.gamma_M2) != 1) return 1;
+    if (Scan_Stream(s, "%lf", &b.gamma_Mp) != 1) return 1;
     if (v == 1) return 0;
     for (double* g : {&b.gamma_Mw, &b.gamma_Ms_ser, &b.gamma_Ms_ult, &b.gamma_Ma, &b.gamma_Mp_ser})
-        if (std::fscanf(s, "%lf", g) != 1) return 1;
+        if (Scan_Stream(s, "%lf", g) != 1) return 1;
     if (v == 2) return 0;
-    if (std::fscanf(s, "%lf", &b.C) != 1) return 1;
+    if (Scan_Stream(s, "%lf", &b.C) != 1) return 1;
     if (v <= 4) return 0;
-    return std::fscanf(s, "%lf", &b.gamma_M1) == 1 ? 0 : 1;
+    return Scan_Stream(s, "%lf", &b.gamma_M1) == 1 ? 0 : 1;
 }
 
 }  // namespace
@@ -73,7 +74,7 @@ int NAD_Read_EC9(FILE* s, NAD_EC9_Block* b) {
     *b = EC9_Defaults;
     if (!s) return 1;
     int version = 0;
-    if (std::fscanf(s, "%d%d", &version, &b->variant) != 2) return 1;
+    if (Scan_Stream(s, "%d%d", &version, &b->variant) != 2) return 1;
     b->version = version;
     if (version <= 0) return 1;
     const int result = Read_Values(s, *b, version);

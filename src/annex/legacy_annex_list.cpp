@@ -10,6 +10,7 @@
 #include "annex/annex_io.h"
 #include "annex/annex_record.h"
 #include "common/key_lines.h"
+#include "common/number_scan.h"
 
 namespace {
 
@@ -108,13 +109,13 @@ int NAD_Read_Legacy_Load_Factors(FILE* f, Legacy_Load_Factors* lf) {
     std::string word;
     if (!NAD_Read_Word(f, word, 100) || word != "Lastfaktoren") return 1;
     int flag = 0;
-    if (std::fscanf(f, "%d", &flag) != 1) return 1;
+    if (Scan_Stream(f, "%d", &flag) != 1) return 1;
     const int groups = flag > 0 ? 4 : 1;
     for (int g = 0; g < groups; ++g)
         for (auto& pair : lf->gamma[g])
-            if (std::fscanf(f, "%lf%lf", &pair[0], &pair[1]) != 2) return 1;
+            if (Scan_Stream(f, "%lf%lf", &pair[0], &pair[1]) != 2) return 1;
     for (auto& triple : lf->psi)
-        if (std::fscanf(f, "%lf%lf%lf", &triple[0], &triple[1], &triple[2]) != 3) return 1;
+        if (Scan_Stream(f, "%lf%lf%lf", &triple[0], &triple[1], &triple[2]) != 3) return 1;
     return 0;
 }
 
@@ -128,7 +129,7 @@ void NAD_Load_Legacy_List() {
             if (std::strncmp(line, "#NAD", 4) != 0) continue;
             NAD_Legacy_Record* r = NAD_Append_Legacy_Record(0, 1, "");
             if (!r) break;
-            (void)std::fscanf(f.get(), " %d", &r->country_type);
+            (void)Scan_Stream(f.get(), " %d", &r->country_type);
             Read_Guillemet_String(f.get(), name);
             Set_Name(*r, name, NAD_Legacy_Name_Taken);
             Read_Old_Parts(f.get(), *r);
@@ -141,6 +142,12 @@ void NAD_Load_Legacy_List() {
             break;
         }
     loaded = true;
+}
+
+void NAD_Forget_Legacy_List() {
+    records.clear();
+    current = records.end();
+    loaded = false;
 }
 
 int NAD_Read_Legacy_Input(FILE* stream) {

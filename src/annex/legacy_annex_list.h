@@ -39,6 +39,10 @@ int NAD_Read_Legacy_Load_Factors(FILE* stream, Legacy_Load_Factors* factors);
 // the old annex file; the first record of country type 18 (else the first record) becomes current.
 void NAD_Load_Legacy_List();
 
+// Drops the old list, so that the next query reads the old annex file anew: for a process that reads
+// many old annex files one after the other (the reader harness).
+void NAD_Forget_Legacy_List();
+
 // Loads the old list once; when the input file holds the key "ACTIV_NAD_EC2", reads the local record
 // behind it and makes its match current. Result: 1 when the key was found, else 0.
 int NAD_Read_Legacy_Input(FILE* stream);

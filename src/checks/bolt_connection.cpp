@@ -5,6 +5,7 @@
 
 #include "checks/concrete_grade.h"
 #include "common/cp437.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 #include "frame/startup.h"
@@ -147,7 +148,7 @@ int Read_Bolt_Connection(FILE* file, Bolt_Connection* connection, int show_notic
     if (!file || !connection) return 1;
     Bolt_Connection& C = *connection;
     int version = 0;
-    if (std::fscanf(file, "%d", &version) != 1) return 1;
+    if (Scan_Stream(file, "%d", &version) != 1) return 1;
     if (!Check_File_Version(version, Block_Version, 0)) return 1;
     Init_Bolt_Connection(&C);
     if (Read_Fastener(file, &C.fastener) || Read_Plate(file, &C.plate_1) || Read_Plate(file, &C.plate_2)) return 1;
@@ -163,37 +164,37 @@ int Read_Bolt_Connection(FILE* file, Bolt_Connection* connection, int show_notic
     C.t_p = packing.t;
 
     int unused = 0;
-    if (std::fscanf(file, "%d%d%lf%lf%lf%lf%lf%lf%d%lf%lf%lf%lf%d%lf%d%d%d%lf%lf%d%d%lf%lf%lf%d%d", &C.Shear_Category,
+    if (Scan_Stream(file, "%d%d%lf%lf%lf%lf%lf%lf%d%lf%lf%lf%lf%d%lf%d%d%d%lf%lf%d%d%lf%lf%lf%d%d", &C.Shear_Category,
                     &C.Tension_Category, &C.F_v_Ed, &C.F_v_Ed_ser, &C.Sum_F_v_Ed, &C.F_t_Ed, &C.F_t_Ed_ser,
                     &C.V_eff_Ed, &C.options, &C.e_11, &C.e_21, &C.p_1, &C.p_2, &unused, &C.A_net, &C.shear_planes,
                     &C.slip_class, &C.block_tearing_check, &C.A_nt, &C.A_nv, &C.angle_check, &C.n, &C.N_Ed,
                     &C.A_net_L, &C.delta_t, &C.pin_geometry, &C.punching_check) != 27)
         return 1;
     if (version >= 1) {
-        if (std::fscanf(file, "%d", &C.spacing_off) != 1) return 1;
+        if (Scan_Stream(file, "%d", &C.spacing_off) != 1) return 1;
     } else {
         Halve_Old_Plate_2(C, show_notices);
         C.spacing_off = 0;
     }
-    if (version >= 2 && std::fscanf(file, "%d%d%d%d%d", &C.shear_check, &C.bearing_check, &C.slip_check,
+    if (version >= 2 && Scan_Stream(file, "%d%d%d%d%d", &C.shear_check, &C.bearing_check, &C.slip_check,
                                     &C.net_section_check, &C.tension_check) != 5)
         return 1;
     if (version >= 3) {
-        if (std::fscanf(file, "%d", &C.packing) != 1) return 1;
+        if (Scan_Stream(file, "%d", &C.packing) != 1) return 1;
     } else {
         C.packing = C.t_p > Packing_Min_Thickness ? 1 : 0;
     }
     if (version >= 4) {
-        if (std::fscanf(file, "%lf", &C.e_12) != 1) return 1;
+        if (Scan_Stream(file, "%lf", &C.e_12) != 1) return 1;
     } else {
         C.e_12 = C.e_11;
     }
-    if (version >= 5 && std::fscanf(file, "%lf", &C.L_j) != 1) return 1;
+    if (version >= 5 && Scan_Stream(file, "%lf", &C.L_j) != 1) return 1;
     if (version >= 6) {
-        if (std::fscanf(file, "%lf %d %lf", &C.e_22, &C.bearing_deformation, &C.A_gv) != 3) return 1;
+        if (Scan_Stream(file, "%lf %d %lf", &C.e_22, &C.bearing_deformation, &C.A_gv) != 3) return 1;
     } else {
         C.e_22 = C.e_21;
     }
-    if (version >= 7 && std::fscanf(file, "%lf", &C.alpha_M) != 1) return 1;
+    if (version >= 7 && Scan_Stream(file, "%lf", &C.alpha_M) != 1) return 1;
     return 0;
 }

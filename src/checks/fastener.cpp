@@ -6,6 +6,7 @@
 
 #include "common/cp437.h"
 #include "common/key_lines.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 
@@ -51,7 +52,7 @@ public:
     template <typename... Values>
     bool Scan(const char* format, int count, Values*... values) {
         int used = -1;
-        if (std::sscanf(cursor_, format, values..., &used) != count || used < 0) return false;
+        if (Scan_Text(cursor_, format, values..., &used) != count || used < 0) return false;
         cursor_ += used;
         return true;
     }
@@ -258,7 +259,7 @@ int Read_Fastener(FILE* file, Fastener* fastener) {
     if (!file || !fastener) return 1;
     Fastener& F = *fastener;
     int version = 0;
-    if (std::fscanf(file, "%d", &version) != 1) return 1;
+    if (Scan_Stream(file, "%d", &version) != 1) return 1;
     if (!Check_File_Version(version, Fastener_Block_Version, 0)) return 1;
     Value_Line line;
     if (!line.Next(file)) return 1;

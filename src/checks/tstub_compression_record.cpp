@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "checks/concrete_grade.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 
@@ -82,10 +83,10 @@ int Read_T_Stub_Compression(FILE* stream, T_Stub_Compression* tstub) {
     if (!stream || !tstub) return 1;
     T_Stub_Compression& T = *tstub;
     int version = 0;
-    if (std::fscanf(stream, "%d", &version) != 1) return 1;
+    if (Scan_Stream(stream, "%d", &version) != 1) return 1;
     if (!Check_File_Version(version, Block_Version, 0)) return 1;
     if (Read_Plate(stream, &T.plate)) return 1;
-    if (std::fscanf(stream, "%lf%lf%lf%lf%lf%lf%lf", &T.beta_j, &T.spread_ratio, &T.f_ck, &T.F_c_Ed, &T.c1, &T.c2,
+    if (Scan_Stream(stream, "%lf%lf%lf%lf%lf%lf%lf", &T.beta_j, &T.spread_ratio, &T.f_ck, &T.F_c_Ed, &T.c1, &T.c2,
                     &T.t_s) != 7)
         return 1;
     if (version < 1) {
@@ -95,7 +96,7 @@ int Read_T_Stub_Compression(FILE* stream, T_Stub_Compression* tstub) {
         Keep_Stored_Strength(T);
         return 0;
     }
-    if (std::fscanf(stream, "%lf", &T.b_s) != 1) return 1;
+    if (Scan_Stream(stream, "%lf", &T.b_s) != 1) return 1;
     if (version < 2) {
         Keep_Stored_Strength(T);
         return 0;

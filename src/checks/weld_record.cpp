@@ -5,6 +5,7 @@
 #include "annex/annex_record.h"
 #include "checks/weld_input_check.h"
 #include "common/cp437.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 #include "frame/startup.h"
@@ -19,7 +20,7 @@ bool Near(double x, double y) { return std::fabs(x - y) <= Compare_Tolerance; }
 // fscanf that counts a short read as failure.
 template <typename... Fields>
 bool Scan(FILE* stream, const char* format, int count, Fields*... fields) {
-    return std::fscanf(stream, format, fields...) == count;
+    return Scan_Stream(stream, format, fields...) == count;
 }
 
 }   // namespace

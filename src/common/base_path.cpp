@@ -5,11 +5,14 @@
 
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "common/number_scan.h"
 #include "frame/startup.h"
 #include "platform/host/host_library.h"
 
@@ -227,15 +230,23 @@ int Read_Double_Line(FILE* stream, double* values, int n) {
 }
 
 int Read_Int_Line(FILE* stream, int* values, int n) {
-    // "%i": a leading 0x reads hexadecimal, a leading 0 octal.
-    return Parse_Line(stream, values, n,
-                      [](const char* p, char** end) { return static_cast<int>(std::strtol(p, end, 0)); });
+    // "%i": a leading 0x reads hexadecimal, a leading 0 octal. A number beyond the range of int ends
+    // the list as a word that does not convert would, instead of being taken modulo 2^32.
+    return Parse_Line(stream, values, n, [](const char* p, char** end) {
+        errno = 0;
+        const long v = std::strtol(p, end, 0);
+        if (errno == ERANGE || v < INT_MIN || v > INT_MAX) {
+            *end = const_cast<char*>(p);
+            return 0;
+        }
+        return static_cast<int>(v);
+    });
 }
 
 int Read_Double_Values(FILE* stream, double* values, int n) {
     if (!stream || !values || n <= 0) return 0;
     int k = 0;
-    while (k < n && std::fscanf(stream, " %lf", &values[k]) == 1) ++k;
+    while (k < n && Scan_Stream(stream, " %lf", &values[k]) == 1) ++k;
     for (int j = k; j < n; ++j) values[j] = 0;
     return k;
 }
@@ -243,7 +254,7 @@ int Read_Double_Values(FILE* stream, double* values, int n) {
 int Read_Int_Values(FILE* stream, int* values, int n) {
     if (!stream || !values || n <= 0) return 0;
     int k = 0;
-    while (k < n && std::fscanf(stream, " %i", &values[k]) == 1) ++k;
+    while (k < n && Scan_Stream(stream, " %i", &values[k]) == 1) ++k;
     for (int j = k; j < n; ++j) values[j] = 0;
     return k;
 }

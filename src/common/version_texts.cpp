@@ -6,6 +6,7 @@
 
 #include "annex/norm_titles.h"
 #include "common/file_tools.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "platform/host/host_library.h"
 
@@ -34,7 +35,7 @@ Version_Word Read_Version_Word(const char* text) {
     const std::string word = Last_Word(text);
     char sep1 = 0, sep2 = 0;
     char suffix[5] = {};
-    const int read = std::sscanf(word.c_str(), "%d%c%d%c%4s", &w.first, &sep1, &w.second, &sep2,
+    const int read = Scan_Text(word.c_str(), "%d%c%d%c%4s", &w.first, &sep1, &w.second, &sep2,
                                  suffix);
     if (read < 1) w.first = 0;
     if (read < 3) w.second = 0;

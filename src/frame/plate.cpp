@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/cp437.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 #include "frame/report_marks.h"
@@ -185,9 +186,9 @@ int Write_Plate(FILE* stream, const Plate* plate) {
 int Read_Plate(FILE* stream, Plate* plate) {
     if (!stream || !plate) return 1;
     int version = 0;
-    if (std::fscanf(stream, "%d", &version) != 1) return 1;
+    if (Scan_Stream(stream, "%d", &version) != 1) return 1;
     if (!Check_File_Version(version, 0, 0)) return 1;
-    if (std::fscanf(stream, "%lf%lf%lf", &plate->t, &plate->b, &plate->l) != 3) return 1;
+    if (Scan_Stream(stream, "%lf%lf%lf", &plate->t, &plate->b, &plate->l) != 3) return 1;
     return Read_Plate_Material(stream, &plate->material) ? 1 : 0;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/cp437.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "common/tracked_alloc.h"
 #include "common/user_comment.h"
@@ -30,7 +31,7 @@ long Remaining_Characters(FILE* stream) {
 // characters, '~' standing for blanks. Result: 0 read, 1 failed.
 int Read_Remarks(FILE* stream, Print_Settings& S) {
     int length = 0;
-    if (std::fscanf(stream, "%d", &length) != 1) return 1;
+    if (Scan_Stream(stream, "%d", &length) != 1) return 1;
     MEM_FREE(S.remarks);
     S.remarks = nullptr;
     if (length < 1) return 0;
@@ -130,9 +131,9 @@ int Read_Print_Settings(FILE* stream, Print_Settings* settings) {
     if (!stream || !settings) return 1;
     Print_Settings& S = *settings;
     int version = 0;
-    if (std::fscanf(stream, "%d", &version) != 1) return 1;
+    if (Scan_Stream(stream, "%d", &version) != 1) return 1;
     if (!Check_File_Version(version, 7, 0)) return 1;
-    if (std::fscanf(stream, "%d%d%d%d%d%lf%d%d%d", &S.graphics, &S.extra_information, &S.safety_factors,
+    if (Scan_Stream(stream, "%d%d%d%d%d%lf%d%d%d", &S.graphics, &S.extra_information, &S.safety_factors,
                     &S.input_parameters, &S.detail_level, &S.sketch_scale, &S.annex_parameters, &S.standards,
                     &S.design_quantities) != 9)
         return 1;
@@ -150,9 +151,9 @@ int Read_Print_Settings(FILE* stream, Print_Settings* settings) {
         {6, &S.further_switch},
     };
     for (const Added_Field& f : added)
-        if (version >= f.since && std::fscanf(stream, "%d", f.value) != 1) return 1;
+        if (version >= f.since && Scan_Stream(stream, "%d", f.value) != 1) return 1;
     if (version >= 7) {
-        if (std::fscanf(stream, "%lf", &S.tolerance_percent) != 1) return 1;
+        if (Scan_Stream(stream, "%lf", &S.tolerance_percent) != 1) return 1;
         // The verdict accepts utilisations up to 1 + tolerance; a file may not widen that.
         Clamp_Tolerance_Percent(&S.tolerance_percent);
     }

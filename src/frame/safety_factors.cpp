@@ -7,6 +7,7 @@
 #include "annex/ec3_block.h"
 #include "annex/ec9_block.h"
 #include "common/cp437.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 #include "frame/report_marks.h"
@@ -115,13 +116,13 @@ int Write_Safety_Factors(FILE* stream, const Safety_Factors* factors) {
 int Read_Safety_Factors(FILE* stream, Safety_Factors* factors) {
     if (!stream || !factors) return 1;
     int version = 0;
-    if (std::fscanf(stream, "%d", &version) != 1) return 1;
+    if (Scan_Stream(stream, "%d", &version) != 1) return 1;
     if (!Check_File_Version(version, 3, 0)) return 1;
-    if (std::fscanf(stream, "%d", &factors->use_annex) != 1) return 1;
+    if (Scan_Stream(stream, "%d", &factors->use_annex) != 1) return 1;
     // Version 0 holds γM0 to γM3,ser; each later version adds one factor.
     int count = Annex_Run_Count + std::min(std::max(version, 0), 3);
     for (int k = 0; k < count; ++k)
-        if (std::fscanf(stream, "%lf", &factors->gamma_M[k]) != 1) return 1;
+        if (Scan_Stream(stream, "%lf", &factors->gamma_M[k]) != 1) return 1;
     return 0;
 }
 

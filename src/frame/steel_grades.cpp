@@ -10,6 +10,7 @@
 #include "annex/annex_record.h"
 #include "annex/ec3_block.h"
 #include "common/cp437.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 #include "frame/report_marks.h"
@@ -361,14 +362,14 @@ int Read_Plate_Material(FILE* stream, Plate_Material* material) {
     if (!stream || !material) return 1;
     Plate_Material& M = *material;
     int version = 0;
-    if (std::fscanf(stream, "%d", &version) != 1) return 1;
+    if (Scan_Stream(stream, "%d", &version) != 1) return 1;
     if (!Check_File_Version(version, 3, 0)) return 1;
     double single_f_y = 0.0, single_f_u = 0.0;
-    if (std::fscanf(stream, "%d%d%lf%lf%lf", &M.grade, &M.own_values, &single_f_y, &single_f_u, &M.beta_w) != 5)
+    if (Scan_Stream(stream, "%d%d%lf%lf%lf", &M.grade, &M.own_values, &single_f_y, &single_f_u, &M.beta_w) != 5)
         return 1;
-    if (std::fscanf(stream, "%lf%lf%lf%lf", &M.E, &M.nu, &M.G, &M.alpha_T) != 4) return 1;
+    if (Scan_Stream(stream, "%lf%lf%lf%lf", &M.E, &M.nu, &M.G, &M.alpha_T) != 4) return 1;
     if (version >= 1) {
-        if (std::fscanf(stream, "%lf%lf%lf%lf%lf%lf", &M.band[0].f_y, &M.band[0].f_u, &M.band[1].f_y,
+        if (Scan_Stream(stream, "%lf%lf%lf%lf%lf%lf", &M.band[0].f_y, &M.band[0].f_u, &M.band[1].f_y,
                         &M.band[1].f_u, &M.band[2].f_y, &M.band[2].f_u) != 6)
             return 1;
     } else {
@@ -378,13 +379,13 @@ int Read_Plate_Material(FILE* stream, Plate_Material* material) {
     if (version >= 2) {
         // The designation is one word of at most 25 characters; a longer word is a damaged file.
         char word[Plate_Designation_Size + 1] = {};
-        if (std::fscanf(stream, "%26s", word) != 1) return 1;
+        if (Scan_Stream(stream, "%26s", word) != 1) return 1;
         if (std::strlen(word) > Plate_Designation_Size - 1) return 1;
         Decode_Blanks(word);
         std::memcpy(M.designation, word, Plate_Designation_Size);
         M.designation[Plate_Designation_Size - 1] = '\0';
     }
-    if (version >= 3 && std::fscanf(stream, "%d", &M.buckling_class) != 1) return 1;
+    if (version >= 3 && Scan_Stream(stream, "%d", &M.buckling_class) != 1) return 1;
     Check_Plate_Material(&M, 0.0, nullptr, 0, nullptr);
     return 0;
 }

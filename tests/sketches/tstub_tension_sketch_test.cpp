@@ -238,8 +238,9 @@ TEST(TStubTensionSketch, ExtensionWithFourBoltsDrawsTwoAndTheBeamFlange) {
     T_Stub_Tension T = Extension();
     T.bolts_per_row = 4;
     T.w = 60;
+    T.flange.l = 300;   // 2 (e + w) + d_p = 237 mm must fit
     T.web = Test_Plate(12.0);
-    T.web.l = 200;
+    T.web.l = 300;
     const std::string section = Sketch(T, 0, 1);
     // E = e1, M = m1, the web is the beam flange t_st = 12 and is dimensioned
     EXPECT_EQ(Count(section, "50 30 150 30\n"), 2);

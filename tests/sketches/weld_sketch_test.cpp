@@ -216,21 +216,20 @@ TEST(WeldSketch, ButtWeldJustAboveZeroIsDrawnAsSection) {
     EXPECT_EQ(Count(block, " 18 3 "), 2);
 }
 
-TEST(WeldSketch, UnknownWeldTypeGivesAnEmptyFiniteBlock) {
-    Weld_Fixture f;
-    f.c.weld.type = 7;   // no drawing: the slot extents of d = l = 0 and nothing inside
-    const std::string block = Sketch(f.c, 0);
-    EXPECT_EQ(block,
-              "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n-1.000000 1.000000 0.400000 -1.000000\n 30\n 52\n"
-              " 8 6\n 7 9\n 4 1\n 38 0   0\n 31\n 53\n -1\n#LAYOUT setYPositionCM 1 -0.5\n");
-}
-
 TEST(WeldSketch, RefusedInputWritesNothing) {
-    Weld_Fixture f;
-    f.c.plate1.t = 0;
-    Graphic_Capture out;
-    EXPECT_NE(Print_Weld_Connection_Sketch(f.c, out.stream, 10), 0);
-    EXPECT_EQ(out.text(), "");
+    struct Case { const char* name; void (*spoil)(Weld_Connection&); };
+    const Case cases[] = {
+        {"plate 1 without thickness", [](Weld_Connection& c) { c.plate1.t = 0; }},
+        {"unknown weld type", [](Weld_Connection& c) { c.weld.type = 7; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Weld_Fixture f;
+        c.spoil(f.c);
+        Graphic_Capture out;
+        EXPECT_NE(Print_Weld_Connection_Sketch(f.c, out.stream, 10), 0);
+        EXPECT_EQ(out.text(), "");
+    }
 }
 
 }  // namespace

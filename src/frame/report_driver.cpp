@@ -200,50 +200,6 @@ void Write_Verdict(FILE* F, const char* verdict) {
     OLI_Printf(F, "%s╬B%s\n"_cp, Report_Line_Prefix, verdict);
 }
 
-void Write_Result_Block(const Connection_Record& R, FILE* F, int detail) {
-    const double U = R.U_max;
-    OLI_End_Paragraph(F);
-    OLI_Chapter_Heading_Code(F, 1, 0, "Ergebnis");
-    OLI_Add_Paragraph_Space(Block_Space);
-    if (U > U_Print_Min && U < U_Print_Max) {
-        OLI_Printf(F, "%s╬HMaximale Ausnutzung:  "_cp, Report_Line_Prefix);
-        OLI_Printf(F, "U╬\\max╬r╬H = %.3lf  %s  1  %s"_cp, U,
-                   Get_Relation_Sign_LE(static_cast<float>(U), 1.0f), U > 1.0 ? Mark_Not_Ok() : Mark_Ok());
-        OLI_Printf(F, "\n");
-    }
-    bool error = false;
-    if (R.bolted_active && R.bolted.Check_Error_Flags) {
-        Write_Error_Line(F, "Schraubenverbindung");
-        error = true;
-    }
-    if (R.welded_active && R.welded.check_error_flags) {
-        Write_Error_Line(F, "Schweißverbindung"_cp);
-        error = true;
-    }
-    if (R.tension_active && R.tension.Check_Error_Flags) {
-        Write_Error_Line(F, "T-Stummel unter Zugbelastung");
-        error = true;
-    }
-    const bool compression_error = R.compression_active && R.compression.Check_Error_Flags;
-    if (compression_error) Write_Error_Line(F, "T-Stummel unter Druckbelastung");
-
-    const double T = R.print.tolerance_percent;
-    if (compression_error) {
-        Write_Verdict(F, Verdict_Not_Verified());
-    } else if (U >= U_Undeterminable_Limit && U <= 1.0) {
-        if (error)
-            Write_Verdict(F, Verdict_Not_Verified());
-        else if (detail >= Detail_Standard)
-            Write_Verdict(F, Verdict_Verified());
-    } else if (!error && U > 1.0 && U < 1.0 + T / 100.0) {
-        OLI_Add_Paragraph_Space(Block_Space);
-        OLI_Printf(F, "%s╬B%s╬r  (%.0lf%% Toleranz)\n"_cp, Report_Line_Prefix, Verdict_Verified(), T);
-    } else {
-        Write_Verdict(F, Verdict_Not_Verified());
-    }
-    OLI_Add_Paragraph_Space(Block_Space);
-}
-
 void Write_Literature(FILE* F, int id) {
     std::array<const char*, NAD_Literature_Max_Lines> lines{};
     const int n = NAD_Get_Literature_Lines(id, lines.data());
@@ -289,6 +245,50 @@ void Write_Standards(const Connection_Record& R, FILE* F) {
 }
 
 }  // namespace
+
+void Write_Result_Block(const Connection_Record& R, FILE* F, int detail) {
+    const double U = R.U_max;
+    OLI_End_Paragraph(F);
+    OLI_Chapter_Heading_Code(F, 1, 0, "Ergebnis");
+    OLI_Add_Paragraph_Space(Block_Space);
+    if (U > U_Print_Min && U < U_Print_Max) {
+        OLI_Printf(F, "%s╬HMaximale Ausnutzung:  "_cp, Report_Line_Prefix);
+        OLI_Printf(F, "U╬\\max╬r╬H = %.3lf  %s  1  %s"_cp, U,
+                   Get_Relation_Sign_LE(static_cast<float>(U), 1.0f), U > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+        OLI_Printf(F, "\n");
+    }
+    bool error = false;
+    if (R.bolted_active && R.bolted.Check_Error_Flags) {
+        Write_Error_Line(F, "Schraubenverbindung");
+        error = true;
+    }
+    if (R.welded_active && R.welded.check_error_flags) {
+        Write_Error_Line(F, "Schweißverbindung"_cp);
+        error = true;
+    }
+    if (R.tension_active && R.tension.Check_Error_Flags) {
+        Write_Error_Line(F, "T-Stummel unter Zugbelastung");
+        error = true;
+    }
+    const bool compression_error = R.compression_active && R.compression.Check_Error_Flags;
+    if (compression_error) Write_Error_Line(F, "T-Stummel unter Druckbelastung");
+
+    const double T = R.print.tolerance_percent;
+    if (compression_error) {
+        Write_Verdict(F, Verdict_Not_Verified());
+    } else if (U >= U_Undeterminable_Limit && U <= 1.0) {
+        if (error)
+            Write_Verdict(F, Verdict_Not_Verified());
+        else if (detail >= Detail_Standard)
+            Write_Verdict(F, Verdict_Verified());
+    } else if (!error && U > 1.0 && U < 1.0 + T / 100.0) {
+        OLI_Add_Paragraph_Space(Block_Space);
+        OLI_Printf(F, "%s╬B%s╬r  (%.0lf%% Toleranz)\n"_cp, Report_Line_Prefix, Verdict_Verified(), T);
+    } else {
+        Write_Verdict(F, Verdict_Not_Verified());
+    }
+    OLI_Add_Paragraph_Space(Block_Space);
+}
 
 double Combine_U_Max(double overall, double check) {
     if (overall > U_Undeterminable_Limit && (check > overall || check < U_Undeterminable_Limit)) return check;

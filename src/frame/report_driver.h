@@ -27,6 +27,10 @@ void Apply_Uniform_Steel_Grade();
 // the record's partial factors.
 void Prepare_Weld_Check(Connection_Record* record);
 
+// The chapter "Ergebnis": the overall utilisation, an error line per active connection whose check
+// failed, and the verdict (with the tolerance of the print settings for U a little above 1).
+void Write_Result_Block(const Connection_Record& record, FILE* stream, int detail);
+
 // The overall utilisation after one more check: the larger of both, or the check's value when that
 // is not determinable (below −0.001); an overall value that is not determinable stays so.
 double Combine_U_Max(double overall, double check);

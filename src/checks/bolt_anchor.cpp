@@ -17,7 +17,27 @@ namespace {
 constexpr double Spacing_Given = 0.01;   // mm
 constexpr int Anchorage_Bonded = 2;       // bonded anchor, combined pull-out and concrete failure
 
-// N_Rk,c = N⁰_Rk,c A_c,N/A⁰_c,N ψ_s,N ψ_re,N ψ_ec,N ψ_M,N of a single anchor without edge or spacing
+// Overlap of the cones of neighbouring anchors (EN 1992-4 7.2.1.4): per direction with a spacing p
+// the cone of one anchor keeps ψ = (3 h_ef + min(p, 3 h_ef))/(6 h_ef) of its projected area. The
+// product over both directions is A_c,N/(n A⁰_c,N) of the n anchors (1, 2 or 4) whose cones the
+// group spans, which the concrete size 3 ℓ_e + p already assumes.
+struct Cone_Overlap {
+    int n = 1;
+    double ratio = 1.0;
+};
+
+Cone_Overlap Group_Overlap(const Bolt_Connection& C, double h_ef) {
+    Cone_Overlap o;
+    const double s_cr = 3.0 * h_ef;
+    for (const double p : {C.p_1, C.p_2}) {
+        if (p <= Spacing_Given || s_cr <= 0.0) continue;
+        o.n *= 2;
+        o.ratio *= (s_cr + std::min(p, s_cr)) / (2.0 * s_cr);
+    }
+    return o;
+}
+
+// N_Rk,c = N⁰_Rk,c A_c,N/(n A⁰_c,N) ψ_s,N ψ_re,N ψ_ec,N ψ_M,N of one anchor of the group without edge
 // influence: c = c_cr,N = 1.5 h_ef gives ψ_s,N = 0.7 + 0.3 c/c_cr,N = 1, every other factor is 1.
 double Cone_Resistance(const Bolt_Connection& C, FILE* stream, int level) {
     const Fastener& F = C.fastener;
@@ -25,21 +45,23 @@ double Cone_Resistance(const Bolt_Connection& C, FILE* stream, int level) {
     const double h_ef = F.l_e;
     const double k_1 = F.anchorage == Anchorage_Threaded_Rod ? 7.7 : 8.9;
     const double N_0 = k_1 * std::sqrt(std::max(f_ck, 0.0)) * std::pow(std::max(h_ef, 0.0), 1.5);
-    const double psi_s = 0.7 + 0.3 * 1.0, psi_re = 1.0, psi_ec = 1.0, psi_M = 1.0, area_ratio = 1.0;
-    const double N_Rk = N_0 * area_ratio * psi_s * psi_re * psi_ec * psi_M;
+    const double psi_s = 0.7 + 0.3 * 1.0, psi_re = 1.0, psi_ec = 1.0, psi_M = 1.0;
+    const Cone_Overlap group = Group_Overlap(C, h_ef);
+    const double N_Rk = N_0 * group.ratio * psi_s * psi_re * psi_ec * psi_M;
     if (!stream) return N_Rk;
     if (level == 0) {
         OLI_Printf(stream, "N╬\\Rk,c╬r = %.2lf kN"_cp, N_Rk * 0.001);
+        OLI_Printf(stream, ",  A╬\\c,N╬r/(%d%sA╬\\c,N╬/0╬r) = %.3lf"_cp, group.n, Times_Dot, group.ratio);
         return N_Rk;
     }
     OLI_Printf(stream, "%sWiderstand gegen kegelförmigen Betonausbruch%s N╬\\Rk,c╬r"_cp, Report_Line_Prefix,
                Label_Separator(level));
-    OLI_Printf(stream, " = N╬\\Rk,c╬/0╬r%sA╬\\c,N╬r/A╬\\c,N╬/0╬r%s╥╬\\s,N╬r%s╥╬\\re,N╬r%s╥╬\\ec,N╬r%s╥╬\\M,N╬r"_cp,
-               Times_Dot, Times_Dot, Times_Dot, Times_Dot, Times_Dot);
+    OLI_Printf(stream, " = N╬\\Rk,c╬/0╬r%sA╬\\c,N╬r/(%d%sA╬\\c,N╬/0╬r)%s╥╬\\s,N╬r%s╥╬\\re,N╬r%s╥╬\\ec,N╬r%s╥╬\\M,N╬r"_cp,
+               Times_Dot, group.n, Times_Dot, Times_Dot, Times_Dot, Times_Dot, Times_Dot);
     OLI_Printf(stream, " = %.2lf kN\n%s  ", N_Rk * 0.001, Report_Line_Prefix);
     OLI_Printf(stream, "╥╬\\s,N╬r = %.1lf,  ╥╬\\re,N╬r = %.1lf,  ╥╬\\ec,N╬r = %.1lf,  ╥╬\\M,N╬r = %.1lf"_cp, psi_s, psi_re,
                psi_ec, psi_M);
-    OLI_Printf(stream, ",  A╬\\c,N╬r/A╬\\c,N╬/0╬r = %.1lf"_cp, area_ratio);
+    OLI_Printf(stream, ",  A╬\\c,N╬r/(%d%sA╬\\c,N╬/0╬r) = %.3lf"_cp, group.n, Times_Dot, group.ratio);
     if (level == 1) {
         OLI_Printf(stream, ",  N╬\\Rk,c╬/0╬r = %.2lf kN"_cp, N_0 * 0.001);
     } else {

@@ -137,7 +137,7 @@ double Compute_Angle_Net_Section_Resistance(int n, double e_1, double p_1, doubl
                                                           e_1 + (n - 1) * p_1, f_y, f_u, 0.0, gamma_M2, stream, level);
     const double N_u = std::min(N_t, V_eff);
     if (out)
-        OLI_Printf(out, "%sTragfähigkeit N╬\\u,Rd╬r = min(N╬\\t,Rd╬r,V╬\\eff,Rd╬r) / └╬\\M2╬r = %.2lf kN\n"_cp,
+        OLI_Printf(out, "%sTragfähigkeit N╬\\u,Rd╬r = min(N╬\\t,Rd╬r, V╬\\eff,Rd╬r) = %.2lf kN\n"_cp,
                    Report_Line_Prefix, N_u * 0.001);
     return N_u;
 }

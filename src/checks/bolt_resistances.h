@@ -37,6 +37,10 @@
 // applies, else 0 and 1.0; nothing is written through null.
 int Get_Shear_Reduction_Factor(const Fastener* fastener, double* factor);
 
+// An M12 or M14 bolt in a hole with 2 mm clearance (the switch, or an own size of M12 or M14 with a
+// clearance above 1 and up to 2 mm), whatever its class. 0 for null.
+int Is_M12_Or_M14_In_2mm_Hole(const Fastener* fastener);
+
 // F_v,Rd per shear plane, with the reductions for packing plates, the M12/M14 rule and long joints.
 int Compute_Shear_Resistance(Bolt_Connection* connection, FILE* stream, int level);
 

@@ -54,6 +54,13 @@ double Packing_Factor(const Bolt_Connection& C, double d) {
 
 bool Has_Packing(const Bolt_Connection& C) { return C.packing && C.t_p > Packing_Min; }
 
+// A plate of a stainless grade of the steel table (rows 26 to 30), also with own values of such a
+// grade.
+bool Is_Stainless_Plate(const Plate_Material& M) {
+    const int grade = M.own_values ? M.reference_grade : M.grade;
+    return M.kind == Material_Steel && grade >= 26 && grade <= 30;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Shear
 
@@ -416,10 +423,11 @@ double Reduce_For_Hole_2010(const Fastener& F, FILE* out, double F_b) {
 }
 
 // Tearing out of an edge bolt transverse to the force (Code_Edition 1): F_b,Rd at most
-// N_u,Rd = 2 (e_2 - d_0/2) t f_u / γM2.
+// N_u,Rd = 2 (e_2 - d_0/2) t f_u / γM2. A hole that reaches the edge (N_u,Rd not positive) carries
+// nothing: the bearing resistance is not determinable.
 double Limit_Edge_Bolt(FILE* out, int level, double e_2, double d_0, double t, double f_u, double gamma_M2,
                        double F_b) {
-    const double N_u = std::max(2.0 * (e_2 - d_0 / 2.0) * t * f_u / gamma_M2, 0.0);
+    const double N_u = 2.0 * (e_2 - d_0 / 2.0) * t * f_u / gamma_M2;
     if (out && level >= 2) {
         OLI_Printf(out,
                    "%sRandschraube quer zur Kraftrichtung:  N╬\\u,Rd╬r = 2%s(e╬\\2╬r-d╬\\0╬r/2)%st%sf╬\\u╬r/└╬\\M2╬r = %.2lf kN"_cp,
@@ -430,6 +438,10 @@ double Limit_Edge_Bolt(FILE* out, int level, double e_2, double d_0, double t, d
         else
             OLI_Printf(out, "  ê  F╬\\b,Rd╬r = %.2lf kN"_cp, N_u * 0.001);
         OLI_Printf(out, "\n");
+    }
+    if (N_u <= 0.0) {
+        Print_Not_Determinable(out, "F╬\\b,Rd╬r"_cp);
+        return Not_Determinable;
     }
     return std::min(F_b, N_u);
 }
@@ -470,8 +482,10 @@ double Fastener_Bearing(const Bolt_Connection& C, FILE* out, int level, int plat
         Print_Not_Determinable(out, "F╬\\b,Rd╬r"_cp);
         return Not_Determinable;
     }
-    // Bearing strength of a plate joined by stainless bolts (EN 1993-1-4).
-    const bool stainless = !rivet && Is_Stainless_Bolt_Class(F.effective_class_index);
+    // Bearing strength of a stainless plate, or of a plate joined by stainless bolts (EN 1993-1-4
+    // 6.2.3).
+    const bool stainless = Is_Stainless_Plate(plate == 1 ? C.plate_1.material : C.plate_2.material) ||
+                           (!rivet && Is_Stainless_Bolt_Class(F.effective_class_index));
     if (stainless) P.f_u = std::min(0.5 * P.f_y + 0.6 * P.f_u, P.f_u);
 
     // A countersink takes half its depth from the bearing thickness.
@@ -544,18 +558,23 @@ double Fastener_Bearing(const Bolt_Connection& C, FILE* out, int level, int plat
 
 // ---------------------------------------------------------------------------------------------
 
+int Is_M12_Or_M14_In_2mm_Hole(const Fastener* fastener) {
+    if (!fastener) return 0;
+    const Fastener& F = *fastener;
+    const double c = F.hole_type == Hole_Oversize ? F.hole_enlargement : F.delta_d;
+    const bool own_size = F.type == Fastener_Bolt && F.non_standard_size &&
+                          (F.effective_size_index == Bolt_Size_M12 || F.effective_size_index == Bolt_Size_M14) &&
+                          c > 1.001 && c < 2.001;
+    return F.clearance_2mm || own_size ? 1 : 0;
+}
+
 int Get_Shear_Reduction_Factor(const Fastener* fastener, double* factor) {
     int applies = 0;
     if (fastener) {
-        const Fastener& F = *fastener;
-        const int k = F.effective_class_index;
+        const int k = fastener->effective_class_index;
         const bool classes = k == Bolt_Class_4_8 || k == Bolt_Class_5_8 || k == Bolt_Class_6_8 || k == Bolt_Class_8_8 ||
                              k == Bolt_Class_10_9;
-        const double c = F.hole_type == Hole_Oversize ? F.hole_enlargement : F.delta_d;
-        const bool own_size = F.type == Fastener_Bolt && F.non_standard_size &&
-                              (F.effective_size_index == Bolt_Size_M12 || F.effective_size_index == Bolt_Size_M14) &&
-                              c > 1.001 && c < 2.001;
-        applies = classes && (F.clearance_2mm || own_size) ? 1 : 0;
+        applies = classes && Is_M12_Or_M14_In_2mm_Hole(fastener) ? 1 : 0;
     }
     if (factor) *factor = applies ? M12_Shear_Factor : 1.0;
     return applies;
@@ -600,11 +619,9 @@ int Compute_Shear_Resistance(Bolt_Connection* connection, FILE* stream, int leve
             if (out) Write_Note_Line(out, "Bei Schraubenlöchern mit großem Lochspiel ist Abscheren gesondert nachzuweisen"_cp);
             return Store_Resistance(C.results.F_v_Rd, 0.0);
         }
-        if (F.type == Fastener_Bolt && Slot_In_Force_Direction(F.hole_type)) {
-            if (out && level >= 2)
-                OLI_Printf(out, "%sLangloch in Kraftrichtung: Abschernachweis nicht erforderlich\n", Report_Line_Prefix);
-            return Store_Resistance(C.results.F_v_Rd, 0.0);
-        }
+        // The shear resistance of the bolt does not depend on the hole.
+        if (F.type == Fastener_Bolt && Slot_In_Force_Direction(F.hole_type) && out && level >= 2)
+            OLI_Printf(out, "%sLangloch in Kraftrichtung: Abschernachweis\n", Report_Line_Prefix);
     }
     if (plate_anchor) {
         const double V_Rd = Anchor_Plate_Shear(C, stream, out, level);

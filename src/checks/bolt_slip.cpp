@@ -47,11 +47,12 @@ const Slip_State SLS = {
     "%sGleitwiderstand im GZG%s F╬\\s,Rd,ser╬r = (k╬\\s╬r%sn%s╞%sF╬\\p,C╬r) / └╬\\M3,ser╬r = %.2lf kN"_cp,
 };
 
-// The preload of the slip check: the computed F_p,C = 0.7 f_ub A_s, or a given smaller one where the
-// limit state admits it. Prints "F_p,C = ..." as a continuation.
-double Slip_Preload(const Fastener& F, bool given_allowed, FILE* out, int level) {
+// The preload of the slip check at either limit state: the computed F_p,C = 0.7 f_ub A_s, or a given
+// smaller one, which the bolt then carries in service as well. Prints "F_p,C = ..." as a
+// continuation.
+double Slip_Preload(const Fastener& F, FILE* out, int level) {
     const double computed = Compute_Preload_Force(F.f_ub, F.A_s, 0.0, nullptr, 0);
-    if (given_allowed && F.F_pC_given > Zero && F.F_pC_given < computed + Given_Preload_Tolerance) {
+    if (F.F_pC_given > Zero && F.F_pC_given < computed + Given_Preload_Tolerance) {
         if (out) OLI_Printf(out, "F╬\\p,C╬r = %.1lf kN"_cp, F.F_pC_given * 0.001);
         return F.F_pC_given;
     }
@@ -85,7 +86,7 @@ int Compute_Slip(Bolt_Connection& C, FILE* stream, int level, const Slip_State& 
         OLI_Printf(out, "%sAnzahl Reibflächen n = %d\n"_cp, Report_Line_Prefix, n);
     }
     if (out) OLI_Printf(out, "%sVorspannkraft ", Report_Line_Prefix);
-    const double F_pC = Slip_Preload(F, !S.serviceability, out, level);
+    const double F_pC = Slip_Preload(F, out, level);
     C.results.F_p_C = F_pC;
 
     if (gamma < Gamma_Min) {

@@ -27,6 +27,7 @@ constexpr double Bond_Density = 2200.0;      // kg/m³, normal-weight concrete
 constexpr float Max_Bond_Fck = 60.0f;        // N/mm²
 constexpr double Pull_Out_k_2 = 7.5;         // EN 1992-4 7.2.1.5
 constexpr double Engagement_Tolerance = 0.01;   // mm
+constexpr double Anchor_Without_Tests = 0.85;   // anchors of round steel without suitability tests
 
 bool Edition_2010() { return Current_Code_Edition == Code_Edition_2010; }
 
@@ -268,6 +269,13 @@ int Compute_Tension_Resistance(Bolt_Connection* connection, FILE* stream, int le
         double F_t = Compute_Fastener_Tension_Resistance(&F, 0, Context_Gamma(C.context, Gamma_M2),
                                                          Context_Gamma(C.context, Gamma_M7), out, level);
         if (out) OLI_Printf(out, "\n");
+        // Anchor rods of round steel without suitability tests, EN 1993-1-8 3.6.1(3).
+        if (anchor && !F.suitability_tests && F_t > Negative_Resistance) {
+            F_t *= Anchor_Without_Tests;
+            if (out)
+                OLI_Printf(out, "%sAnkerschraube aus Rundstahl ohne Eignungsprüfungen:  F╬\\t,Rd╬r%s0.85 = %.2lf kN\n"_cp,
+                           Report_Line_Prefix, Times_Dot, F_t * 0.001);
+        }
         if (anchor && F_t > Negative_Resistance) {
             const double F_bd = Anchor_Bond_Resistance(C, out, level);
             F_t = F_bd == Not_Determinable ? Not_Determinable : Limit_By_Concrete(out, "F╬\\bd╬r"_cp, F_t, F_bd);
@@ -335,7 +343,7 @@ int Compute_Punching_Resistance(Bolt_Connection* connection, FILE* stream, int l
     Bolt_Connection& C = *connection;
     const Fastener& F = C.fastener;
     const bool rivet = F.type == Fastener_Rivet;
-    if ((rivet && !F.countersunk) || (F.type == Fastener_Bolt && F.tapped_hole) || F.type == Fastener_Anchor_Bolt ||
+    if ((rivet && !F.countersunk) || F.type == Fastener_Anchor_Bolt ||
         F.type == Fastener_Pin || F.type < Fastener_Bolt || F.type > Fastener_Anchor_Bolt)
         return 0;
     FILE* out = Formula_Stream(stream, level);
@@ -344,7 +352,8 @@ int Compute_Punching_Resistance(Bolt_Connection* connection, FILE* stream, int l
         Print_Not_Determinable(out, "B╬\\p,Rd╬r"_cp);
         return Store_Resistance(C.results.B_p_Rd, Not_Determinable);
     }
-    const Plate& P = Punched_Plate(C);
+    // A bolt in a tapped hole punches through plate 1 under its head; plate 2 carries the thread.
+    const Plate& P = F.type == Fastener_Bolt && F.tapped_hole ? C.plate_1 : Punched_Plate(C);
     const double t_p = P.t, f_u = P.material.f_u;
     // The countersunk head of the revised rules punches with its hole (EN 1993-1-8 Table 3.4).
     const bool hole_rule = !Edition_2010() && F.countersunk;

@@ -37,3 +37,7 @@ inline constexpr double Gamma_Min = 0.001;
 inline double Context_Gamma(const Check_Context& context, int index) {
     return context.factors ? context.factors->gamma_M[index] : 0.0;
 }
+
+// A utilisation above 1 and below 1.001 counts as 1: the rounding of the input must not fail a
+// verification.
+inline double Tolerant_Utilisation(double U) { return U > 1.0 && U < 1.001 ? 1.0 : U; }

@@ -315,6 +315,10 @@ int Derive_Bolt(Fastener& F, Announcer& A) {
         if (!Is_Bolt_Size_Index(F.size_index) || (F.type != Fastener_Bolt && below_M12))
             A.Error(Format_Text("Schraubengröße %s nicht zugelassen\n"_cp, Get_Bolt_Size_Name(F.size_index)));
         if (Is_Bolt_Size_Index(F.size_index)) Take_Size_Dimensions(F);
+    } else if (F.d < 0.001 || F.A < 0.001 || F.A_s < 0.001) {
+        // An own size without its diameter or areas has no resistance to compute.
+        A.Error(Format_Text("Schraubengröße nicht normiert: d = %.1lf mm, A = %.3lf cm², A╬\\s╬r = %.3lf cm²"_cp, F.d,
+                            F.A * 0.01, F.A_s * 0.01));
     }
     if (F.hole_type > Hole_Normal) F.hole_enlargement = std::max(F.hole_enlargement, F.delta_d);
     if (F.countersunk && F.d_m < F.d + F.delta_d) F.d_m = (F.d_s + F.d_e) / 2.0;

@@ -12,6 +12,11 @@
 //   tstub_lengths.cpp          Σl_eff,1 and Σl_eff,2 of a row or a group, e_min and m
 //   tstub_row_lengths.cpp, tstub_four_bolt_lengths.cpp, tstub_alpha.cpp: the row patterns
 //                              (checks/tstub_row_lengths.h)
+//   tstub_tension_input.cpp    input check and normalisation
+//   tstub_tension_protocol.cpp input protocol and the note on rows of four bolts
+//   tstub_tension_verify.cpp   check flow, bolts, prying, verification and verdict
+//   tstub_tension_modes.cpp    failure modes with prying forces (checks/tstub_tension_resistance.h)
+//   tstub_tension_weld.cpp     beam flange and web weld
 #pragma once
 
 #include <array>
@@ -122,7 +127,7 @@ bool Is_L_Stub(const T_Stub_Tension& tstub);
 
 // File block, version 8 with inner version 6. The reader takes every older version, refuses a newer
 // one and a row count above 20, reads a row count below 1 as 1, and afterwards sets skip_weld_check
-// to 1, edge_check_mode to 1 and, under Code_Edition 1, one_bolt_in_extension to 0. Result: 0
+// to 0 (the stored switch is ignored), edge_check_mode to 1 and, under Code_Edition 1, one_bolt_in_extension to 0. Result: 0
 // written or read, 1 failed (also for a null stream or record).
 int Write_T_Stub_Tension(FILE* stream, const T_Stub_Tension* tstub);
 int Read_T_Stub_Tension(FILE* stream, T_Stub_Tension* tstub);
@@ -148,6 +153,14 @@ double Compute_T_Stub_Min_Edge_Distance(int location, double b, double c, double
 // m: m₁ at the extension; a given m of at least 0.001 mm; otherwise 0.5·(b_f − t_w) − w_s − e.
 double Compute_T_Stub_Web_Distance(int location, double b_f, double t_w, double w_s, double e, double m_1, double m,
                                    FILE* stream, int detail);
+
+// Normalises the record for the check (a plain bolt in a normal hole, the location for given lengths,
+// the procedure of a four-bolt model, b_st and b_p, the row description of the edge check) and tests
+// the flange, the web plate, the bolt distances and the fastener. Every failed rule is reported: a
+// report line with a stream, a message box with show_messages; in_verification 1 (the resistance
+// check) sets the "Äquivalenter T-Stummel (Zug)" prefixes, 0 closes a failed check with the input
+// error line. Result: 0 usable (also for null), 1 not.
+int Check_T_Stub_Tension_Input(T_Stub_Tension* tstub, FILE* stream, int show_messages, int in_verification);
 
 // Design tension resistance F_T,Rd of the T-stub with prying, failure modes and web weld, the
 // verification against the bolt tension and the closing verdict; the report driver has prepared the

@@ -239,7 +239,9 @@ int Read_T_Stub_Tension(FILE* stream, T_Stub_Tension* tstub) {
     if (V >= 7 && !Scan(stream, 1, "%d", &T.l_stub)) return 1;
     if (V >= 8 && !Scan(stream, 1, "%d", &T.one_bolt_in_extension)) return 1;
 
-    T.skip_weld_check = 1;
+    // The stored switch is kept in the file for its layout but never suppresses the web-weld check
+    // of a saved position: a read record checks its weld as a new one does.
+    T.skip_weld_check = 0;
     if (Current_Code_Edition == Code_Edition_2025) T.one_bolt_in_extension = 0;
     return 0;
 }

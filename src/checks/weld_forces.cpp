@@ -1,5 +1,6 @@
 #include "checks/weld_forces.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -39,6 +40,15 @@ struct Item_Line {
     }
 };
 
+// The measure by which the two signs of V⊥ are compared: the resultant of the simplified method
+// (alike for both), or the larger utilisation of the directional method's two conditions in units
+// of f_1w,d: max(√(σ² + 3(τ⊥² + τ∥²)), |σ|·f_1w,d/f_2w,d).
+double Rate_Throat_Forces(const Weld_Sign_Rating& rating, double sigma, double tau_perp, double tau_par) {
+    if (!rating.directional) return std::sqrt(sigma * sigma + tau_perp * tau_perp + tau_par * tau_par);
+    const double equivalent = std::sqrt(sigma * sigma + 3.0 * (tau_perp * tau_perp + tau_par * tau_par));
+    return std::max(equivalent, rating.f_2_per_f_1 > 0.0 ? std::fabs(sigma) / rating.f_2_per_f_1 : 0.0);
+}
+
 // The undeterminable end of a routine: with a stream the heading (detail level 2) and the error line.
 int Not_Determinable(FILE* stream, int detail, const char* heading, const char* line) {
     if (stream) {
@@ -50,8 +60,12 @@ int Not_Determinable(FILE* stream, int detail, const char* heading, const char* 
 
 // Per weld: force F_N perpendicular to the weld axis (N), bending term T (N·mm, divided by l_eff
 // once more), shears V_s and V_p (N) and the eccentricity moment ΔM of a one-sided weld (N·mm).
+// A one-sided weld whose eccentricity presses the root carries ΔM by contact at the far face of
+// plate 2 (contact: the force |ΔM|/t_2 added to N_Ed governs).
 struct Weld_Components {
     double F_N = 0.0, T = 0.0, V_s = 0.0, V_p = 0.0, dM = 0.0;
+    double contact = 0.0;          // |ΔM|/t_2 (N) of a root in compression
+    bool contact_governs = false;  // F_N = N_Ed + |ΔM|/t_2 rather than |N_Ed|
 };
 
 enum class Weld_Shape { Full_Butt, Slot_Or_Plug, Two_Sided, One_Sided };
@@ -78,6 +92,30 @@ void Print_Halves(const Weld_Connection& c, FILE* stream) {
     OLI_Printf(stream, "%sje Naht: %s\n", Report_Line_Prefix, line.text.c_str());
 }
 
+// Lever arm of M∥ in F_N: the effective thickness of a full-penetration butt weld, t_2 − a between
+// the throats of a two-sided partial-penetration butt weld, else t_2.
+double Moment_Lever(const Weld_Connection& c, Weld_Shape shape) {
+    if (shape == Weld_Shape::Full_Butt) return Butt_Weld_Effective_Thickness(c);
+    if (shape == Weld_Shape::Two_Sided && c.weld.type == Weld_Butt) return c.plate2.t - c.weld.a;
+    return c.plate2.t;
+}
+
+// The term of M∥ in the F_N line; empty when M∥ adds nothing.
+std::string Moment_Term(const Weld_Connection& c, Weld_Shape shape, const Weld_Components& k) {
+    if (shape == Weld_Shape::One_Sided) {
+        if (k.dM > 0.001) return Format_Text("6%súM╬\\%s,Ed╬r/a"_cp, Times_Dot, P_);
+        if (k.contact_governs) return Format_Text("úM╬\\%s,Ed╬r/t╬\\2╬r"_cp, P_);
+        return {};
+    }
+    if (std::fabs(c.M_par_Ed) <= 0.001) return {};
+    if (shape == Weld_Shape::Full_Butt)
+        return Format_Text(c.weld.theta < Butt_In_Line_Angle ? "|M╬\\%s,Ed╬r|%s6/min(t╬\\1╬r,t╬\\2╬r)"_cp
+                                                             : "|M╬\\%s,Ed╬r|%s6/t╬\\2╬r"_cp,
+                           P_, Times_Dot);
+    if (c.weld.type == Weld_Butt) return Format_Text("M╬\\%s,Ed╬r/(t╬\\2╬r-a)"_cp, P_);
+    return Format_Text("M╬\\%s,Ed╬r/t╬\\2╬r"_cp, P_);
+}
+
 void Print_Force_Terms(const Weld_Connection& c, FILE* stream, Weld_Shape shape, const Weld_Components& k, double f_N,
                        double f_s, double f_p) {
     OLI_Printf(stream, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, Report_Line_Prefix,
@@ -87,21 +125,17 @@ void Print_Force_Terms(const Weld_Connection& c, FILE* stream, Weld_Shape shape,
                    "%sMoment aus Lastexzentrizität úM╬\\%s,Ed╬r = N╬\\Ed╬r%st╬\\2╬r/2 %s M╬\\%s,Ed╬r = %.2lf kNm\n"_cp,
                    Report_Line_Prefix, P_, Times_Dot, c.side == Weld_One_Sided_Right ? "+" : "-", P_, k.dM * 1e-6);
     else if (shape == Weld_Shape::One_Sided)
-        OLI_Printf(stream, "%sMoment aus Lastexzentrizität wird nicht berücksichtigt (kein Zug in der Nahtwurzel)\n"_cp,
-                   Report_Line_Prefix);
+        OLI_Printf(stream, "%sMoment aus Lastexzentrizität über Kontakt:  úM╬\\%s,Ed╬r/t╬\\2╬r = %.2lf kN\n"_cp,
+                   Report_Line_Prefix, P_, k.contact * 0.001);
     if (f_N > 0.001) {
-        // The eccentricity moment is a moment term of its own, also without M∥.
-        const bool moment = std::fabs(c.M_par_Ed) > 0.001 || std::fabs(c.M_perp_Ed) > 0.001 || k.dM > 0.001;
-        if (moment) {
+        const std::string moment_term = Moment_Term(c, shape, k);
+        if (!moment_term.empty() || std::fabs(c.M_par_Ed) > 0.001 || std::fabs(c.M_perp_Ed) > 0.001) {
             std::string terms;
             auto term = [&](const std::string& t) { terms += (terms.empty() ? "" : " + ") + t; };
-            if (std::fabs(c.N_Ed) > 0.001) term("N╬\\Ed╬r"_cp);
-            if (shape == Weld_Shape::One_Sided) {
-                if (k.dM > 0.001) term(Format_Text("úM╬\\%s,Ed╬r/a"_cp, P_));
-            } else if (std::fabs(c.M_par_Ed) > 0.001) {
-                term(shape == Weld_Shape::Full_Butt ? Format_Text("M╬\\%s,Ed╬r%s6/t╬\\2╬r"_cp, P_, Times_Dot)
-                                                    : Format_Text("M╬\\%s,Ed╬r/t╬\\2╬r"_cp, P_));
-            }
+            // Where F_N adds the magnitudes, N_Ed stands as |N_Ed|.
+            const bool magnitudes = shape == Weld_Shape::Full_Butt || k.dM > 0.001;
+            if (std::fabs(c.N_Ed) > 0.001) term(magnitudes ? "|N╬\\Ed╬r|"_cp : "N╬\\Ed╬r"_cp);
+            if (!moment_term.empty()) term(moment_term);
             if (std::fabs(c.M_perp_Ed) > 0.001) term(Format_Text("M╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, S_, Times_Dot));
             OLI_Printf(stream, "%sF╬\\N,Ed╬r = (%s) / l╬\\eff╬r = %.2lf kN/m\n"_cp, Report_Line_Prefix, terms.c_str(),
                        f_N);
@@ -140,7 +174,7 @@ void Print_Normal_Component(FILE* stream, const char* symbol, const char* of_N, 
 }
 
 void Print_Decomposition(const Weld_Connection& c, FILE* stream, int detail, bool slot_or_plug, double beta,
-                         double f_s) {
+                         double f_s, bool reversed) {
     const double F_sigma = c.F_sigma_perp, F_perp = c.F_tau_perp, F_par = c.F_tau_par;
     if (detail == 1) {
         Item_Line line;
@@ -171,14 +205,18 @@ void Print_Decomposition(const Weld_Connection& c, FILE* stream, int detail, boo
     OLI_Printf(stream, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = %.2lf°):\n"_cp,
                Report_Line_Prefix, beta / Degree);
     const bool shear = std::fabs(f_s) > 0.001;
-    Print_Normal_Component(stream, "╠"_cp, "sin(║)"_cp, " + ", "cos(║)"_cp, shear, F_sigma);
-    Print_Normal_Component(stream, "╓"_cp, "cos(║)"_cp, " - ", "sin(║)"_cp, shear, F_perp);
+    Print_Normal_Component(stream, "╠"_cp, "sin(║)"_cp, reversed ? " - " : " + ", "cos(║)"_cp, shear, F_sigma);
+    Print_Normal_Component(stream, "╓"_cp, "cos(║)"_cp, reversed ? " + " : " - ", "sin(║)"_cp, shear, F_perp);
     Print_Shear_Force_Line(stream, P_, F_par);
 }
 
 }   // namespace
 
-int Compute_Weld_Line_Forces(Weld_Connection& c, FILE* stream, int detail) {
+double Butt_Weld_Effective_Thickness(const Weld_Connection& c) {
+    return c.weld.theta < Butt_In_Line_Angle ? std::min(c.plate1.t, c.plate2.t) : c.plate2.t;
+}
+
+int Compute_Weld_Line_Forces(Weld_Connection& c, FILE* stream, int detail, const Weld_Sign_Rating& rating) {
     const Weld& w = c.weld;
     const double L = c.l_eff;
     auto fail = [&](const char* line) {
@@ -191,16 +229,20 @@ int Compute_Weld_Line_Forces(Weld_Connection& c, FILE* stream, int detail) {
     const double t_2 = c.plate2.t;
     const double M_par = 1000.0 * c.M_par_Ed;     // N·mm
     const double M_perp = 1000.0 * c.M_perp_Ed;   // N·mm
-    // M∥ acts with the lever arm t_2; without a plate thickness it cannot be resolved.
+    // M∥ acts with its lever arm; without one it cannot be resolved.
+    const double lever = Moment_Lever(c, shape);
     if (shape != Weld_Shape::Slot_Or_Plug && shape != Weld_Shape::One_Sided && std::fabs(c.M_par_Ed) > 0.001 &&
-        t_2 < 0.001)
-        return fail("%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp);
+        lever < 0.001)
+        return fail(t_2 < 0.001 || shape == Weld_Shape::Full_Butt
+                        ? "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp
+                        : "%sHebelarm t╬\\2╬r-a = 0  ê  Kräfte nicht ermittelbar %s\n"_cp);
 
     Weld_Components k;
     switch (shape) {
         case Weld_Shape::Full_Butt:
-            // Bending stress 6M/t² over the plate section: as a force per length 6M/t.
-            k.F_N = std::fabs(c.N_Ed + (std::fabs(c.M_par_Ed) > 0.001 ? 6.0 * M_par / t_2 : 0.0));
+            // Bending stress 6M/t² over the plate section, as a force per length 6M/t; it adds to
+            // the stress of N at one face of the plate whatever the signs.
+            k.F_N = std::fabs(c.N_Ed) + (std::fabs(c.M_par_Ed) > 0.001 ? 6.0 * std::fabs(M_par) / lever : 0.0);
             k.T = 6.0 * std::fabs(M_perp);
             k.V_p = std::fabs(c.V_par_Ed);
             k.V_s = std::fabs(c.V_perp_Ed);
@@ -210,8 +252,9 @@ int Compute_Weld_Line_Forces(Weld_Connection& c, FILE* stream, int detail) {
             k.V_s = std::fabs(c.V_perp_Ed);
             break;
         case Weld_Shape::Two_Sided:
-            // Each weld carries half; M∥ is a couple of the two welds with the lever arm t_2.
-            k.F_N = (std::fabs(c.M_par_Ed) > 0.001 ? std::fabs(M_par) / t_2 : 0.0) + 0.5 * std::fabs(c.N_Ed);
+            // Each weld carries half; M∥ is a couple of the two welds with the lever arm t_2 (fillet
+            // welds) or t_2 − a (the throats of a partial-penetration butt weld lie inside the plate).
+            k.F_N = (std::fabs(c.M_par_Ed) > 0.001 ? std::fabs(M_par) / lever : 0.0) + 0.5 * std::fabs(c.N_Ed);
             k.T = 3.0 * std::fabs(M_perp);
             k.V_p = 0.5 * std::fabs(c.V_par_Ed);
             k.V_s = 0.5 * std::fabs(c.V_perp_Ed);
@@ -221,11 +264,21 @@ int Compute_Weld_Line_Forces(Weld_Connection& c, FILE* stream, int detail) {
             // The load acts at mid-thickness of plate 2, eccentric to the weld root by t_2/2.
             k.dM = 0.5 * t_2 * c.N_Ed + (c.side == Weld_One_Sided_Right ? M_par : -M_par);
             if (k.dM <= 0.001) {
-                k.dM = 0.0;   // compression at the root: no tension from the eccentricity
-                k.F_N = std::fabs(c.N_Ed);
+                // The root is pressed: the moment is carried by contact at the far face of plate 2,
+                // whose force |ΔM|/t_2 adds to N_Ed.
+                const double dM = std::fabs(k.dM);
+                k.dM = 0.0;
+                if (dM > 0.001) {
+                    if (t_2 < 0.001) return fail("%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp);
+                    k.contact = dM / t_2;
+                }
+                k.contact_governs = c.N_Ed + k.contact > std::fabs(c.N_Ed);
+                k.F_N = std::max(std::fabs(c.N_Ed), c.N_Ed + k.contact);
             } else {
                 if (w.a < 0.001) return fail("%swirksame Nahtdicke = 0  ê  Kräfte nicht ermittelbar %s\n"_cp);
-                k.F_N = std::fabs(c.N_Ed + k.dM / w.a);
+                // Root tension of the throat section a × l_eff in bending: 6ΔM/(a·l_eff) per length,
+                // added to that of N_Ed.
+                k.F_N = std::fabs(c.N_Ed) + 6.0 * k.dM / w.a;
             }
             k.T = 6.0 * std::fabs(M_perp);
             k.V_p = std::fabs(c.V_par_Ed);
@@ -240,23 +293,32 @@ int Compute_Weld_Line_Forces(Weld_Connection& c, FILE* stream, int detail) {
 
     // The throat plane of a butt weld lies at θ, of a fillet weld at θ/2 to the loaded plate.
     double beta = (w.type == Weld_Butt ? w.theta : w.theta / 2.0) * Degree;
+    bool reversed = false;
     if (shape == Weld_Shape::Slot_Or_Plug) {
         c.F_sigma_perp = 0.0;
         c.F_tau_perp = 1000.0 * f_s;
         c.F_tau_par = 1000.0 * f_p;
     } else {
         if (w.theta < 0.1) beta = std::numbers::pi / 2.0;
-        c.F_sigma_perp = 1000.0 * (f_N * std::sin(beta) + f_s * std::cos(beta));
-        c.F_tau_perp = 1000.0 * (f_N * std::cos(beta) - f_s * std::sin(beta));
+        // V⊥ adds to σ⊥ on one weld and to τ⊥ on the other: both pairs are rated and the larger kept.
+        const double sin_b = std::sin(beta), cos_b = std::cos(beta);
+        const double sigma_1 = f_N * sin_b + f_s * cos_b, tau_1 = f_N * cos_b - f_s * sin_b;
+        const double sigma_2 = f_N * sin_b - f_s * cos_b, tau_2 = f_N * cos_b + f_s * sin_b;
+        const double rate_1 = Rate_Throat_Forces(rating, sigma_1, tau_1, f_p);
+        const double rate_2 = Rate_Throat_Forces(rating, sigma_2, tau_2, f_p);
+        // Within rounding both pairs are alike: the first stays.
+        reversed = rate_2 > rate_1 * (1.0 + 1e-9) + 1e-9;
+        c.F_sigma_perp = 1000.0 * (reversed ? sigma_2 : sigma_1);
+        c.F_tau_perp = 1000.0 * (reversed ? tau_2 : tau_1);
         c.F_tau_par = 1000.0 * f_p;
     }
-    if (stream) Print_Decomposition(c, stream, detail, shape == Weld_Shape::Slot_Or_Plug, beta, f_s);
+    if (stream) Print_Decomposition(c, stream, detail, shape == Weld_Shape::Slot_Or_Plug, beta, f_s, reversed);
     return 0;
 }
 
-int Compute_Weld_Stresses(Weld_Connection& c, FILE* stream, int detail) {
+int Compute_Weld_Stresses(Weld_Connection& c, FILE* stream, int detail, const Weld_Sign_Rating& rating) {
     auto clear = [&] { c.sigma_perp = c.tau_perp = c.tau_par = 0.0; };
-    if (c.force_mode == Weld_Section_Forces && Compute_Weld_Line_Forces(c, stream, detail)) {
+    if (c.force_mode == Weld_Section_Forces && Compute_Weld_Line_Forces(c, stream, detail, rating)) {
         clear();
         return 1;
     }

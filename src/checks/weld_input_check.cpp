@@ -26,6 +26,9 @@ constexpr double A_Min = 3.0;               // mm, EN 1993-1-8 4.5.2(2)
 constexpr double A_Min_NA_DE_Thick = 5.0;   // mm, NA-DE for t_max ≥ 30 mm
 constexpr double L_Eff_Min = 30.0;          // mm, EN 1993-1-8 4.5.1(2): also at least 6a
 
+const char* const Input_Error_Line =
+    "%s╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden %s\n"_cp;
+
 // The line of one rule: written with a stream when the rule fails or verbose is set.
 bool Shown(FILE* stream, bool failed, int verbose) { return stream && (failed || verbose); }
 
@@ -165,12 +168,11 @@ int Check_Partial_Penetration(const Rule_Texts& R, const Weld& w, double t_1, do
         return 0;
     }
     const double t_min = Weld_Min_Plate_Thickness(hollow_section);
-    const bool in_line = std::fabs(w.theta) < 0.01;
-    // Thickness of plate 2 across the inclined fusion face.
-    double t_2_eff = std::fabs(t_2);
-    if (!in_line)
-        t_2_eff = side == Weld_One_Sided_Right ? std::fabs(t_2 / std::sin((90.0 - w.theta) * Degree))
-                                               : std::fabs(t_2 / std::sin(w.theta * Degree));
+    // Thickness of plate 2 across the inclined fusion face, alike from either side; an angle whose
+    // sine vanishes is a joint in line.
+    const double sin_theta = std::sin(w.theta * Degree);
+    const bool in_line = std::fabs(w.theta) < 0.01 || std::fabs(sin_theta) < 0.001;
+    const double t_2_eff = in_line ? std::fabs(t_2) : std::fabs(t_2 / sin_theta);
     const double t_max = std::max(t_1, t_2_eff);
     if (t_max <= t_min - 0.001) return 0;
 
@@ -327,18 +329,20 @@ double Compute_Weld_Effective_Length(const Weld& w, FILE* stream) {
 }
 
 int Check_Weld_Effective_Length(int type, int full_penetration, double a, double l_eff, FILE* stream, const char* text,
-                                int verbose) {
+                                int verbose, int loaded) {
     if (l_eff < 0.001 || Is_Slot_Or_Plug(type) || (type == Weld_Butt && full_penetration)) return 0;
     if (!text) text = "";
     const double six_a = 6.0 * a;
     const bool short_30 = l_eff < L_Eff_Min;
     const bool short_6a = l_eff < six_a;
     if (!stream) return short_30 || short_6a ? 1 : 0;
+    // A weld that cannot carry load but is loaded is not verified.
+    const char* short_mark = loaded ? Mark_Not_Ok() : Mark_Warning();
     if (verbose || short_30) {
         OLI_Printf(stream, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, Report_Line_Prefix, text, l_eff,
                    Get_Relation_Sign_GE(l_eff, L_Eff_Min));
         if (short_30)
-            OLI_Printf(stream, "  ê  statisch nicht wirksam %s\n"_cp, Mark_Warning());
+            OLI_Printf(stream, "  ê  statisch nicht wirksam %s\n"_cp, short_mark);
         else
             OLI_Printf(stream, "  %s\n", Mark_Note_Ok());
     }
@@ -346,7 +350,7 @@ int Check_Weld_Effective_Length(int type, int full_penetration, double a, double
         OLI_Printf(stream, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, Report_Line_Prefix,
                    text, l_eff, Get_Relation_Sign_GE(l_eff, six_a), Times_Dot, six_a);
         if (short_6a)
-            OLI_Printf(stream, "  ê  statisch nicht wirksam %s\n"_cp, Mark_Warning());
+            OLI_Printf(stream, "  ê  statisch nicht wirksam %s\n"_cp, short_mark);
         else
             OLI_Printf(stream, "  %s\n", Mark_Note_Ok());
     }
@@ -364,8 +368,37 @@ void Default_Weld(Weld* weld) {
     Check_Weld_Throat(weld, 0.0, 0.0, Weld_Two_Sided, 0, nullptr, 0, "", 0);
 }
 
+bool Weld_Carries_Load(const Weld_Connection& c) {
+    auto any = [](std::initializer_list<double> values) {
+        return std::any_of(values.begin(), values.end(), [](double v) { return std::fabs(v) > 0.001; });
+    };
+    const bool directional = c.flags & Weld_Flag_Directional;
+    switch (c.force_mode) {
+        case Weld_Section_Forces:
+            return any({c.N_Ed, c.M_par_Ed, c.M_perp_Ed, c.V_par_Ed, c.V_perp_Ed});
+        case Weld_Line_Forces:
+            return directional ? any({c.F_sigma_perp, c.F_tau_perp, c.F_tau_par}) : any({c.F_w_Ed});
+        default:
+            return directional ? any({c.sigma_perp, c.tau_perp, c.tau_par}) : any({c.sigma_w_Ed});
+    }
+}
+
+int Is_Weld_Ineffective_Under_Load(const Weld_Connection& c) {
+    if (c.weld.type != Weld_Fillet || (c.flags & Weld_Flag_No_Detailing) || !Weld_Carries_Load(c)) return 0;
+    return Check_Weld_Effective_Length(Weld_Fillet, c.weld.full_penetration, c.weld.a, c.l_eff, nullptr, "", 0, 1);
+}
+
 int Check_Weld_Input(Weld_Connection& c, FILE* stream, int messages, int verbose) {
     Weld& w = c.weld;
+    if (w.type < Weld_Fillet || w.type > Weld_Plug) {
+        // A kind of weld this program does not know (from a damaged or foreign file).
+        if (stream) {
+            OLI_Printf(stream, "%sNahtart %d nicht definiert  %s\n", Report_Line_Prefix, w.type, Mark_Error());
+            OLI_Printf(stream, Input_Error_Line, Report_Line_Prefix, Mark_Error());
+        }
+        if (messages) PrintMessage("Nahtart %d nicht definiert", w.type);
+        return 1;
+    }
     if (Is_Slot_Or_Plug(w.type)) {
         // Slot and plug welds carry shear only.
         const bool loaded =
@@ -405,9 +438,8 @@ int Check_Weld_Input(Weld_Connection& c, FILE* stream, int messages, int verbose
     if (w.type == Weld_Plug) hole_error = Check_Plug_Geometry(c, stream, messages, verbose);
     c.l_eff = Compute_Weld_Effective_Length(w, verbose ? stream : nullptr);
     if (w.type == Weld_Fillet && !(c.flags & Weld_Flag_No_Detailing))
-        Check_Weld_Effective_Length(Weld_Fillet, w.full_penetration, w.a, c.l_eff, stream, "", verbose);
-    if (stream && hole_error)
-        OLI_Printf(stream, "%s╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden %s\n"_cp,
-                   Report_Line_Prefix, Mark_Error());
+        Check_Weld_Effective_Length(Weld_Fillet, w.full_penetration, w.a, c.l_eff, stream, "", verbose,
+                                    Weld_Carries_Load(c));
+    if (stream && hole_error) OLI_Printf(stream, Input_Error_Line, Report_Line_Prefix, Mark_Error());
     return hole_error;
 }

@@ -23,9 +23,17 @@ int Check_Weld_Throat(Weld* weld, double t_1, double t_2, int side, int hollow_s
 // l_eff in mm; its line when a stream is given.
 double Compute_Weld_Effective_Length(const Weld& weld, FILE* stream);
 
-// 1 when a fillet weld is too short to carry load (l_eff below 30 mm or 6a); report lines only.
+// 1 when a fillet weld is too short to carry load (l_eff below 30 mm or 6a); report lines only,
+// marked as a warning, or as not ok when the weld is loaded.
 int Check_Weld_Effective_Length(int type, int full_penetration, double a, double l_eff, FILE* stream, const char* text,
-                                int verbose);
+                                int verbose, int loaded = 0);
+
+// The weld carries a force or stress in the form its loads are given.
+bool Weld_Carries_Load(const Weld_Connection& connection);
+
+// 1 when a loaded fillet weld is too short to carry load (EN 1993-1-8 4.5.1(2)): it is not
+// verified. 0 with the detailing rules switched off.
+int Is_Weld_Ineffective_Under_Load(const Weld_Connection& connection);
 
 // The preset weld of a new position: fillet weld, a = 4 mm, l_w = 130 mm, θ = 90°, full length,
 // filler G42.

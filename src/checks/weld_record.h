@@ -27,7 +27,7 @@ enum Weld_Force_Mode : int { Weld_Section_Forces = 0, Weld_Line_Forces = 1, Weld
 enum Weld_Flags : int {
     Weld_Flag_No_Detailing = 4,    // throat, thickness and length rules are not applied
     Weld_Flag_Directional = 8,     // directional method; clear: simplified method
-    Weld_Flag_Skip_Checks = 16,    // no resistance checks, only the result block
+    Weld_Flag_Skip_Checks = 16,    // kept from older files; the verification does not follow it
     Weld_Flag_Eccentricity = 32,   // eccentricity moment of one-sided welds (always set)
     Weld_Flag_No_Marks = 64,       // verification lines without "ok" / "nicht ok !!"
 };

@@ -17,6 +17,10 @@ constexpr double Sqrt_3 = std::numbers::sqrt3;
 constexpr const char* S_ = Subscript_Perpendicular;
 constexpr const char* P_ = Subscript_Parallel;
 
+// A correlation factor below this is not given; the weld then takes the missing-factor value.
+constexpr double Beta_W_Min = 0.001;
+constexpr double Beta_W_Missing = 1.0;
+
 // Characteristic thickness band of the German annex: a plate above 40 mm takes the f_u of the band
 // up to 40 mm for its welds (DIN EN 1993-1-8/NA).
 constexpr double NA_DE_Band_Limit = 40.001;
@@ -42,7 +46,9 @@ Weld_Basis Governing_Plate(const Plate& p1, const Plate& p2, int plate, bool na_
     B.plate = plate;
     B.f_u = B.f_u_used = Annex_F_u(p, na_de);
     B.f_y = p.material.f_y;
-    B.beta_w = p.material.beta_w;
+    // Grades without a correlation factor (flat products under the later edition, own values
+    // without one) take β_w = 1.0, the largest factor of the steels of EN 1993-1-8 Table 4.1.
+    B.beta_w = p.material.beta_w < Beta_W_Min ? Beta_W_Missing : p.material.beta_w;
     return B;
 }
 
@@ -193,7 +199,9 @@ int Verify_Fillet_Weld_Directional(Weld_Connection& c, FILE* stream, int detail,
     const Weld_Basis B = Connection_Basis(c);
     Weld_Results& r = c.results;
     if (verification) {
-        if (c.force_mode != Weld_Stresses && Compute_Weld_Stresses(c, stream, detail)) {
+        // f_2w,d/f_1w,d = 0.9·β_w rates the two signs of V⊥ by the larger of both conditions.
+        const Weld_Sign_Rating rating{true, 0.9 * B.beta_w};
+        if (c.force_mode != Weld_Stresses && Compute_Weld_Stresses(c, stream, detail, rating)) {
             r.sigma_1_w_Ed = 0.0;
             c.U_max = 1000.0;
             return 1;
@@ -256,7 +264,9 @@ int Verify_Full_Butt_Weld(Weld_Connection& c, FILE* stream, int detail, const ch
     Weld_Results& r = c.results;
     if (c.context.verification) {
         if (c.flags & Weld_Flag_Directional) {
-            if (c.force_mode != Weld_Stresses && Compute_Weld_Stresses(c, stream, detail)) {
+            // One check on the equivalent stress: the sign of V⊥ that raises it governs.
+            const Weld_Sign_Rating rating{true, 0.0};
+            if (c.force_mode != Weld_Stresses && Compute_Weld_Stresses(c, stream, detail, rating)) {
                 r.F_w_Ed = 0.0;
                 c.U_max = 1000.0;
                 return 1;
@@ -370,7 +380,7 @@ int Verify_Fillet_Weld(Weld_Connection& c, FILE* stream, int detail, const char*
 int Verify_Butt_Weld(Weld_Connection& c, FILE* stream, int detail, const char* subscript) {
     Weld& w = c.weld;
     // Effective thickness: the connected plate, or the thinner plate of a joint in line.
-    const double t = w.theta < 0.001 ? std::min(c.plate1.t, c.plate2.t) : c.plate2.t;
+    const double t = Butt_Weld_Effective_Thickness(c);
     if (!w.full_penetration) {
         const bool through = c.side != Weld_Two_Sided ? std::fabs(w.a - t) < 0.001 : std::fabs(w.a - t / 2.0) < 0.001;
         if (!through) return Verify_Fillet_Weld(c, stream, detail, subscript);
@@ -390,28 +400,39 @@ int Verify_Butt_Weld(Weld_Connection& c, FILE* stream, int detail, const char* s
 }
 
 int Compute_Butt_Weld_Resistance(Weld_Connection& c, FILE* stream, int detail) {
-    const int plate = c.plate2.material.f_u < c.plate1.material.f_u ? 2 : 1;
-    const Weld_Basis B = Governing_Plate(c.plate1, c.plate2, plate, false);
     const Weld& w = c.weld;
-    const bool high_strength = Is_High_Strength_Steel(B.f_y) && w.high_strength_filler;
-    const double f_u_FM = Get_Filler_Metal_Strength(w.own_strength, w.filler_index, w.f_u_FM);
-    // Overmatching filler of high-strength steel: 0.85·(0.9·f_u) + 0.15·f_u,FM.
-    const double f = high_strength ? 0.765 * B.f_u + 0.15 * f_u_FM : 0.9 * B.f_u;
+    // The weaker plate's strength (EN 1993-1-8 4.7.1); a high-strength filler may lower the f_u
+    // term to 0.85·(0.9·f_u) + 0.15·f_u,FM but never raise it.
+    const double f_u_FM =
+        w.high_strength_filler ? Get_Filler_Metal_Strength(w.own_strength, w.filler_index, w.f_u_FM) : 0.0;
+    const Butt_Strength S = Weaker_Plate_Butt_Strength(c.plate1, c.plate2, false, f_u_FM,
+                                                       Context_Gamma(c.context, Gamma_M0), Gamma_M2_Of(c));
+    // The simplified method compares a resultant, which the weld carries as a shear: f_sw/√3.
+    const bool shear = !(c.flags & Weld_Flag_Directional);
     double& F_w_Rd = c.results.F_w_Rd;
-    F_w_Rd = 1000.0 * Divide_By_Gamma(f * w.a, Gamma_M2_Of(c));
+    F_w_Rd = S.f_sw < 0.0 ? 1000.0 * S.f_sw : 1000.0 * S.f_sw * w.a / (shear ? Sqrt_3 : 1.0);
     if (stream && detail >= 1) {
-        OLI_Printf(stream, "%sTragfähigkeit einer durchgeschweißten Stumpfnaht"_cp, Report_Line_Prefix);
-        if (high_strength)
-            OLI_Printf(stream, ":  F╬\\w,Rd╬r = f╬\\u,mod╬r%sa/└╬\\M2╬r"_cp, Times_Dot);
+        OLI_Printf(stream, "%sTragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = "_cp, Report_Line_Prefix);
+        if (S.yield_governs)
+            OLI_Printf(stream, "f╬\\y╬r%sa"_cp, Times_Dot);
+        else if (S.f_u_mod > 0.0)
+            OLI_Printf(stream, "f╬\\u,mod╬r%sa"_cp, Times_Dot);
         else
-            OLI_Printf(stream, ":  F╬\\w,Rd╬r = 0.9%sf╬\\u╬r%sa/└╬\\M2╬r"_cp, Times_Dot, Times_Dot);
+            OLI_Printf(stream, "0.9%sf╬\\u╬r%sa"_cp, Times_Dot, Times_Dot);
+        const char* gamma = S.yield_governs ? "└╬\\M0╬r"_cp : "└╬\\M2╬r"_cp;
+        if (shear)
+            OLI_Printf(stream, "/(3╬/1/2╬r%s%s)"_cp, Times_Dot, gamma);
+        else
+            OLI_Printf(stream, "/%s", gamma);
         OLI_Printf(stream, " = %.2lf kN/m", F_w_Rd * 0.001);
         if (detail >= 2) {
-            if (high_strength)
+            if (S.yield_governs)
+                OLI_Printf(stream, ",  f╬\\y╬r = %.1lf N/mm²  (Blech %d)"_cp, S.f_y, S.plate);
+            else if (S.f_u_mod > 0.0)
                 OLI_Printf(stream, "\n%s  f╬\\u,mod╬r = 0.85%s(0.9%sf╬\\u╬r)+0.15%sf╬\\u,FM╬r = %.1lf N/mm²"_cp,
-                           Report_Line_Prefix, Times_Dot, Times_Dot, Times_Dot, f);
+                           Report_Line_Prefix, Times_Dot, Times_Dot, Times_Dot, S.f_u_mod);
             else
-                OLI_Printf(stream, ",  f╬\\u╬r = %.1lf N/mm²  (Blech %d)"_cp, B.f_u, B.plate);
+                OLI_Printf(stream, ",  f╬\\u╬r = %.1lf N/mm²  (Blech %d)"_cp, S.f_u, S.plate);
         }
         OLI_Printf(stream, "\n");
     }

@@ -219,10 +219,10 @@ int Verify_Weld_Connection(Weld_Connection& c, FILE* stream, int detail, int mes
         Print_Result_Block(c, stream, detail);
         return 1;
     }
-    if (c.flags & Weld_Flag_Skip_Checks) {
-        Print_Result_Block(c, stream, detail);
-        return 0;
-    }
+    // A loaded weld too short to carry load is not verified (EN 1993-1-8 4.5.1(2)); its
+    // utilisations are still shown. The skip bit of older files is not followed: nothing is
+    // declared verified without its checks.
+    if (Is_Weld_Ineffective_Under_Load(c)) c.check_error_flags |= 1;
     const char* heading = Kind_Heading(c.weld);
     FILE* block_stream = stream && detail >= 2 && heading ? stream : nullptr;
     if (block_stream) OLI_Printf(block_stream, heading, Report_Line_Prefix);

@@ -34,18 +34,18 @@ TEST(Compute_Concrete_Cone_Resistance, SingleAnchor) {
     Use_Recommended_Rules(0);
     const Bolt_Connection rod = Anchor(Anchorage_Threaded_Rod, 200.0, 8);
     EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { EXPECT_NEAR(Compute_Concrete_Cone_Resistance(&rod, 0, s, 2), 108894.44, 0.01); }),
-              Lines(" Widerstand gegen kegelförmigen Betonausbruch:  N╬\\Rk,c╬r = N╬\\Rk,c╬/0╬r╬/.╬rA╬\\c,N╬r/A╬\\c,N╬/0╬r"
+              Lines(" Widerstand gegen kegelförmigen Betonausbruch:  N╬\\Rk,c╬r = N╬\\Rk,c╬/0╬r╬/.╬rA╬\\c,N╬r/(1╬/.╬rA╬\\c,N╬/0╬r)"
                     "╬/.╬r╥╬\\s,N╬r╬/.╬r╥╬\\re,N╬r╬/.╬r╥╬\\ec,N╬r╬/.╬r╥╬\\M,N╬r = 108.89 kN\n"
-                    "   ╥╬\\s,N╬r = 1.0,  ╥╬\\re,N╬r = 1.0,  ╥╬\\ec,N╬r = 1.0,  ╥╬\\M,N╬r = 1.0,  A╬\\c,N╬r/A╬\\c,N╬/0╬r = 1.0\n"
+                    "   ╥╬\\s,N╬r = 1.0,  ╥╬\\re,N╬r = 1.0,  ╥╬\\ec,N╬r = 1.0,  ╥╬\\M,N╬r = 1.0,  A╬\\c,N╬r/(1╬/.╬rA╬\\c,N╬/0╬r) = 1.000\n"
                     "   N╬\\Rk,c╬/0╬r = k╬\\1╬r╬/.╬rf╬\\ck╬/1/2╬r╬/.╬rh╬\\ef╬/3/2╬r = 108.89 kN,  k╬\\1╬r = 7.7,"
                     "  f╬\\ck╬r = 25.0 N/mm²,  h╬\\ef╬r = 200.0 mm\n"_cp));
     EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Concrete_Cone_Resistance(&rod, 0, s, 1); }),
-              Lines(" Widerstand gegen kegelförmigen Betonausbruch N╬\\Rk,c╬r = N╬\\Rk,c╬/0╬r╬/.╬rA╬\\c,N╬r/A╬\\c,N╬/0╬r"
+              Lines(" Widerstand gegen kegelförmigen Betonausbruch N╬\\Rk,c╬r = N╬\\Rk,c╬/0╬r╬/.╬rA╬\\c,N╬r/(1╬/.╬rA╬\\c,N╬/0╬r)"
                     "╬/.╬r╥╬\\s,N╬r╬/.╬r╥╬\\re,N╬r╬/.╬r╥╬\\ec,N╬r╬/.╬r╥╬\\M,N╬r = 108.89 kN\n"
-                    "   ╥╬\\s,N╬r = 1.0,  ╥╬\\re,N╬r = 1.0,  ╥╬\\ec,N╬r = 1.0,  ╥╬\\M,N╬r = 1.0,  A╬\\c,N╬r/A╬\\c,N╬/0╬r = 1.0,"
+                    "   ╥╬\\s,N╬r = 1.0,  ╥╬\\re,N╬r = 1.0,  ╥╬\\ec,N╬r = 1.0,  ╥╬\\M,N╬r = 1.0,  A╬\\c,N╬r/(1╬/.╬rA╬\\c,N╬/0╬r) = 1.000,"
                     "  N╬\\Rk,c╬/0╬r = 108.89 kN\n"_cp));
     EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Concrete_Cone_Resistance(&rod, 0, s, 0); }),
-              Lines(" N╬\\Rk,c╬r = 108.89 kN\n"_cp));
+              Lines(" N╬\\Rk,c╬r = 108.89 kN,  A╬\\c,N╬r/(1╬/.╬rA╬\\c,N╬/0╬r) = 1.000\n"_cp));
     const Bolt_Connection plate = Anchor(Anchorage_Anchor_Plate, 200.0, 8);
     EXPECT_NEAR(Compute_Concrete_Cone_Resistance(&plate, 0, nullptr, 0), 125865.01, 0.01);
     // f_ck above 60 counts as 60: 7.7·√60·2828.43 = 168698.5 N.

@@ -101,7 +101,7 @@ TEST(Compute_Angle_Net_Section_Resistance, Angles) {
                     " / └╬\\M2╬r = 228.39 kN\n"
                     "   A╬\\nt╬r = 190.0 mm²,  A╬\\nv╬r = 1050.0 mm²,  A╬\\gv╬r = 1600.0 mm²,  f╬\\u╬r = 360.0 N/mm²,"
                     "  f╬\\y╬r = 235.0 N/mm²\n"
-                    " Tragfähigkeit N╬\\u,Rd╬r = min(N╬\\t,Rd╬r,V╬\\eff,Rd╬r) / └╬\\M2╬r = 129.60 kN\n"_cp));
+                    " Tragfähigkeit N╬\\u,Rd╬r = min(N╬\\t,Rd╬r, V╬\\eff,Rd╬r) = 129.60 kN\n"_cp));
     // A shorter leg lets block tearing govern.
     EXPECT_NEAR(Compute_Angle_Net_Section_Resistance(3, 20.0, 30.0, 15.0, 22.0, 4.0, 600.0, 235.0, 360.0, 1.25, 1, nullptr,
                                                      0),

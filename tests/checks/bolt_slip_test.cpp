@@ -96,8 +96,8 @@ TEST_F(Slip, SlottedHoles) {
 }
 
 // A given preload of 150 kN (below the computed 171.4 kN) is used at the ultimate limit state
-// (0.5·150000/1.25 = 60000 N), never at the serviceability limit state; one above the computed
-// value + 0.1 N is ignored.
+// (0.5·150000/1.25 = 60000 N) and at the serviceability limit state (0.5·150000/1.1 = 68181.8 N);
+// one above the computed value + 0.1 N is ignored.
 TEST_F(Slip, GivenPreload) {
     Use_Recommended_Rules(0);
     Bolt_Connection C = Joint();
@@ -108,8 +108,8 @@ TEST_F(Slip, GivenPreload) {
     EXPECT_NEAR(C.results.F_s_Rd, 60000.0, 1e-6);
     EXPECT_NEAR(C.results.F_p_C, 150000.0, 1e-6);
     Compute_Slip_Resistance_SLS(&C, nullptr, 0);
-    EXPECT_NEAR(C.results.F_s_Rd_ser, 0.5 * 171360.0 / 1.1, 1e-6);
-    EXPECT_NEAR(C.results.F_p_C, 171360.0, 1e-6);
+    EXPECT_NEAR(C.results.F_s_Rd_ser, 0.5 * 150000.0 / 1.1, 1e-6);
+    EXPECT_NEAR(C.results.F_p_C, 150000.0, 1e-6);
     C.fastener.F_pC_given = 171360.2;
     Compute_Slip_Resistance_ULS(&C, nullptr, 0);
     EXPECT_NEAR(C.results.F_s_Rd, 68544.0, 1e-6);

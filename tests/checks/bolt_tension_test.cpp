@@ -124,6 +124,7 @@ TEST_F(Tension, RebarAnchorLimitedByBond) {
     EXPECT_EQ(Run(C, 2),
               Lines(" Zugtragfähigkeit einer Schraube:  F╬\\t,Rd╬r = (k╬\\2╬r╬/.╬rf╬\\ub╬r╬/.╬rA╬\\s╬r) / └╬\\M2╬r = 92.53 kN,"
                     "  k╬\\2╬r = 0.90,  f╬\\ub╬r = 525.0 N/mm²\n"
+                    " Ankerschraube aus Rundstahl ohne Eignungsprüfungen:  F╬\\t,Rd╬r╬/.╬r0.85 = 78.65 kN\n"
                     " Verbundtragfähigkeit einer Ankerschraube:  F╬\\bd╬r = úe╬/.╬rAs╬/.╬rf╬\\bd╬r╬/.╬r4/d = 36.92 kN,"
                     "  úe = 400.0 mm\n"
                     "   Verbundfestigkeit f╬\\bd╬r = 2.25╬/.╬r┴╬\\1╬r╬/.╬r┴╬\\2╬r╬/.╬rf╬\\ctd╬r = 1.89 N/mm²,"
@@ -133,6 +134,7 @@ TEST_F(Tension, RebarAnchorLimitedByBond) {
     EXPECT_EQ(Run(C, 1),
               Lines(" Zugtragfähigkeit einer Schraube F╬\\t,Rd╬r = (k╬\\2╬r╬/.╬rf╬\\ub╬r╬/.╬rA╬\\s╬r) / └╬\\M2╬r = 92.53 kN,"
                     "  k╬\\2╬r = 0.90\n"
+                    " Ankerschraube aus Rundstahl ohne Eignungsprüfungen:  F╬\\t,Rd╬r╬/.╬r0.85 = 78.65 kN\n"
                     " Verbundtragfähigkeit einer Ankerschraube F╬\\bd╬r = úe╬/.╬rAs╬/.╬rf╬\\bd╬r╬/.╬r4/d = 36.92 kN,"
                     "  f╬\\bd╬r = 1.89 N/mm²\n"
                     " Zugtragfähigkeit einer Ankerschraube für F╬\\bd╬r < F╬\\t,Rd╬r: F╬\\t,Rd╬r = 36.92 kN\n"_cp));
@@ -213,11 +215,12 @@ TEST_F(Tension, Punching) {
     EXPECT_EQ(Paragraph_Or_Empty([&](FILE* s) { Compute_Punching_Resistance(&K, s, 2); }),
               Lines(" Durchstanztragfähigkeit einer Schraube:  B╬\\p,Rd╬r = (0.3╬/.╬r╔╬/.╬r(d╬\\0╬r+t╬\\p╬r)╬/.╬rt╬\\p╬r╬/.╬rf╬\\u╬r))"
                     " / └╬\\M2╬r = 86.86 kN,  d╬\\0╬r = 22.0 mm,  t╬\\p╬r = 10.0 mm\n"_cp));
-    // No punching of bolts in tapped holes, anchors and ordinary rivets: nothing stored.
-    C.fastener.tapped_hole = 1;
+    // No punching of anchors and ordinary rivets: nothing stored.
+    C.fastener.type = Fastener_Anchor_Bolt;
     C.results.B_p_Rd = 2.0;
     EXPECT_EQ(Compute_Punching_Resistance(&C, nullptr, 2), 0);
     EXPECT_EQ(C.results.B_p_Rd, 2.0);
+    C.fastener.type = Fastener_Bolt;
     factors.gamma_M[Gamma_M2] = 0.0;
     EXPECT_EQ(Compute_Punching_Resistance(&K, nullptr, 2), 1);
     EXPECT_EQ(K.results.B_p_Rd, -1.0);

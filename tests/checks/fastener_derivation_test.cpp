@@ -261,6 +261,7 @@ TEST(Derive_Fastener_Data, NonStandardSizeGivesTheNearestSize) {
         f.non_standard_size = 1;
         f.d = c.d;
         f.delta_d = 1.5;
+        f.A = 170.0;
         f.A_s = 140.0;
         f.d_s = 23.0;
         EXPECT_EQ(Derive_Fastener_Data(&f, nullptr, 0), 0) << c.d;

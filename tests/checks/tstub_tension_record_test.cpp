@@ -269,8 +269,8 @@ TEST(Read_T_Stub_Tension, RoundTripByEdition) {
     for (int edition : {0, 1}) {
         Set_Code_Edition(edition);
         T_Stub_Tension T = Read(block, 0);
-        // The web weld is not verified after a read; one bolt in the extension is a 2010 rule.
-        EXPECT_EQ(T.skip_weld_check, 1);
+        // A read record checks its web weld; one bolt in the extension is a 2010 rule.
+        EXPECT_EQ(T.skip_weld_check, 0);
         EXPECT_EQ(T.one_bolt_in_extension, edition == 0 ? 1 : 0);
         T.skip_weld_check = S.skip_weld_check;
         T.one_bolt_in_extension = S.one_bolt_in_extension;
@@ -297,7 +297,7 @@ TEST(Read_T_Stub_Tension, OlderBlockVersions) {
     EXPECT_EQ(T.ih2_connection, 0);
     EXPECT_EQ(T.t_w, 7.0);      // not in the block
     EXPECT_EQ(T.l_stub, 1);     // not in the block
-    EXPECT_EQ(T.skip_weld_check, 1);
+    EXPECT_EQ(T.skip_weld_check, 0);
 
     // Version 1: all row forces.
     T = Read(Old_Block(1, 6, 8.0), 0);

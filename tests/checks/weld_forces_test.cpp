@@ -51,22 +51,56 @@ TEST(Compute_Weld_Line_Forces, DecompositionOntoTheThroatPlane) {
          " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) + F╬\\Vs,Ed╬r╬/.╬rcos(║) = 848.53 kN/m\n"
          " F╬\\Ed╬r(╓╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rcos(║) - F╬\\Vs,Ed╬r╬/.╬rsin(║) = 707.11 kN/m\n"
          " F╬\\Ed╬r(╓╬\\p╬r) = F╬\\Vp,Ed╬r = 50.00 kN/m\n"_cp},
-        // One-sided: the eccentricity N·t_2/2 pulls at the root, F_N = N + ΔM/a.
+        // One-sided: the eccentricity ΔM = N·t_2/2 = 500 kNmm pulls at the root; the throat section
+        // a × l_eff in bending: F_N = |N| + 6ΔM/a = 100 + 600 = 700 kN, 7000 kN/m, ·sin 45°.
         {"one-sided eccentric",
          [](Weld_Connection& c) {
              c.side = Weld_One_Sided_Left;
              c.weld.a = 5.0;
              c.N_Ed = 100000;
          },
-         1414213.56, 1414213.56, 0,
+         4949747.47, 4949747.47, 0,
          " Bemessungswerte der im Wurzelpunkt wirkenden maximalen Kräfte:\n"
          " Moment aus Lastexzentrizität úM╬\\p,Ed╬r = N╬\\Ed╬r╬/.╬rt╬\\2╬r/2 - M╬\\p,Ed╬r = 0.50 kNm\n"
-         " F╬\\N,Ed╬r = (N╬\\Ed╬r + úM╬\\p,Ed╬r/a) / l╬\\eff╬r = 2000.00 kN/m\n"
+         " F╬\\N,Ed╬r = (|N╬\\Ed╬r| + 6╬/.╬rúM╬\\p,Ed╬r/a) / l╬\\eff╬r = 7000.00 kN/m\n"
          " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = 45.00°):\n"
-         " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) = 1414.21 kN/m\n"
-         " F╬\\Ed╬r(╓╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rcos(║) = 1414.21 kN/m\n"
+         " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) = 4949.75 kN/m\n"
+         " F╬\\Ed╬r(╓╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rcos(║) = 4949.75 kN/m\n"
          " F╬\\Ed╬r(╓╬\\p╬r) = 0\n"_cp},
-        // M∥ of 0.5 kNm balances the eccentricity: no tension at the root.
+        // A compression N = −100 kN with M∥ = −1 kNm: ΔM = −500 + 1000 = 500 kNmm still pulls at the
+        // root. The terms never cancel: F_N = 100 + 6·500/5 = 700 kN (|N + ΔM/a| would give 0).
+        {"one-sided compression with M par",
+         [](Weld_Connection& c) {
+             c.side = Weld_One_Sided_Left;
+             c.weld.a = 5.0;
+             c.N_Ed = -100000;
+             c.M_par_Ed = -1000;
+         },
+         4949747.47, 4949747.47, 0,
+         " Bemessungswerte der im Wurzelpunkt wirkenden maximalen Kräfte:\n"
+         " Moment aus Lastexzentrizität úM╬\\p,Ed╬r = N╬\\Ed╬r╬/.╬rt╬\\2╬r/2 - M╬\\p,Ed╬r = 0.50 kNm\n"
+         " F╬\\N,Ed╬r = (|N╬\\Ed╬r| + 6╬/.╬rúM╬\\p,Ed╬r/a) / l╬\\eff╬r = 7000.00 kN/m\n"
+         " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = 45.00°):\n"
+         " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) = 4949.75 kN/m\n"
+         " F╬\\Ed╬r(╓╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rcos(║) = 4949.75 kN/m\n"
+         " F╬\\Ed╬r(╓╬\\p╬r) = 0\n"_cp},
+        // A pure M∥ = +1 kNm presses the root (ΔM = −1000 kNmm): carried by contact at the far face
+        // of plate 2, |ΔM|/t_2 = 100 kN; F_N = max(|N|, N + 100 kN) = 100 kN, never 0.
+        {"one-sided pure M par by contact",
+         [](Weld_Connection& c) {
+             c.side = Weld_One_Sided_Left;
+             c.weld.a = 5.0;
+             c.M_par_Ed = 1000;
+         },
+         707106.78, 707106.78, 0,
+         " Bemessungswerte der im Wurzelpunkt wirkenden maximalen Kräfte:\n"
+         " Moment aus Lastexzentrizität über Kontakt:  úM╬\\p,Ed╬r/t╬\\2╬r = 100.00 kN\n"
+         " F╬\\N,Ed╬r = (úM╬\\p,Ed╬r/t╬\\2╬r) / l╬\\eff╬r = 1000.00 kN/m\n"
+         " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = 45.00°):\n"
+         " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) = 707.11 kN/m\n"
+         " F╬\\Ed╬r(╓╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rcos(║) = 707.11 kN/m\n"
+         " F╬\\Ed╬r(╓╬\\p╬r) = 0\n"_cp},
+        // M∥ of 0.5 kNm balances the eccentricity: no tension at the root, nothing by contact.
         {"one-sided balanced",
          [](Weld_Connection& c) {
              c.side = Weld_One_Sided_Left;
@@ -76,7 +110,7 @@ TEST(Compute_Weld_Line_Forces, DecompositionOntoTheThroatPlane) {
          },
          707106.78, 707106.78, 0,
          " Bemessungswerte der im Wurzelpunkt wirkenden maximalen Kräfte:\n"
-         " Moment aus Lastexzentrizität wird nicht berücksichtigt (kein Zug in der Nahtwurzel)\n"
+         " Moment aus Lastexzentrizität über Kontakt:  úM╬\\p,Ed╬r/t╬\\2╬r = 0.00 kN\n"
          " F╬\\N,Ed╬r = (N╬\\Ed╬r) / l╬\\eff╬r = 1000.00 kN/m\n"
          " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = 45.00°):\n"
          " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) = 707.11 kN/m\n"
@@ -108,7 +142,8 @@ TEST(Compute_Weld_Line_Forces, DecompositionOntoTheThroatPlane) {
          " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) + F╬\\Vs,Ed╬r╬/.╬rcos(║) = 1000.00 kN/m\n"
          " F╬\\Ed╬r(╓╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rcos(║) - F╬\\Vs,Ed╬r╬/.╬rsin(║) = -200.00 kN/m\n"
          " F╬\\Ed╬r(╓╬\\p╬r) = 0\n"_cp},
-        // Full penetration: the bending stress 6 M∥/t_2² over the plate, as a force per length.
+        // Full penetration: the bending stress 6 M∥/t_2² over the plate, as a force per length,
+        // adds to that of N at one face whatever the signs: 50 + 6·1000/10 = 650 kN.
         {"butt with M par",
          [](Weld_Connection& c) {
              c.weld.type = Weld_Butt;
@@ -116,7 +151,47 @@ TEST(Compute_Weld_Line_Forces, DecompositionOntoTheThroatPlane) {
              c.N_Ed = -50000;
              c.M_par_Ed = 1000;
          },
-         5500000, 0, 0, ""},
+         6500000, 0, 0,
+         " Bemessungswerte der maximalen Kräfte:\n"
+         " F╬\\N,Ed╬r = (|N╬\\Ed╬r| + |M╬\\p,Ed╬r|╬/.╬r6/t╬\\2╬r) / l╬\\eff╬r = 6500.00 kN/m\n"
+         " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = 90.00°):\n"
+         " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) = 6500.00 kN/m\n"
+         " F╬\\Ed╬r(╓╬\\s╬r) = 0\n"
+         " F╬\\Ed╬r(╓╬\\p╬r) = 0\n"_cp},
+        // A joint in line bends over the thinner plate: 6·1000 kNmm/10 mm = 600 kN over 200 mm.
+        {"butt in line with M par",
+         [](Weld_Connection& c) {
+             c.weld.type = Weld_Butt;
+             c.weld.full_penetration = 1;
+             c.weld.theta = 0.0;
+             c.plate2.t = 20.0;
+             c.l_eff = 200.0;
+             c.M_par_Ed = 1000;
+         },
+         3000000, 0, 0,
+         " Bemessungswerte der maximalen Kräfte:\n"
+         " F╬\\N,Ed╬r = (|M╬\\p,Ed╬r|╬/.╬r6/min(t╬\\1╬r,t╬\\2╬r)) / l╬\\eff╬r = 3000.00 kN/m\n"
+         " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = 90.00°):\n"
+         " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) = 3000.00 kN/m\n"
+         " F╬\\Ed╬r(╓╬\\s╬r) = 0\n"
+         " F╬\\Ed╬r(╓╬\\p╬r) = 0\n"_cp},
+        // Two-sided partial penetration: the throats lie inside the plate, the couple of M∥ has the
+        // lever t_2 − a = 14 mm: 5000/14 = 357.14 kN over 200 mm.
+        {"partial penetration with M par",
+         [](Weld_Connection& c) {
+             c.weld.type = Weld_Butt;
+             c.weld.a = 6.0;
+             c.plate2.t = 20.0;
+             c.l_eff = 200.0;
+             c.M_par_Ed = 5000;
+         },
+         1785714.29, 0, 0,
+         " Bemessungswerte der im Wurzelpunkt wirkenden maximalen Kräfte:\n"
+         " F╬\\N,Ed╬r = (M╬\\p,Ed╬r/(t╬\\2╬r-a)) / l╬\\eff╬r = 1785.71 kN/m\n"
+         " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = 90.00°):\n"
+         " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) = 1785.71 kN/m\n"
+         " F╬\\Ed╬r(╓╬\\s╬r) = 0\n"
+         " F╬\\Ed╬r(╓╬\\p╬r) = 0\n"_cp},
         // A plug weld carries shear only; τ∥ is listed first.
         {"plug",
          [](Weld_Connection& c) {
@@ -147,6 +222,54 @@ TEST(Compute_Weld_Line_Forces, DecompositionOntoTheThroatPlane) {
             EXPECT_EQ(text, Para_Head + k.lines + Para_End) << k.name;
         }
     }
+}
+
+// V⊥ presses one weld of a pair and lifts the other: on one it adds to σ⊥ and relieves τ⊥, on the
+// other the reverse. Two-sided fillet weld, θ 90°, l_eff 100 mm, N 100 kN: per weld f_N = 500 N/mm
+// and f_s = V⊥/2/l_eff; β = 45°.
+TEST(Compute_Weld_Line_Forces, GoverningSignOfTheTransverseShear) {
+    // V⊥ = 200 kN, f_s = 1000 N/mm. The Part's pair: σ = (500 + 1000)·0.7071 = 1060.66, τ = −353.55;
+    // the other: σ = −353.55, τ = 1060.66 N/mm. In units of f_1w,d the directional method rates
+    // max(σ_eq, |σ|/(0.9·β_w)): max(1224.7, 1473.1) against max(1870.8, 491.0) — the second governs.
+    Weld_Fixture F;
+    F.c.N_Ed = 100000;
+    F.c.V_perp_Ed = 200000;
+    const Weld_Sign_Rating directional{true, 0.9 * 0.8};
+    EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Weld_Line_Forces(F.c, f, 2, directional); }),
+              Para_Head +
+                  " je Naht: N╬\\Ed╬r = N╬\\Ed╬r/2 = 50.00 kN, V╬\\s,Ed╬r = V╬\\s,Ed╬r/2 = 100.00 kN\n"
+                  " Bemessungswerte der im Wurzelpunkt wirkenden maximalen Kräfte:\n"
+                  " F╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = 500.00 kN/m\n"
+                  " F╬\\Vs,Ed╬r = V╬\\s,Ed╬r / l╬\\eff╬r = 1000.00 kN/m\n"
+                  " Bemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = 45.00°):\n"
+                  " F╬\\Ed╬r(╠╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rsin(║) - F╬\\Vs,Ed╬r╬/.╬rcos(║) = -353.55 kN/m\n"
+                  " F╬\\Ed╬r(╓╬\\s╬r) = F╬\\N,Ed╬r╬/.╬rcos(║) + F╬\\Vs,Ed╬r╬/.╬rsin(║) = 1060.66 kN/m\n"
+                  " F╬\\Ed╬r(╓╬\\p╬r) = 0\n"_cp +
+                  Para_End);
+    EXPECT_NEAR(F.c.F_sigma_perp, -353553.39, 0.01);
+    EXPECT_NEAR(F.c.F_tau_perp, 1060660.17, 0.01);
+
+    // The equivalent stress alone (full-penetration butt weld) picks the same pair here.
+    ASSERT_EQ(Compute_Weld_Line_Forces(F.c, nullptr, 0, Weld_Sign_Rating{true, 0.0}), 0);
+    EXPECT_NEAR(F.c.F_tau_perp, 1060660.17, 0.01);
+
+    // The resultant of the simplified method is alike for both pairs: the Part's signs stay.
+    ASSERT_EQ(Compute_Weld_Line_Forces(F.c, nullptr, 0), 0);
+    EXPECT_NEAR(F.c.F_sigma_perp, 1060660.17, 0.01);
+    EXPECT_NEAR(F.c.F_tau_perp, -353553.39, 0.01);
+
+    // A large |σ| weighed by condition 2 can govern: f_N = 100, f_s = 10 N/mm on a butt weld at
+    // β = 30°: pairs (σ, τ) = (58.66, 81.60) and (41.34, 91.60) N/mm; with f_2w,d/f_1w,d = 0.1
+    // they rate 586.6 against 413.4 — the first.
+    F.c.weld.type = Weld_Butt;
+    F.c.weld.full_penetration = 1;
+    F.c.weld.theta = 30.0;
+    F.c.N_Ed = 10000;
+    F.c.V_perp_Ed = 1000;
+    ASSERT_EQ(Compute_Weld_Line_Forces(F.c, nullptr, 0, Weld_Sign_Rating{true, 0.1}), 0);
+    EXPECT_NEAR(F.c.F_sigma_perp, 58660.25, 0.01);
+    ASSERT_EQ(Compute_Weld_Line_Forces(F.c, nullptr, 0, Weld_Sign_Rating{true, 0.0}), 0);
+    EXPECT_NEAR(F.c.F_sigma_perp, 41339.75, 0.01);
 }
 
 TEST(Compute_Weld_Line_Forces, SummaryLineAtDetailLevelOne) {
@@ -190,6 +313,21 @@ TEST(Compute_Weld_Line_Forces, UndeterminableLoads) {
          " wirksame Nahtdicke = 0  ê  Kräfte nicht ermittelbar "_cp},
         {"no lever arm for M par",
          [](Weld_Connection& c) {
+             c.plate2.t = 0.0;
+             c.M_par_Ed = 1000;
+         },
+         " Blechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar "_cp},
+        {"partial penetration through the plate",
+         [](Weld_Connection& c) {
+             c.weld.type = Weld_Butt;
+             c.weld.a = 10.0;
+             c.M_par_Ed = 1000;
+         },
+         " Hebelarm t╬\\2╬r-a = 0  ê  Kräfte nicht ermittelbar "_cp},
+        // A pressed root whose moment would bear on a plate without thickness.
+        {"one-sided contact without plate",
+         [](Weld_Connection& c) {
+             c.side = Weld_One_Sided_Left;
              c.plate2.t = 0.0;
              c.M_par_Ed = 1000;
          },

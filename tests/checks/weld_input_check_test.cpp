@@ -160,6 +160,34 @@ TEST(Check_Weld_Throat, PartialPenetrationLeavesTheRootFace) {
         EXPECT_EQ(Host_Message_History().size(), static_cast<std::size_t>(k.result));
     }
 
+    // An inclined joint welded from the right has the same thickness across its fusion face as one
+    // welded from the left, |t_2/sin θ|; at 90° that is t_2 itself: a 12 mm throat in a 10 mm plate
+    // exceeds 10 − 2 = 8 mm (the former sine of 90° − θ divided by 0 and let every throat pass).
+    for (int side : {Weld_One_Sided_Left, Weld_One_Sided_Right}) {
+        Weld_Fixture F(10, 10);
+        Weld& w = F.c.weld;
+        w.type = Weld_Butt;
+        w.theta = 90.0;
+        w.a = 12.0;
+        int result = -1;
+        EXPECT_EQ(Throat_Lines(w, 10, 10, side, 0, &result),
+                  Para_Head +
+                      " nicht durchgeschweißt: Nahtdicke a = 12.0 mm > t-út = 8.0 mm, t = 10.0 mm, út = 2.0 mm  "_cp +
+                      Not_Ok_Mark + "\n" + Para_End)
+            << side;
+        EXPECT_EQ(result, 1) << side;
+        // At 60° both sides see 10/sin 60° = 11.55 mm: limit 0.8·11.55 = 9.24 mm.
+        w.theta = 60.0;
+        w.a = 9.2;
+        EXPECT_EQ(Check_Weld_Throat(&w, 10, 10, side, 0, nullptr, 0, "", 0), 0) << side;
+        w.a = 9.3;
+        EXPECT_EQ(Check_Weld_Throat(&w, 10, 10, side, 0, nullptr, 0, "", 0), 1) << side;
+        // A joint folded flat (180°) counts as in line: t_2, never an infinite thickness.
+        w.theta = 180.0;
+        w.a = 8.1;
+        EXPECT_EQ(Check_Weld_Throat(&w, 10, 10, side, 0, nullptr, 0, "", 0), 1) << side;
+    }
+
     // A full-penetration butt weld gets only its filler.
     Weld_Fixture F(2, 2);
     F.c.weld.type = Weld_Butt;
@@ -282,7 +310,7 @@ TEST(Check_Weld_Input, SlotAndPlugWeldsCarryShearOnly) {
     EXPECT_DOUBLE_EQ(c.l_eff, 60.0);   // both sides of the slot: 2 (l − d)
 }
 
-TEST(Check_Weld_Input, ShortFilletWeldsAreWarnedAboutOnly) {
+TEST(Check_Weld_Input, ShortFilletWeldsCarryNoLoad) {
     Weld_Fixture F(10, 10);
     Weld_Connection& c = F.c;
     c.weld.a = 6.0;
@@ -296,6 +324,20 @@ TEST(Check_Weld_Input, ShortFilletWeldsAreWarnedAboutOnly) {
                   Warning_Mark + "\n" + Para_End);
     EXPECT_EQ(result, 0);
     EXPECT_DOUBLE_EQ(c.l_eff, 28.0);
+    EXPECT_EQ(Is_Weld_Ineffective_Under_Load(c), 0);
+
+    // Loaded, such a weld is not verified (EN 1993-1-8 4.5.1(2)): the lines are marked not ok; the
+    // input itself stands, the verification declares the weld not verified.
+    c.N_Ed = 10000;
+    EXPECT_EQ(Input_Lines(c, 0, &result),
+              Para_Head + " wirksame Nahtlänge l╬\\eff╬r = 28.0 mm < 30 mm  ê  statisch nicht wirksam "_cp +
+                  Not_Ok_Mark + "\n" +
+                  " wirksame Nahtlänge l╬\\eff╬r = 28.0 mm < 6╬/.╬ra = 36.0 mm  ê  statisch nicht wirksam "_cp +
+                  Not_Ok_Mark + "\n" + Para_End);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Is_Weld_Ineffective_Under_Load(c), 1);
+    c.flags |= Weld_Flag_No_Detailing;
+    EXPECT_EQ(Is_Weld_Ineffective_Under_Load(c), 0);
 
     // Without a stream the rule only answers.
     EXPECT_EQ(Check_Weld_Effective_Length(Weld_Fillet, 0, 6.0, 28.0, nullptr, "", 0), 1);
@@ -363,4 +405,47 @@ TEST(Check_Weld_Input, ThroatOfFullPenetrationButtWeldsAndPlateErrors) {
     // Without the detailing rules the plates are not checked.
     c.flags |= Weld_Flag_No_Detailing;
     EXPECT_EQ(Check_Weld_Input(c, nullptr, 1, 0), 0);
+}
+
+TEST(Check_Weld_Input, LoadByTheFormOfTheLoads) {
+    struct Case {
+        const char* name;
+        int force_mode, flags;
+        double Weld_Connection::*field;
+        bool loaded;
+    };
+    const int directional = Weld_Flag_Directional | Weld_Flag_Eccentricity, simplified = Weld_Flag_Eccentricity;
+    const Case cases[] = {
+        {"section force", Weld_Section_Forces, simplified, &Weld_Connection::V_perp_Ed, true},
+        {"line force, directional", Weld_Line_Forces, directional, &Weld_Connection::F_tau_par, true},
+        {"resultant, directional", Weld_Line_Forces, directional, &Weld_Connection::F_w_Ed, false},
+        {"resultant, simplified", Weld_Line_Forces, simplified, &Weld_Connection::F_w_Ed, true},
+        {"stress, directional", Weld_Stresses, directional, &Weld_Connection::sigma_perp, true},
+        {"stress of the other method", Weld_Stresses, simplified, &Weld_Connection::tau_perp, false},
+        {"resultant stress", Weld_Stresses, simplified, &Weld_Connection::sigma_w_Ed, true},
+    };
+    for (const Case& k : cases) {
+        Weld_Fixture F;
+        F.c.force_mode = k.force_mode;
+        F.c.flags = k.flags;
+        EXPECT_FALSE(Weld_Carries_Load(F.c)) << k.name;
+        F.c.*k.field = -5.0;
+        EXPECT_EQ(Weld_Carries_Load(F.c), k.loaded) << k.name;
+    }
+}
+
+TEST(Check_Weld_Input, UnknownKindOfWeld) {
+    // A kind outside fillet, slot, butt and plug (a damaged file) is an input error, never a pass.
+    Weld_Fixture F;
+    F.c.weld.type = 7;
+    Clear_Host_Message_History();
+    int result = -1;
+    EXPECT_EQ(Input_Lines(F.c, 0, &result),
+              Para_Head + " Nahtart 7 nicht definiert  " + Error_Mark + "\n" +
+                  " ╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden "_cp + Error_Mark +
+                  "\n" + Para_End);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Host_Message_History(), std::vector<std::string>{"Nahtart 7 nicht definiert"});
+    F.c.weld.type = -1;
+    EXPECT_EQ(Check_Weld_Input(F.c, nullptr, 0, 0), 1);
 }

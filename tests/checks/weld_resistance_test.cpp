@@ -198,16 +198,18 @@ TEST(Verify_Butt_Weld, FullAndHalfPenetration) {
         EXPECT_EQ(Verify_Butt_Weld(c, nullptr, 0, ""), 0) << k.name;
         EXPECT_DOUBLE_EQ(c.weld.a, k.a) << k.name;   // restored
         if (k.as_butt_weld) {
-            // 0.9·360·12/1.25 = 3110.4 kN/m against N/l_eff = 1000 kN/m.
-            EXPECT_NEAR(c.results.F_w_Rd, 3110400.0, 0.01) << k.name;
-            EXPECT_NEAR(c.U_max, 1000.0 / 3110.4, 1e-9) << k.name;
+            // The plate's strength min(235/1.0, 0.9·360/1.25 = 259.2) = 235 N/mm² over 12 mm:
+            // 2820 kN/m against N/l_eff = 1000 kN/m.
+            EXPECT_NEAR(c.results.F_w_Rd, 2820000.0, 0.01) << k.name;
+            EXPECT_NEAR(c.U_max, 1000.0 / 2820.0, 1e-9) << k.name;
         } else {
             EXPECT_DOUBLE_EQ(c.results.F_w_Rd, 0.0) << k.name;
             EXPECT_GT(c.results.f_1w_d, 0.0) << k.name;
         }
     }
 
-    // Simplified method with the force per length given, and the report lines.
+    // Simplified method with the force per length given, and the report lines: the resultant is
+    // carried as a shear, 235·12/√3 = 1628.13 kN/m.
     Weld_Fixture F(12, 12);
     Weld_Connection& c = F.c;
     c.weld.type = Weld_Butt;
@@ -218,9 +220,9 @@ TEST(Verify_Butt_Weld, FullAndHalfPenetration) {
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Verify_Butt_Weld(c, f, 2, ""), 0); }),
               Para_Head +
                   " Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft F╬\\w,Ed╬r = 1555.20 kN/m\n"
-                  " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = 0.9╬/.╬rf╬\\u╬r╬/.╬ra/└╬\\M2╬r"
-                  " = 3110.40 kN/m,  f╬\\u╬r = 360.0 N/mm²  (Blech 1)\n"
-                  " F╬\\w,Ed╬r = 1555.20 kN/m  <  F╬\\w,Rd╬r = 3110.40 kN/m  ê  U╬\\╬r = 0.500  <  1  "_cp +
+                  " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = f╬\\y╬r╬/.╬ra/(3╬/1/2╬r╬/.╬r└╬\\M0╬r)"
+                  " = 1628.13 kN/m,  f╬\\y╬r = 235.0 N/mm²  (Blech 1)\n"
+                  " F╬\\w,Ed╬r = 1555.20 kN/m  <  F╬\\w,Rd╬r = 1628.13 kN/m  ê  U╬\\╬r = 0.955  <  1  "_cp +
                   Ok_Mark + "\n" + Para_End);
 
     // Directional method with the stresses given: σ = (100² + 3·50²)^1/2 = 132.3 N/mm² over t = 12 mm.
@@ -233,32 +235,69 @@ TEST(Verify_Butt_Weld, FullAndHalfPenetration) {
                   " ╠ = (╠╬\\s╬r² + 3╬/.╬r(╓╬\\s╬r² + ╓╬\\p╬r²))╬/1/2╬r = 132.3 N/mm²  mit ╠╬\\s╬r = 100.0 N/mm², "
                   "╓╬\\p╬r = 50.0 N/mm²\n"
                   " Belastung F╬\\w,Ed╬r = ╠╬/.╬ra = 1587.45 kN/m\n"
-                  " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = 0.9╬/.╬rf╬\\u╬r╬/.╬ra/└╬\\M2╬r"
-                  " = 3110.40 kN/m,  f╬\\u╬r = 360.0 N/mm²  (Blech 1)\n"
-                  " F╬\\w,Ed╬r = 1587.45 kN/m  <  F╬\\w,Rd╬r = 3110.40 kN/m  ê  U╬\\╬r = 0.510  <  1  "_cp +
+                  " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = f╬\\y╬r╬/.╬ra/└╬\\M0╬r"
+                  " = 2820.00 kN/m,  f╬\\y╬r = 235.0 N/mm²  (Blech 1)\n"
+                  " F╬\\w,Ed╬r = 1587.45 kN/m  <  F╬\\w,Rd╬r = 2820.00 kN/m  ê  U╬\\╬r = 0.563  <  1  "_cp +
                   Ok_Mark + "\n" + Para_End);
 }
 
 TEST(Compute_Butt_Weld_Resistance, HighStrengthFiller) {
-    // S 620, 20 mm, G69: f_u,mod = 0.85·(0.9·700) + 0.15·770 = 651.0 N/mm²; F_w,Rd = 651·20/1.25.
+    // S 620, 20 mm (f_y 620, f_u 700 N/mm²), G46: f_u,mod = 0.85·(0.9·700) + 0.15·530 = 615.0 N/mm²
+    // lies below 0.9·f_u = 630 and governs: min(620/1.0, 615/1.25 = 492) = 492 N/mm², ·20 mm.
     Weld_Fixture F(20, 20);
     Set_Code_Edition(Code_Edition_2025);   // the high-strength grades
     F.Set_Grade(S620);
     F.c.weld.type = Weld_Butt;
     F.c.weld.full_penetration = 1;
     F.c.weld.high_strength_filler = 1;
-    F.c.weld.filler_index = 2;
+    F.c.weld.filler_index = 1;
     F.c.weld.a = 20.0;
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Butt_Weld_Resistance(F.c, f, 2), 0); }),
               Para_Head +
                   " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = f╬\\u,mod╬r╬/.╬ra/└╬\\M2╬r = "
-                  "10416.00 kN/m\n"
-                  "   f╬\\u,mod╬r = 0.85╬/.╬r(0.9╬/.╬rf╬\\u╬r)+0.15╬/.╬rf╬\\u,FM╬r = 651.0 N/mm²\n"_cp +
+                  "9840.00 kN/m\n"
+                  "   f╬\\u,mod╬r = 0.85╬/.╬r(0.9╬/.╬rf╬\\u╬r)+0.15╬/.╬rf╬\\u,FM╬r = 615.0 N/mm²\n"_cp +
                   Para_End);
-    EXPECT_NEAR(F.c.results.F_w_Rd, 10416000.0, 0.01);
+    EXPECT_NEAR(F.c.results.F_w_Rd, 9840000.0, 0.01);
+
+    // An overmatching filler never makes the weld stronger than the plate: G69 would give
+    // 0.85·630 + 0.15·770 = 651.0 > 630 N/mm²; the plate's 0.9·700/1.25 = 504 N/mm² stays.
+    F.c.weld.filler_index = 2;
+    Compute_Butt_Weld_Resistance(F.c, nullptr, 0);
+    EXPECT_NEAR(F.c.results.F_w_Rd, 1000 * 0.9 * 700 * 20 / 1.25, 0.01);
     F.c.weld.high_strength_filler = 0;
     Compute_Butt_Weld_Resistance(F.c, nullptr, 0);
     EXPECT_NEAR(F.c.results.F_w_Rd, 1000 * 0.9 * 700 * 20 / 1.25, 0.01);
+}
+
+TEST(Compute_Butt_Weld_Resistance, NeverAboveTheWeakerPlate) {
+    // S 235 with γM0 1.0: f_sw = min(235/1.0, 0.9·360/1.25 = 259.2) = 235 N/mm², not 259.2; a 10 mm
+    // plate carries 2350 kN/m, as a shear of the simplified method 2350/√3 = 1356.78 kN/m.
+    Weld_Fixture F;
+    F.c.weld.type = Weld_Butt;
+    F.c.weld.full_penetration = 1;
+    F.c.weld.a = 10.0;
+    EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Compute_Butt_Weld_Resistance(F.c, f, 1), 0); }),
+              Para_Head +
+                  " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = f╬\\y╬r╬/.╬ra/└╬\\M0╬r = "
+                  "2350.00 kN/m\n"_cp +
+                  Para_End);
+    F.c.flags = Weld_Flag_Eccentricity;   // simplified method
+    Compute_Butt_Weld_Resistance(F.c, nullptr, 0);
+    EXPECT_NEAR(F.c.results.F_w_Rd, 2350000.0 / std::sqrt(3.0), 0.01);
+
+    // A γM0 of 0.8 (235/0.8 = 293.75 N/mm²) leaves the f_u term: 259.2 N/mm², printed with γM2
+    // under the root of 3.
+    F.factors.gamma_M[Gamma_M0] = 0.8;
+    EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Butt_Weld_Resistance(F.c, f, 2); }),
+              Para_Head +
+                  " Tragfähigkeit einer durchgeschweißten Stumpfnaht:  F╬\\w,Rd╬r = "
+                  "0.9╬/.╬rf╬\\u╬r╬/.╬ra/(3╬/1/2╬r╬/.╬r└╬\\M2╬r) = 1496.49 kN/m,  f╬\\u╬r = 360.0 N/mm²  (Blech 1)\n"_cp +
+                  Para_End);
+    // Without γM0 the strength is not determinable.
+    F.factors.gamma_M[Gamma_M0] = 0.0;
+    EXPECT_EQ(Compute_Butt_Weld_Resistance(F.c, nullptr, 0), 1);
+    EXPECT_LT(F.c.results.F_w_Rd, -0.001);
 }
 
 TEST(Compute_Weld_Resistance_Per_Length, ByWeldKind) {
@@ -273,7 +312,7 @@ TEST(Compute_Weld_Resistance_Per_Length, ByWeldKind) {
     F.c.weld.full_penetration = 1;
     F.c.weld.a = 12.0;
     Compute_Weld_Resistance_Per_Length(F.c, nullptr, 0);
-    EXPECT_NEAR(F.c.results.F_w_Rd, 3110400.0, 0.01);
+    EXPECT_NEAR(F.c.results.F_w_Rd, 2820000.0, 0.01);   // 235 N/mm²·12 mm
     F.c.weld.type = Weld_Plug;
     Compute_Weld_Resistance_Per_Length(F.c, nullptr, 0);
     EXPECT_DOUBLE_EQ(F.c.results.F_w_Rd, 0.0);

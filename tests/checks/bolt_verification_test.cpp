@@ -1,0 +1,259 @@
+// The verification of a bolted connection: the utilisation rules, the order of the checks by
+// category and fastener kind, the interactions and the closing block.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "checks/bolt_connection.h"
+#include "checks/bolt_resistances.h"
+#include "checks/bolt_test_support.h"
+#include "frame/code_edition.h"
+
+// Hand values (γM0 1.0, γM2 1.25, γM3 1.25, γM4 1.25; plates S235 of 10 mm, f_u 360 N/mm²):
+// M20 8.8, thread in the shear plane, e_1 40, e_2 30, p_1 = p_2 = 60, d_0 = 22:
+//   F_v,Rd = 0.6·800·244.8/1.25 = 94003.2 N; F_t,Rd = 0.9·800·244.8/1.25 = 141004.8 N;
+//   edition 0: F_b,Rd = 2.118·0.606·360·20·10/1.25 = 73943.8 N (both plates);
+//   B_p,Rd = 0.6·π·31.475·10·360/1.25 = 170867.5 N with d_m = (30 + 32.95)/2.
+// With F_v,Ed 50 kN and F_t,Ed 40 kN: U = 0.532 (shear), 0.676 (bearing), 0.284 (tension), 0.234
+// (punching), 50/94.0032 + 40/(1.4·141.0048) = 0.735 (interaction).
+namespace {
+
+constexpr double F_v_Rd_M20 = 94003.2;
+constexpr double F_t_Rd_M20 = 141004.8;
+constexpr double F_b_Rd_M20 = 73943.8;
+
+const Safety_Factors& Factors() {
+    static const Safety_Factors factors = Test_Safety_Factors();
+    return factors;
+}
+
+// The loaded M20 8.8 joint of the hand values, categories A and D, with loads.
+Bolt_Connection Loaded_Bolt(const std::function<void(Fastener&)>& set = {}) {
+    Bolt_Connection C = Test_Bolt_Joint(Bolt_Size_M20, Bolt_Class_8_8, set);
+    C.options = Bolt_Option_Thread_In_Shear_Plane;
+    C.e_11 = C.e_12 = 40.0;
+    C.e_21 = C.e_22 = 30.0;
+    C.p_1 = C.p_2 = 60.0;
+    C.F_v_Ed = 50000.0;
+    C.F_t_Ed = 40000.0;
+    Prepare_Bolt_Check(&C, 0, 1, &Factors());
+    return C;
+}
+
+// The report of the verification; its result must be the expected one.
+std::string Verify(Bolt_Connection& C, int detail, int expected_result = 0) {
+    return Report_With_Result([&](FILE* s) { return Verify_Bolt_Connection(&C, s, detail); }, expected_result);
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+class Bolt_Verification : public ::testing::Test {
+protected:
+    void SetUp() override { Use_Recommended_Rules(0); }
+};
+
+}  // namespace
+
+TEST_F(Bolt_Verification, UtilisationJustAboveOneCountsAsOne) {
+    Bolt_Connection C = Loaded_Bolt();
+    C.bearing_check = 0;
+    C.Tension_Category = Tension_Category_None;
+    C.F_v_Ed = 1.0005 * F_v_Rd_M20;
+    const std::string text = Verify(C, 0);
+    EXPECT_TRUE(Has(text, "Abscheren: F╬\\v,Ed╬r = 94.1 kN  >  F╬\\v,Rd╬r = 94.00 kN  ê  U = 1.000  ≤  1  "_cp + Ok_Mark))
+        << text;
+    EXPECT_DOUBLE_EQ(C.U_max, 1.0);
+    EXPECT_EQ(C.Check_Error_Flags, 0);
+}
+
+TEST_F(Bolt_Verification, ZeroResistanceIsNotVerifiedAndLeavesUMax) {
+    // A bolt in a long slot in force direction has no bearing resistance.
+    Bolt_Connection C = Loaded_Bolt([](Fastener& f) { f.hole_type = Hole_Long_Slot_Parallel; });
+    C.e_21 = C.e_22 = 40.0;   // 1.5 d_0 beside a slot
+    C.shear_check = 0;
+    C.Tension_Category = Tension_Category_None;
+    const std::string text = Verify(C, 0);
+    EXPECT_TRUE(Has(text, "Lochleibung: F╬\\b,Rd╬r = 0  ê  Nachweis wird nicht geführt "_cp + Warning_Mark + "\n"))
+        << text;
+    EXPECT_DOUBLE_EQ(C.U_max, 0.0);
+    EXPECT_EQ(C.Check_Error_Flags, 0);
+}
+
+TEST_F(Bolt_Verification, FailedResistanceKeepsUMaxAtMinusOne) {
+    // Category C: slip first (γM3 0 makes it undeterminable), then bearing with U = 0.676.
+    Safety_Factors factors = Test_Safety_Factors();
+    factors.gamma_M[Gamma_M3] = 0.0;
+    Bolt_Connection C = Loaded_Bolt([](Fastener& f) {
+        f.class_index = Bolt_Class_10_9;
+        f.large_width = 1;
+        f.slip_resistant = 1;
+    });
+    C.Shear_Category = Shear_Category_C;
+    C.Tension_Category = Tension_Category_None;
+    C.net_section_check = 0;
+    Prepare_Bolt_Check(&C, 0, 1, &factors);
+    const std::string text = Verify(C, 0, 1);
+    EXPECT_TRUE(Has(text, "Gleiten: ╬HFehler╬r: F╬\\s,Rd╬r < 0 "_cp + Error_Mark + "\n")) << text;
+    EXPECT_TRUE(Has(text, "U = 0.676"));
+    EXPECT_DOUBLE_EQ(C.U_max, -1.0);
+    EXPECT_EQ(C.Check_Error_Flags, 0x3);
+    EXPECT_TRUE(Has(text, " Maximale Ausnutzung nicht ermittelbar\n"_cp));
+    EXPECT_TRUE(Has(text, " " + Not_Verified));
+}
+
+TEST_F(Bolt_Verification, DoubleShearHalvesShearAndPlateTwo) {
+    Bolt_Connection C = Loaded_Bolt();
+    C.shear_planes = 2;
+    C.Tension_Category = Tension_Category_None;
+    const std::string text = Verify(C, 0);
+    EXPECT_TRUE(Has(text, "Abscheren: F╬\\v,Ed╬r/2 = 25.0 kN  <  F╬\\v,Rd╬r = 94.00 kN  ê  U = 0.266"_cp)) << text;
+    EXPECT_TRUE(Has(text, "Lochleibung: F╬\\v,Ed╬r = 50.0 kN  <  F╬\\b,Rd╬r = 73.94 kN  ê  U = 0.676"_cp));
+    EXPECT_TRUE(Has(text, "\n F╬\\v,Ed╬r/2 = 25.0 kN  <  F╬\\b,Rd╬r = 73.94 kN  ê  U = 0.338"_cp));
+    const std::string level_1 = Verify(C, 1);
+    EXPECT_TRUE(Has(level_1, "╬_Abscheren╬r  ╬S(mit F╬\\v,Ed╬r╬S/2)\n"_cp)) << level_1;
+    EXPECT_TRUE(Has(level_1, "╬_Lochleibung von Blech 2 und Schraube╬r  ╬S(mit F╬\\v,Ed╬r╬S/2)\n"_cp));
+}
+
+TEST_F(Bolt_Verification, CategoryCHasBearingUnderTheFirstEditionOnly) {
+    for (const int edition : {0, 1}) {
+        Use_Recommended_Rules(edition);
+        Bolt_Connection C = Loaded_Bolt([](Fastener& f) {
+            f.class_index = Bolt_Class_10_9;
+            f.large_width = 1;
+            f.slip_resistant = 1;
+        });
+        C.Shear_Category = Shear_Category_C;
+        C.Tension_Category = Tension_Category_None;
+        C.A_net = 1000.0;
+        C.Sum_F_v_Ed = 100000.0;
+        const std::string text = Verify(C, 0);
+        EXPECT_TRUE(Has(text, "Gleiten: ")) << edition;
+        // N_net,Rd = 1000·235/1.0.
+        EXPECT_TRUE(Has(text, "Querschnittsversagen: ▓F╬\\v,Ed╬r = 100.0 kN  <  N╬\\net,Rd╬r = 235.00 kN"_cp)) << text;
+        EXPECT_EQ(Has(text, "Lochleibung"), edition == 0) << edition;
+        EXPECT_EQ(C.results.F_b_Rd_1 > 0.0, edition == 0);
+    }
+}
+
+TEST_F(Bolt_Verification, WithoutLoadsOnlyResistancesAndNoClosingBlock) {
+    Bolt_Connection C = Loaded_Bolt();
+    Prepare_Bolt_Check(&C, 0, 0, &Factors());
+    const std::string text = Verify(C, 0);
+    EXPECT_TRUE(Has(text, " Abscheren: F╬\\v,Rd╬r = 94.00 kN\n"
+                          " Lochleibung: F╬\\b,Rd╬r = 73.94 kN\n"
+                          " F╬\\b,Rd╬r = 73.94 kN\n"
+                          " Zugversagen: F╬\\t,Rd╬r = 141.00 kN\n"
+                          " Durchstanzen: B╬\\p,Rd╬r = 170.87 kN\n"_cp))
+        << text;
+    EXPECT_FALSE(Has(text, "Ausnutzung"));
+    EXPECT_FALSE(Has(text, "Kombination"));
+    EXPECT_DOUBLE_EQ(C.U_max, 0.0);
+}
+
+TEST_F(Bolt_Verification, SteelInteraction) {
+    // β_V = 0.5 and β_N = 0.35: U = 0.5 + 0.35/1.4 = 0.750.
+    Bolt_Connection C = Loaded_Bolt();
+    C.F_v_Ed = 0.5 * F_v_Rd_M20;
+    C.F_t_Ed = 0.35 * F_t_Rd_M20;
+    const std::string text = Verify(C, 0);
+    EXPECT_TRUE(Has(text, "Kombination von Abscheren und Zug: F╬\\v,Ed╬r/F╬\\v,Rd╬r + F╬\\t,Ed╬r/(1.4╬/.╬rF╬\\t,Rd╬r)"
+                          " = 0.750  <  1  "_cp + Ok_Mark + "\n"))
+        << text;
+    EXPECT_NEAR(C.results.U_interaction, 0.75, 1e-9);
+    EXPECT_NEAR(C.U_max, 0.75, 1e-9);
+}
+
+TEST_F(Bolt_Verification, CategoryDClearsThePreload) {
+    Bolt_Connection C = Loaded_Bolt([](Fastener& f) {
+        f.class_index = Bolt_Class_10_9;
+        f.large_width = 1;
+    });
+    const std::string text = Verify(C, 0);
+    EXPECT_EQ(C.fastener.preloaded, 0) << text;
+    EXPECT_EQ(C.Check_Error_Flags, 0) << text;
+    Bolt_Connection E = Loaded_Bolt([](Fastener& f) {
+        f.class_index = Bolt_Class_10_9;
+        f.large_width = 1;
+    });
+    E.Tension_Category = Tension_Category_E;
+    const std::string preloaded = Verify(E, 0);
+    EXPECT_EQ(E.fastener.preloaded, 1) << preloaded;
+}
+
+TEST_F(Bolt_Verification, RivetPunchingUnderTheRevisedRulesOnly) {
+    for (const int edition : {0, 1}) {
+        Use_Recommended_Rules(edition);
+        Bolt_Connection C = Loaded_Bolt();
+        C.fastener.type = Fastener_Rivet;
+        C.fastener.material_index = Fastener_Material_Table_1;
+        C.fastener.d_0 = 21.0;
+        C.options = 0;
+        const std::string text = Verify(C, 0);
+        EXPECT_EQ(Has(text, "Durchstanzen"), edition == 1) << text;
+        // A rivet prints its tension line without a label, and ends before block tearing.
+        EXPECT_TRUE(Has(text, "\n F╬\\t,Ed╬r = 40.0 kN  <  F╬\\t,Rd╬r = 61.51 kN"_cp)) << text;
+    }
+}
+
+TEST_F(Bolt_Verification, InjectionBoltResinBearing) {
+    // k_t 1.2, k_s 1, d 20, f_b,resin 150, γM4 1.25. t_1 = t_2: β = 4/3, t_b = 10 mm:
+    // F = 1.2·20·10·4/3·150/1.25 = 38400 N. t_1 = 3 t_2: β = 1, t_b = min(2·10, 30) = 20 mm: 57600 N.
+    struct Case {
+        double t_1, F_b;
+    };
+    for (const Case c : {Case{10.0, 38400.0}, Case{30.0, 57600.0}}) {
+        Bolt_Connection C = Loaded_Bolt([](Fastener& f) {
+            f.type = Fastener_Injection_Bolt;
+            f.f_b_resin = 150.0;
+        });
+        C.options = 0;
+        C.plate_1 = Test_Plate(c.t_1);
+        const std::string text = Verify(C, 2);
+        EXPECT_NEAR(C.results.F_b_Rd_resin, c.F_b, 0.01) << c.t_1;
+        EXPECT_TRUE(Has(text, c.t_1 < 20.0 ? " Beiwerte für t╬\\1╬r/t╬\\2╬r = 1.00:  ╗ = 1.333,  t╬\\b,resin╬r = 10.0 mm\n"_cp
+                                           : " Beiwerte für t╬\\1╬r/t╬\\2╬r = 3.00:  ╗ = 1.000,  t╬\\b,resin╬r = 20.0 mm\n"_cp))
+            << text;
+        // Injection bolts end after the resin: no tension verification.
+        EXPECT_FALSE(Has(text, "Zugversagen"));
+        EXPECT_DOUBLE_EQ(C.results.F_t_Rd, 0.0);
+    }
+}
+
+TEST_F(Bolt_Verification, InputErrorEndsInTheClosingBlock) {
+    Bolt_Connection C = Loaded_Bolt();
+    C.e_11 = C.e_12 = C.e_21 = C.e_22 = C.p_1 = C.p_2 = 0.0;
+    const std::string text = Verify(C, 1, 1);
+    EXPECT_EQ(text, Para_Head + " Fehler bei den Schraubenabständen "_cp + Error_Mark + "\n" +
+                        " ╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden "_cp + Error_Mark +
+                        "\n" + Para_Space + " Maximale Ausnutzung nicht ermittelbar\n"_cp + Para_Space + " " +
+                        Not_Verified + Para_End);
+    EXPECT_DOUBLE_EQ(C.U_max, -1.0);
+    EXPECT_EQ(C.Check_Error_Flags, 1);
+}
+
+TEST_F(Bolt_Verification, ComputeOnlyGivesTheSameResults) {
+    std::vector<Bolt_Connection> cases;
+    cases.push_back(Loaded_Bolt());
+    Bolt_Connection slot = Loaded_Bolt([](Fastener& f) { f.hole_type = Hole_Long_Slot_Parallel; });
+    cases.push_back(slot);
+    Bolt_Connection error = Loaded_Bolt();
+    error.e_11 = error.e_12 = error.e_21 = error.e_22 = error.p_1 = error.p_2 = 0.0;
+    cases.push_back(error);
+    Bolt_Connection over = Loaded_Bolt();
+    over.F_t_Ed = 200000.0;
+    cases.push_back(over);
+    for (const Bolt_Connection& c : cases) {
+        for (int detail = 0; detail <= 2; ++detail) {
+            Bolt_Connection reported = c, silent = c;
+            const std::string text = Paragraph_Or_Empty([&](FILE* s) { Verify_Bolt_Connection(&reported, s, detail); });
+            EXPECT_FALSE(text.empty());
+            const int result = Verify_Bolt_Connection(&silent, nullptr, detail);
+            EXPECT_EQ(result, reported.Check_Error_Flags & 1);
+            EXPECT_EQ(silent.Check_Error_Flags, reported.Check_Error_Flags);
+            EXPECT_DOUBLE_EQ(silent.U_max, reported.U_max);
+            EXPECT_DOUBLE_EQ(silent.results.F_b_Rd_2, reported.results.F_b_Rd_2);
+            EXPECT_DOUBLE_EQ(silent.results.U_interaction, reported.results.U_interaction);
+        }
+    }
+}

@@ -76,8 +76,11 @@ Program_Run Run_Program_File(const std::string& program, const std::string& fold
                              const std::vector<std::string>& environment) {
     Scratch_Dir capture;
     std::string command = "cd " + Quote(folder) + " && env";
+    // env takes its removals before its settings.
     for (const std::string& e : environment)
-        command += e.find('=') == std::string::npos ? " -u " + Quote(e) : " " + Quote(e);
+        if (e.find('=') == std::string::npos) command += " -u " + Quote(e);
+    for (const std::string& e : environment)
+        if (e.find('=') != std::string::npos) command += " " + Quote(e);
     command += " " + Quote(program);
     for (const std::string& a : args) command += " " + Quote(a);
     command += " >" + Quote(capture.file("out")) + " 2>" + Quote(capture.file("err")) + " </dev/null";

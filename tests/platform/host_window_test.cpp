@@ -104,4 +104,33 @@ TEST(HostWindow, DemoSheetInARealWindowUnderXvfb) {
     EXPECT_EQ(window.signs, "\xBA");
 }
 
+// Without a display: SDL may only try X11, and no X display is named.
+const std::vector<std::string> No_Display = {"VEK_HEADLESS", "DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER=x11", Leaks_Of_Window_System};
+
+TEST(HostWindow, AScriptWithoutADisplayRunsHeadless) {
+    Scratch_Dir dir, headless_dir;
+    const Demo_Run without = Run_Demo(dir, {HOST_WINDOW_DEMO_EXECUTABLE}, No_Display);
+    const Demo_Run headless = Run_Demo(headless_dir, {HOST_WINDOW_DEMO_EXECUTABLE}, {"VEK_HEADLESS=1"});
+    EXPECT_EQ(without.run.exit_code, 0) << without.run.err;
+    EXPECT_NE(without.trace.find("process end 0\n"), std::string::npos) << without.trace;
+    EXPECT_EQ(without.trace, headless.trace);
+    EXPECT_EQ(without.text, "Stahl S235 Größe-ä  "_cp);
+    EXPECT_FALSE(without.frame_written);
+}
+
+TEST(HostWindow, NeitherADisplayNorAScriptEndsTheRoadWithOneLine) {
+    Scratch_Dir dir;
+    std::vector<std::string> environment = No_Display;
+    environment.push_back("VEK_SCRIPT");
+    environment.push_back("VEK_TRACE=" + dir.file("trace.txt"));
+    const Program_Run run = Run_Program_File(HOST_WINDOW_DEMO_EXECUTABLE, dir.path, {dir.path}, environment);
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.err.rfind("host: kein Fenster möglich (", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    // Nobody gave input: the sheet was shown and the process ended at its first wait, unsaved.
+    EXPECT_EQ(Trace_Lines(Read_File(dir.file("trace.txt")), {"sheet", "close", "process"}),
+              "sheet define 1 20,20,379,279 \"Demo\"\nprocess end 0\n");
+    EXPECT_FALSE(File_Exists(dir.file("text.bin")));
+}
+
 }  // namespace

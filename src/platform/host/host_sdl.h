@@ -10,6 +10,7 @@
 
 #include <SDL.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/host/host_input.h"

@@ -88,6 +88,8 @@ void Read_Origin_Back(Scrollable_View_Area& a) {
 
 void Empty(Scrollable_View_Area& a) {
     if (a.activity != 0) Read_Origin_Back(a);
+    a.items.clear();
+    a.items.shrink_to_fit();
     a.content_width = 0;
     a.content_height = 0;
 }
@@ -102,6 +104,8 @@ void Put(int* target, int value) {
 }
 
 }  // namespace
+
+Scrollable_View_Area* View_Area_Of(int area) { return Area(area); }
 
 int Create_Scrollable_View_Area(int x1, int y1, int x2, int y2, int horizontal_slider, int vertical_slider) {
     Fetch_Process_Settings();

@@ -12,6 +12,9 @@
 #pragma once
 
 #include <array>
+#include <vector>
+
+#include "gui/view_area_item.h"
 
 constexpr int View_Area_Slots = 20;
 constexpr int View_Area_Slider_Strip = 17;   // px taken from the rectangle for a slider
@@ -38,6 +41,7 @@ struct Scrollable_View_Area {
     int wait_region_on = 0;               // the wait ends when the mouse leaves the region (content coordinates)
     int wait_x1 = 0, wait_y1 = 0, wait_x2 = 0, wait_y2 = 0;
     View_Area_Key_Action esc_action, enter_action, help_action;
+    std::vector<View_Area_Item> items;    // the display list, in adding order; owned by the area
 };
 
 extern std::array<Scrollable_View_Area, View_Area_Slots> Scrollable_View_Areas;
@@ -58,7 +62,8 @@ int Create_Scrollable_View_Area(int x1, int y1, int x2, int y2, int horizontal_s
 // Hands content size and origin to the library (reading the origin back), switches each slider on
 // when the content is larger than the visible size and activates the area.
 void Show_View_Area(int area);
-// Empties the display list and zeroes the content size; reads the scroll origin back first while
+// Empties the display list (freeing the area's own copies, never the caller's buffers or arrays)
+// and zeroes the content size; reads the scroll origin back first while
 // the activity is not 0, so a rebuilt page keeps its scroll position.
 void Clear_View_Area(int area);
 // Clears the area and frees its slot.
@@ -75,6 +80,9 @@ void Scroll_View_Area_To_Rectangle(int area, int x1, int y1, int x2, int y2);
 // Draws the area: its frame, its background and its display list, shifted by the scroll origin and
 // clipped to the screen rectangle x1..y2.
 void Paint_View_Area(int origin_x, int origin_y, int x1, int y1, int x2, int y2, int area);
+
+// The area of a number, null for a number outside the table or a free slot (the item adders).
+Scrollable_View_Area* View_Area_Of(int area);
 
 // The rest of the table's operations.
 int Reserve_View_Area_Slot();

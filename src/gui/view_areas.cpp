@@ -189,22 +189,6 @@ void Scroll_View_Area_To_Rectangle(int area, int x1, int y1, int x2, int y2) {
     }
 }
 
-void Paint_View_Area(int origin_x, int origin_y, int x1, int y1, int x2, int y2, int area) {
-    const Scrollable_View_Area* a = Area(area);
-    if (!a) return;
-    const int colour = pxQFgc();
-    int v1 = 0, w1 = 0, v2 = 0, w2 = 0;
-    pxQVwp(&v1, &w1, &v2, &w2);
-    if (a->frame) Draw_Funny_Area_to_PS(4, x1 - 2, y1 - 2, x2 + 2, y2 + 2, 0);
-    pxView(x1, y1, x2, y2);
-    const int buffered = pxBuff(-1);
-    pxFgc(a->background);
-    pxRect(x1, y1, x2, y2);
-    pxBuff(buffered);
-    pxFgc(colour);
-    pxView(v1, w1, v2, w2);
-}
-
 int Reserve_View_Area_Slot() {
     Fetch_Process_Settings();
     const int slot = Free_Slot();

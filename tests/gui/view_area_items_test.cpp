@@ -7,26 +7,19 @@
 #include <string>
 
 #include "common/text_width.h"
+#include "gui/view_area_fixture.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_library.h"
 
 namespace {
 
 // An area of 383 x 283 on a sheet over an 800 x 600 screen, all other slots free.
-class ViewAreaItems : public testing::Test {
+class ViewAreaItems : public View_Area_Sheet {
   protected:
     int area = -1;
     void SetUp() override {
-        Release_All_View_Areas();
-        Host_Open_Screen(800, 600);
-        Init_Prop_Sheets();
-        Define_Prop_Sheet(0, 0, 799, 599, 0, 0, "Seite", 0, 1);
+        View_Area_Sheet::SetUp();
         area = Create_Scrollable_View_Area(10, 10, 410, 310, 1, 1);
-    }
-    void TearDown() override {
-        Release_All_View_Areas();
-        Exit_Prop_Sheets();
-        Exit_Grafik_Mode();
     }
     Scrollable_View_Area& A() { return Scrollable_View_Areas[static_cast<std::size_t>(area)]; }
     const View_Area_Item& Last() { return A().items.back(); }

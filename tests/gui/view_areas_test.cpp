@@ -9,30 +9,11 @@
 #include "platform/host/host_headless.h"
 #include "platform/host/host_library.h"
 #include "platform/host/host_sheet_state.h"
+#include "gui/view_area_fixture.h"
 
 namespace {
 
-// Every test starts with all slots free on an 800 x 600 screen with one sheet over it. The host's
-// short-key settings are the same for every test, so that whichever test creates the first area of
-// the process reads these.
-class ViewAreas : public testing::Test {
-  protected:
-    void SetUp() override {
-        setenv("VEK_USER_UseSheetBreakShortKey", "1", 1);
-        setenv("VEK_USER_UseSheetOkShortKey", " 1", 1);
-        setenv("VEK_USER_UseSheetHelpShortKey", "ja", 1);
-        unsetenv("VEK_USER_UseSheetJumpShortKey");
-        Release_All_View_Areas();
-        Host_Open_Screen(800, 600);
-        Init_Prop_Sheets();
-        Define_Prop_Sheet(0, 0, 799, 599, 0, 0, "Seite", 0, 1);
-    }
-    void TearDown() override {
-        Release_All_View_Areas();
-        Exit_Prop_Sheets();
-        Exit_Grafik_Mode();
-    }
-};
+using ViewAreas = View_Area_Sheet;
 
 int Activity_Of(int handle) {
     const Sheet_Element* e = Find_Element(handle);

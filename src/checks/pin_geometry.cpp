@@ -49,8 +49,11 @@ struct Limit_Text {
 // multiplication dot.
 void Require(Geometry_Pass& g, const char* value_label, const char* limit_label, double x, double limit,
              bool at_least) {
-    const bool met = at_least ? x >= limit - Requirement_Tolerance : x <= limit + Requirement_Tolerance;
-    const double shown = std::fabs(x - limit) <= Requirement_Tolerance ? limit : x;
+    // The same bounds decide whether the requirement is met and whether the limit stands for the value,
+    // so that a value met at the edge of the tolerance never shows on the wrong side of its limit.
+    const bool above_lower = x >= limit - Requirement_Tolerance, below_upper = x <= limit + Requirement_Tolerance;
+    const bool met = at_least ? above_lower : below_upper;
+    const double shown = above_lower && below_upper ? limit : x;
     if (!met) g.C.Check_Error_Flags |= Pin_Error_Geometry;
     if (!g.stream) return;
     const char* sign = at_least ? Get_Relation_Sign_LE(shown, limit) : Get_Relation_Sign_GE(shown, limit);
@@ -119,7 +122,9 @@ void Option_B_Distances(Geometry_Pass& g, int eye_bar) {
 void Option_B(Geometry_Pass& g, const Eye_Bar_Data& b, bool distances, bool distances_at_eye_bar_1) {
     const double d_0 = g.C.fastener.d_0;
     const double t_min = b.f_y > Zero ? 0.7 * std::sqrt(b.F * g.gamma_M0 / b.f_y) : Infinite;
-    const double d_0_max = b.number == 1 ? 2.5 * b.t : 2.5 * 2.0 * b.t;
+    // EN 1993-1-8 Table 3.9 limits the hole by the thickness of the plate it is drilled in; each
+    // outer eye bar is one plate of t2.
+    const double d_0_max = 2.5 * b.t;
     FILE* s = g.stream;
     if (s && g.level >= 2)
         OLI_Printf(s, b.number == 1 ? "%sMöglichkeit B:  Vorgabe der Geometrie und F╬\\Ed╬r = %.1lf kN\n"_cp
@@ -129,14 +134,9 @@ void Option_B(Geometry_Pass& g, const Eye_Bar_Data& b, bool distances, bool dist
         OLI_Printf(s, "%sMinimale Blechdicke t╬\\min╬r = 0.7%s(F╬\\Ed╬r%s└╬\\M0╬r/f╬\\y╬r)╬/1/2╬r = %s mm\n"_cp,
                    Report_Line_Prefix, Times_Dot, Times_Dot, Limit_Text(t_min).text);
     Require(g, "t", "t╬\\min╬r"_cp, b.t, t_min, true);
-    if (s && g.level >= 1) {
-        if (b.number == 1)
-            OLI_Printf(s, "%sMaximaler Lochdurchmesser d╬\\0,max╬r = 2.5%st = %.1lf mm\n"_cp, Report_Line_Prefix,
-                       Times_Dot, d_0_max);
-        else
-            OLI_Printf(s, "%sMaximaler Lochdurchmesser d╬\\0,max╬r = 2.5%s2%st = %.1lf mm\n"_cp, Report_Line_Prefix,
-                       Times_Dot, Times_Dot, d_0_max);
-    }
+    if (s && g.level >= 1)
+        OLI_Printf(s, "%sMaximaler Lochdurchmesser d╬\\0,max╬r = 2.5%st = %.1lf mm\n"_cp, Report_Line_Prefix, Times_Dot,
+                   d_0_max);
     Require(g, "d╬\\0╬r"_cp, "d╬\\0,max╬r"_cp, d_0, d_0_max, false);
     if (distances)
         Option_B_Distances(g, b.number);

@@ -77,3 +77,33 @@ TEST_F(Pin_Geometry, RequirementsNotMet) {
                                    " c = e╬\\2╬r-0.5╬/.╬rd╬\\0╬r = 24.4 mm  >  c╬\\min╬r = 22.1 mm"_cp + Ok));
     EXPECT_EQ(C.U_max, 0.0);
 }
+
+// Option B limits the hole of each eye bar by its own thickness, d0 ≤ 2.5 t (EN 1993-1-8 Table 3.9):
+// an eye bar 2 of t2 = 10 mm allows 25 mm, so d0 = 26 mm fails and 25 mm (and 25.01 mm) meets it.
+TEST_F(Pin_Geometry, HoleLimitOfEyeBar2) {
+    C.pin_geometry = 2;
+    C.options |= Bolt_Option_Plate_1_Unverified;
+    C.plate_2.t = 10.0;
+    C.F_v_Ed = 100000.0;   // t_min = 0.7·(50000/355)^1/2 = 8.3 mm
+    C.e_11 = 60.0;         // distances met for every hole below
+    C.e_21 = 40.0;
+    struct Case {
+        double d_0;
+        int flags;
+        const char* line;
+    };
+    const Case cases[] = {
+        {26.0, Pin_Error_Geometry, " d╬\\0╬r = 26.0 mm  >  d╬\\0,max╬r = 25.0 mm"_cp},
+        {25.0, 0, " d╬\\0╬r = 25.0 mm  ≥  d╬\\0,max╬r = 25.0 mm"_cp},
+        {25.01, 0, " d╬\\0╬r = 25.0 mm  ≥  d╬\\0,max╬r = 25.0 mm"_cp},
+    };
+    for (const Case& c : cases) {
+        C.fastener.d_0 = c.d_0;
+        EXPECT_EQ(Flags(), c.flags) << c.d_0;
+        const std::string text = Report(1);
+        const std::string line = std::string(c.line) + (c.flags ? Not_Ok : Ok);
+        EXPECT_NE(text.find(" Maximaler Lochdurchmesser d╬\\0,max╬r = 2.5╬/.╬rt = 25.0 mm\n"_cp), std::string::npos)
+            << text;
+        EXPECT_NE(text.find(line), std::string::npos) << c.d_0 << text;
+    }
+}

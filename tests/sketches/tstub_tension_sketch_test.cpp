@@ -245,6 +245,7 @@ TEST(TStubTensionSketch, ExtensionWithFourBoltsDrawsTwoAndTheBeamFlange) {
     T_Stub_Tension T = Extension();
     T.bolts_per_row = 4;
     T.w = 60;
+    T.flange.l = 240;   // the extension takes 2(e + w) + d_p = 237 mm
     T.web = Test_Plate(12.0);
     T.web.l = 200;
     const std::string section = Sketch(T, 0, 1);

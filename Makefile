@@ -3,6 +3,7 @@
 # make test    build with AddressSanitizer and UndefinedBehaviorSanitizer and run every test
 # make generate          regenerate the screen glyph tables and the program's bitmaps
 # make check-generated   check that the generators reproduce the committed tables and bitmaps
+# make benchmark  build a release build and time the batch run and a recomputation of B001
 # make references  render the print-list viewer's test cases anew as the reference images under
 #              tests/platform/print_list_references (check the changed images by eye)
 # make fuzz      build one libFuzzer executable per file reader with clang (docs/fuzzing.md)
@@ -11,7 +12,7 @@
 JOBS ?= $(shell nproc)
 SCRATCH ?= $(CURDIR)/build/run
 
-.PHONY: build run test references setup clean generate check-generated fuzz fuzz-run
+.PHONY: build run test benchmark references setup clean generate check-generated fuzz fuzz-run
 
 setup:
 	@bash scripts/setup.sh
@@ -27,6 +28,12 @@ test: setup
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null
 	cmake --build build/asan -j $(JOBS)
 	cd build/asan && ctest --output-on-failure -j $(JOBS)
+
+benchmark: setup
+	@[ -f /usr/include/benchmark/benchmark.h ] || bash scripts/install-packages.sh libbenchmark-dev
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTS=OFF >/dev/null
+	cmake --build build/bench -j $(JOBS) --target report_run_benchmark
+	build/bench/bin/report_run_benchmark
 
 references: setup
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON >/dev/null

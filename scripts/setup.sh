@@ -13,4 +13,9 @@ pkg-config --exists cairo 2>/dev/null || need+=(libcairo2-dev)
 # the tests read its PDF back.
 [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] || need+=(fonts-dejavu-core)
 command -v pdftoppm >/dev/null 2>&1 || need+=(poppler-utils)
+# The host stand-in's window: SDL2, and a virtual X server (with xauth, which xvfb-run needs) for the
+# test that drives a real window.
+pkg-config --exists sdl2 2>/dev/null || need+=(libsdl2-dev)
+command -v xvfb-run >/dev/null 2>&1 || need+=(xvfb)
+command -v xauth >/dev/null 2>&1 || need+=(xauth)
 bash "$(dirname "$0")/install-packages.sh" "${need[@]}"

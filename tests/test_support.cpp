@@ -69,11 +69,19 @@ std::string Quote(const std::string& s) {
 
 Program_Run Run_Executable(const std::string& folder, const std::vector<std::string>& args,
                            const std::vector<std::string>& environment) {
+    return Run_Program_File(BASIS_EXECUTABLE, folder, args, environment);
+}
+
+Program_Run Run_Program_File(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
+                             const std::vector<std::string>& environment) {
     Scratch_Dir capture;
     std::string command = "cd " + Quote(folder) + " && env";
+    // env takes its removals before its settings.
     for (const std::string& e : environment)
-        command += e.find('=') == std::string::npos ? " -u " + Quote(e) : " " + Quote(e);
-    command += " " + Quote(BASIS_EXECUTABLE);
+        if (e.find('=') == std::string::npos) command += " -u " + Quote(e);
+    for (const std::string& e : environment)
+        if (e.find('=') != std::string::npos) command += " " + Quote(e);
+    command += " " + Quote(program);
     for (const std::string& a : args) command += " " + Quote(a);
     command += " >" + Quote(capture.file("out")) + " 2>" + Quote(capture.file("err")) + " </dev/null";
     const int status = std::system(command.c_str());

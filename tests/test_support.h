@@ -41,3 +41,6 @@ struct Program_Run {
 // is set, "NAME" alone is removed; everything else comes from the test's own environment.
 Program_Run Run_Executable(const std::string& folder, const std::vector<std::string>& args,
                            const std::vector<std::string>& environment);
+// The same for any program, found through PATH when the name holds no '/'.
+Program_Run Run_Program_File(const std::string& program, const std::string& folder, const std::vector<std::string>& args,
+                             const std::vector<std::string>& environment);

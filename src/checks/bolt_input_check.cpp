@@ -107,11 +107,20 @@ void Normalise_By_Kind(Bolt_Connection& C, Findings& R) {
 }
 
 // Step 2, notes of bolts and anchor bolts.
+// The preload as this run's derivation will give it, not as an earlier run left it: a category D
+// run clears it.
+bool Derived_Preload(const Fastener& F) {
+    Fastener derived = F;
+    Derive_Fastener_Data(&derived, nullptr, 0);
+    return derived.preloaded != 0;
+}
+
 void Write_Notes(const Bolt_Connection& C, Findings& R) {
     const Fastener& F = C.fastener;
     if (F.slip_resistant && C.Shear_Category == Shear_Category_A)
         R.Note("%sgleitfeste Verbindung: i.A. Schernachweis nach Kategorie B oder C erforderlich %s\n");
-    const bool preloaded = F.preloaded || C.Shear_Category == Shear_Category_B || C.Shear_Category == Shear_Category_C;
+    const bool preloaded =
+        Derived_Preload(F) || C.Shear_Category == Shear_Category_B || C.Shear_Category == Shear_Category_C;
     if (preloaded && C.Tension_Category == Tension_Category_D)
         R.Note("%svorgespannte Verbindung: i.A. Zugnachweis nach Kategorie E erforderlich %s\n");
 }
@@ -160,7 +169,7 @@ void Check_Class_Against_Categories(Bolt_Connection& C, Findings& R) {
     if (C.Tension_Category == Tension_Category_E) {
         if (!high_strength)
             R.Error("%sKategorie E: Fehler Festigkeitsklasse %s\n", "Kategorie E: Fehler Festigkeitsklasse !!");
-        if (!F.preloaded)
+        if (!Derived_Preload(F))
             R.Error("%sKategorie E: Fehler - Schraube nicht vorgespannt %s\n",
                     "Kategorie E: Fehler - Schraube nicht vorgespannt !!");
     }

@@ -45,7 +45,8 @@ struct Protocol {
     void Force(const char* format, double force) const { OLI_Printf(stream, format, Report_Line_Prefix, noun, force * 0.001); }
 
     // Steel plate, grout layer and concrete section of anchor bolts. The concrete section spreads
-    // 1.5 ℓ_e beyond the outer anchors on each side: b = 3 ℓ_e + p_1, l = 3 ℓ_e + p_2.
+    // 1.5 ℓ_e beyond the outer anchors on each side: b = 3 ℓ_e + p_1, l = 3 ℓ_e + p_2 (the spacings
+    // of a group of two by two anchors).
     void Anchor_Parts() const {
         OLI_Printf(stream, "%s╬HAnschlusselemente\n"_cp, Report_Line_Prefix);
         Report_Block_Indent block(stream);
@@ -60,21 +61,29 @@ struct Protocol {
         // The concrete printer ends its line itself.
         OLI_Printf(stream, "%sBetonquerschnitt mit ", Report_Line_Prefix);
         Print_Plate(&C.plate_2, stream, Concrete_Section, extra, "f");
+        // The protocol stands before the input check that stores the section: computed here alike.
+        const double b = 3.0 * C.fastener.l_e + C.p_1, l = 3.0 * C.fastener.l_e + C.p_2;
         OLI_Printf(stream, "%sHinweis: Querschnittsbreite > 3%súe"_cp, Report_Line_Prefix, Times_Dot);
         if (C.p_1 > Spacing_Given) OLI_Printf(stream, "+p╬\\1╬r"_cp);
-        OLI_Printf(stream, " = %.1lf mm, Länge > 3%súe"_cp, C.plate_2.b, Times_Dot);
+        OLI_Printf(stream, " = %.1lf mm, Länge > 3%súe"_cp, b, Times_Dot);
         if (C.p_2 > Spacing_Given) OLI_Printf(stream, "+p╬\\2╬r"_cp);
-        OLI_Printf(stream, " = %.1lf mm %s\n", C.plate_2.l, Mark_Warning());
+        OLI_Printf(stream, " = %.1lf mm %s\n", l, Mark_Warning());
+    }
+
+    // The two connected plates (or eye bars) "name 1" and "name 2", each marked when it stays
+    // unverified; with one steel for all parts without their material.
+    void Two_Plates(const char* name) const {
+        const int options = C.context.uniform_steel ? Plate_Without_Material : Plate_With_Material;
+        OLI_Printf(stream, "%s%s 1%s mit ", Report_Line_Prefix, name,
+                   (C.options & Bolt_Option_Plate_1_Unverified) ? " (ohne Nachweis)" : "");
+        Print_Plate(&C.plate_1, stream, options, extra, "1");
+        OLI_Printf(stream, "%s%s 2%s mit ", Report_Line_Prefix, name,
+                   (C.options & Bolt_Option_Plate_2_Unverified) ? " (ohne Nachweis)" : "");
+        Print_Plate(&C.plate_2, stream, options, extra, "2");
     }
 
     void Pin_Parts() const {
-        const int options = C.context.uniform_steel ? Plate_Without_Material : Plate_With_Material;
-        OLI_Printf(stream, "%sAugenstab 1%s mit ", Report_Line_Prefix,
-                   (C.options & Bolt_Option_Plate_1_Unverified) ? " (ohne Nachweis)" : "");
-        Print_Plate(&C.plate_1, stream, options, extra, "1");
-        OLI_Printf(stream, "%sAugenstab 2%s mit ", Report_Line_Prefix,
-                   (C.options & Bolt_Option_Plate_2_Unverified) ? " (ohne Nachweis)" : "");
-        Print_Plate(&C.plate_2, stream, options, extra, "2");
+        Two_Plates("Augenstab");
         if (C.context.uniform_steel) Print_Plate_Material(&C.plate_1.material, stream, Plate_With_Material, extra, "p");
         OLI_Printf(stream, "%sBiegung:  Lochspiel zwischen den Augenstäben út = %.1lf mm\n"_cp, Report_Line_Prefix,
                    C.delta_t);
@@ -87,13 +96,7 @@ struct Protocol {
     }
 
     void Plate_Parts() const {
-        const int options = C.context.uniform_steel ? Plate_Without_Material : Plate_With_Material;
-        OLI_Printf(stream, "%sBlech 1%s mit ", Report_Line_Prefix,
-                   (C.options & Bolt_Option_Plate_1_Unverified) ? " (ohne Nachweis)" : "");
-        Print_Plate(&C.plate_1, stream, options, extra, "1");
-        OLI_Printf(stream, "%sBlech 2%s mit ", Report_Line_Prefix,
-                   (C.options & Bolt_Option_Plate_2_Unverified) ? " (ohne Nachweis)" : "");
-        Print_Plate(&C.plate_2, stream, options, extra, "2");
+        Two_Plates("Blech");
         if (C.packing) OLI_Printf(stream, "%sFutterblech mit Dicke t╬\\p╬r = %.1lf mm\n"_cp, Report_Line_Prefix, C.t_p);
         if (C.context.uniform_steel)
             Print_Plate_Material(&C.plate_1.material, stream, Plate_With_Material, extra,

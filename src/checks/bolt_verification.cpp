@@ -141,7 +141,14 @@ struct Bolt_Run {
 
     // γ_Mc of anchors in concrete: γ_c of the active annex's EN 1992 block.
     double Gamma_Mc() const { return NAD_Get_EC2()->gamma_c[0]; }
-    void Print_Gamma_Mc(FILE* out) const {
+    // The design value of a concrete resistance, "  R_d = R_k/γ_Mc = ... kN" with γ_Mc, or its
+    // line of not determinable.
+    void Print_Concrete_Design_Value(FILE* out, const char* design, const char* characteristic, double R) const {
+        if (R == Not_Determinable) {
+            Print_Not_Determinable(out, design);
+            return;
+        }
+        OLI_Printf(out, "%s  %s = %s/└╬\\Mc╬r = %.2lf kN"_cp, Report_Line_Prefix, design, characteristic, R * 0.001);
         if (detail >= 2)
             OLI_Printf(out, ",  └╬\\Mc╬r = └╬\\c╬r = %.2lf\n"_cp, Gamma_Mc());
         else
@@ -314,12 +321,7 @@ struct Bolt_Run {
                 OLI_Printf(stream, "\n%s  ", Report_Line_Prefix);
                 Compute_Concrete_Cone_Resistance(&C, 0, stream, detail - 1);
             }
-            if (V_Rd == Not_Determinable) {
-                Print_Not_Determinable(stream, "V╬\\Rd,cp╬r"_cp);
-            } else {
-                OLI_Printf(stream, "%s  V╬\\Rd,cp╬r = V╬\\Rk,cp╬r/└╬\\Mc╬r = %.2lf kN"_cp, Report_Line_Prefix, V_Rd * 0.001);
-                Print_Gamma_Mc(stream);
-            }
+            Print_Concrete_Design_Value(stream, "V╬\\Rd,cp╬r"_cp, "V╬\\Rk,cp╬r"_cp, V_Rd);
         }
         Verify_Value("F╬\\v,Ed╬r"_cp, "", C.F_v_Ed, "V╬\\Rd,cp╬r"_cp, V_Rd, 0, Bolt_Error_Any);
     }
@@ -441,12 +443,7 @@ struct Bolt_Run {
         Report_Block_Indent nest(Open("kegelförmiger Betonausbruch"_cp, true));
         if (FILE* out = formula_stream()) {
             Compute_Concrete_Cone_Resistance(&C, 0, out, detail);
-            if (N_Rd == Not_Determinable) {
-                Print_Not_Determinable(out, "N╬\\Rd,c╬r"_cp);
-            } else {
-                OLI_Printf(out, "%s  N╬\\Rd,c╬r = N╬\\Rk,c╬r/└╬\\Mc╬r = %.2lf kN"_cp, Report_Line_Prefix, N_Rd * 0.001);
-                Print_Gamma_Mc(out);
-            }
+            Print_Concrete_Design_Value(out, "N╬\\Rd,c╬r"_cp, "N╬\\Rk,c╬r"_cp, N_Rd);
         }
         Verify_Value("F╬\\t,Ed╬r"_cp, "", C.F_t_Ed, "N╬\\Rd,c╬r"_cp, N_Rd, 0, Bolt_Error_Any);
     }

@@ -91,7 +91,9 @@ double Alpha_Edition_2010(FILE* stream, int detail, double m, double e, double m
         OLI_Printf(stream, "%sEingabewerte ┼╬\\1╬r = m / (m+e) = %.3lf,  ┼╬\\2╬r = m╬\\2╬r / (m+e) = %.3lf"_cp, P,
                    lambda_1, lambda_2);
     const char* note = "";
-    const double alpha = Alpha_From_Figure(lambda_1, lambda_2, &note);
+    // Without a distance to the stiffener the curves of Figure 6.11 give no value (λ₂ = 0 would
+    // read α = 8, the largest of all).
+    const double alpha = m_2 < Min_Distance ? -1.0 : Alpha_From_Figure(lambda_1, lambda_2, &note);
     if (!stream) return alpha;
     if (alpha < 0.0) {
         if (detail > 0)

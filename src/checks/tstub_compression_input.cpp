@@ -13,6 +13,7 @@ constexpr double Min_Spread_Ratio = 1.0;   // A_c1 ≥ A_c0
 constexpr double Min_Geometry = 1.0;       // mm; smaller spread widths and column plates are input errors
 constexpr double Min_F_ck = 5.0;           // N/mm²
 constexpr double Width_Tolerance = 0.001;  // mm
+constexpr double Min_Beta_J = 0.01;        // the form's limit of the joint coefficient β_j
 
 // One input error: the report line and the message box.
 void Report_Error(FILE* stream, int messages, const char* line, const char* box) {
@@ -58,6 +59,13 @@ int Check_T_Stub_Compression_Input(T_Stub_Compression* tstub, FILE* stream, int 
             error = 1;
             Report_Geometry_Error(stream, messages);
         }
+    }
+
+    // The form admits no joint coefficient below 0.01; a smaller one read from a file has no bearing
+    // strength.
+    if (T.beta_j < Min_Beta_J) {
+        error = 1;
+        Report_Error(stream, messages, "%sAnschlussbeiwert ╗╬\\j╬r < 0.01\n"_cp, "Anschlussbeiwert βj < 0.01"_cp);
     }
 
     // The input page edits an own f_ck in the concrete material; the check works on the record's copy.

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "annex/annex_record.h"
+#include "checks/check_summary.h"
 #include "common/cp437.h"
 #include "frame/report_marks.h"
 #include "report/paragraph_writer.h"
@@ -99,7 +100,8 @@ bool Compute_Compression_Resistance(T_Stub_Compression& T, FILE* stream, FILE* r
     const double gamma_M0 = Context_Gamma(T.context, Gamma_M0);
 
     double f_cd = 0.0;
-    if (gamma_c >= Gamma_Min) {
+    // α_cc of the annex may be 0: then f_cd, like a γ_c of 0, makes the resistance not determinable.
+    if (gamma_c >= Gamma_Min && alpha_cc * T.f_ck / gamma_c >= Min_Bearing_Strength) {
         f_cd = alpha_cc * T.f_ck / gamma_c;
         if (report && detail >= 2) {
             OLI_Printf(report, "%sBemessungswert der zul. Betondruckfestigkeit ", Report_Line_Prefix);
@@ -112,7 +114,7 @@ bool Compute_Compression_Resistance(T_Stub_Compression& T, FILE* stream, FILE* r
     }
 
     // Ratio of the spread area; k is its factor in f_jd.
-    bool determinable = gamma_c >= Gamma_Min && gamma_M0 >= Gamma_Min && T.beta_j * f_cd >= Min_Bearing_Strength;
+    bool determinable = f_cd >= Min_Bearing_Strength && gamma_M0 >= Gamma_Min && T.beta_j * f_cd >= Min_Bearing_Strength;
     double ratio = T.spread_ratio;
     double c2_spread = 0.0;
     const bool given = ratio >= T_Stub_Given_Ratio_Min;
@@ -219,10 +221,14 @@ void Verify_Compression_Force(T_Stub_Compression& T, FILE* stream) {
     if (T.F_c_Rd < -Min_Force) {
         if (stream) OLI_Printf(stream, "%s╬HFehler╬r: F╬\\c,Rd╬r < 0 %s\n"_cp, Report_Line_Prefix, Mark_Error());
         T.Check_Error_Flags |= T_Stub_Compression_Failed;
+        T.U_max = -1.0;
     } else if (T.F_c_Rd < Min_Force) {
+        // A load on a resistance of 0 is not carried: never verified.
         if (stream)
             OLI_Printf(stream, "%sF╬\\c,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, Report_Line_Prefix,
-                       Mark_Warning());
+                       Mark_Error());
+        T.Check_Error_Flags |= T_Stub_Compression_Failed;
+        T.U_max = -1.0;
     } else {
         double U = T.F_c_Ed / T.F_c_Rd;
         if (U > 1.0 && U < 1.0 + U_Tolerance) U = 1.0;
@@ -237,30 +243,6 @@ void Verify_Compression_Force(T_Stub_Compression& T, FILE* stream) {
         if (failed) T.Check_Error_Flags |= T_Stub_Compression_Failed;
     }
     if (stream) Indent_Less();
-}
-
-// "Maximale Ausnutzung" and the verdict of the connection.
-void Print_Compression_Summary(const T_Stub_Compression& T, FILE* stream, int detail) {
-    if (!T.context.verification || !T.context.summary || !stream) return;
-    const bool verified = T.U_max >= U_Undeterminable_Limit && T.U_max <= 1.0 &&
-                          !(T.Check_Error_Flags & T_Stub_Compression_Failed);
-    if (detail >= 1) {
-        if (T.U_max > 0.001 && T.U_max < 999.999) {
-            OLI_Add_Paragraph_Space(0.3);
-            OLI_Printf(stream, "%s", Report_Line_Prefix);
-            if (detail >= 2) OLI_Printf(stream, "╬H"_cp);
-            OLI_Printf(stream, "maximale Ausnutzung U╬\\max╬r"_cp);
-            if (detail >= 2) OLI_Printf(stream, "╬H"_cp);
-            OLI_Printf(stream, " = %.3lf  %s  1  %s\n", T.U_max, Get_Relation_Sign_LE(T.U_max, 1.0),
-                       T.U_max > 1.0 ? Mark_Not_Ok() : Mark_Ok());
-        }
-        OLI_Add_Paragraph_Space(0.3);
-        OLI_Printf(stream, "%s╬B%s\n"_cp, Report_Line_Prefix, verified ? Verdict_Verified() : Verdict_Not_Verified());
-    } else if (!verified) {
-        OLI_Add_Paragraph_Space(0.3);
-        OLI_Printf(stream, "%s╬B%s\n"_cp, Report_Line_Prefix, Verdict_Not_Verified());
-    }
-    Write_EC3_Condition_Footnote(stream);
 }
 
 }  // namespace
@@ -283,6 +265,7 @@ int Verify_T_Stub_Compression(T_Stub_Compression* tstub, FILE* stream, int detai
         if (report) Indent_Less();
         if (determinable) Verify_Compression_Force(T, stream);
     }
-    Print_Compression_Summary(T, stream, detail);
+    if (T.context.verification && T.context.summary)
+        Print_Check_Summary(stream, detail, T.U_max, T.Check_Error_Flags & T_Stub_Compression_Failed);
     return (T.Check_Error_Flags & T_Stub_Compression_Failed) ? 1 : 0;
 }

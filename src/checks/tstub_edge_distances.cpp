@@ -149,6 +149,10 @@ bool Computed_Length_Distances_Fail(const T_Stub_Tension& T, int location, doubl
                              "%sAbstand der Schraubenachse zum freien Rand oder Flansch überprüfen:\n"
                              "Abstand e1 < dp/2  oder  Abstand m1 < dp/2,  dp/2 = %.1lf mm"_cp,
                              T.e_1, Line_Free_Edge_E_1(), T.m_1, Line_Flange_M_1(), half);
+        // A stiffened extension is a T-stub on the rib: its yield lines run at m from the beam web.
+        if (T_Stub_Distance_Location(T) != T_Stub_Extension)
+            failed |= Check_One(out, "%sAbstand der Schraubenachse zum Steganschnitt m < dp/2 = %.1lf mm", Line_Web_M(),
+                                T.m, half);
     } else {
         failed |= Check_Pair(out,
                              "%sAbstand der Schraubenachse zum Rand oder Steganschnitt überprüfen:\n"
@@ -161,7 +165,8 @@ bool Computed_Length_Distances_Fail(const T_Stub_Tension& T, int location, doubl
         if (e_1_checked)
             failed |= Check_One(out, "%sAbstand der Schraubenachse zum freien Rand e1 < dp/2 = %.1lf mm",
                                 Line_Free_Edge_E_1(), T.e_1, half);
-        if (!group && T.row_next_to_stiffener)
+        // A row next to a stiffener needs room for the washer, in a group as alone.
+        if (T.row_next_to_stiffener)
             failed |= Check_One(out, "%sAbstand der Schraubenachse zur Steife m2 < dp/2 = %.1lf mm",
                                 "%s%sAbstand der Schraubenachse zur Steife m╬\\2╬r = %.1lf mm < d╬\\p╬r/2 = %.1lf mm\n"_cp,
                                 T.m_2, half);

@@ -67,10 +67,16 @@ void Print_Sum(FILE* stream, const char* kind, bool stiffener, bool column_flang
     OLI_Printf(stream, " = %.1lf mm\n", sum);
 }
 
-void Group_Mode_Lines(FILE* stream, int detail, double sum_1, double sum_cp, double sum_2) {
-    OLI_Printf(stream, "%sfür Modus 1:  ▓l╬\\eff,1╬r = min(▓l╬\\eff,nc╬r, ▓l╬\\eff,cp╬r) = %.1lf mm"_cp,
-               Report_Line_Prefix, sum_1);
-    if (detail == 1) OLI_Printf(stream, ",  ▓l╬\\eff,cp╬r = %.1lf mm"_cp, sum_cp);
+// Rows considered individually sum the mode-1 length of each row.
+void Group_Mode_Lines(FILE* stream, int detail, double sum_1, double sum_cp, double sum_2, bool individual = false) {
+    if (individual) {
+        OLI_Printf(stream, "%sfür Modus 1:  ▓l╬\\eff,1╬r = ▓min(l╬\\eff,nc╬r, l╬\\eff,cp╬r) = %.1lf mm"_cp,
+                   Report_Line_Prefix, sum_1);
+    } else {
+        OLI_Printf(stream, "%sfür Modus 1:  ▓l╬\\eff,1╬r = min(▓l╬\\eff,nc╬r, ▓l╬\\eff,cp╬r) = %.1lf mm"_cp,
+                   Report_Line_Prefix, sum_1);
+        if (detail == 1) OLI_Printf(stream, ",  ▓l╬\\eff,cp╬r = %.1lf mm"_cp, sum_cp);
+    }
     OLI_Printf(stream, "\n");
     OLI_Printf(stream, "%sfür Modus 2:  ▓l╬\\eff,2╬r = ▓l╬\\eff,nc╬r = %.1lf mm\n"_cp, Report_Line_Prefix, sum_2);
 }
@@ -107,7 +113,11 @@ void Group_Lengths(T_Stub_Tension& T, int location, Row_Length_Record R, FILE* s
     const int inner_rows = stiffener ? n_b - 2 : n_b - 1;
     const double sum_cp = end_row.cp + stiffened_row.cp + inner_rows * inner_row.cp;
     const double sum_nc = end_row.nc + stiffened_row.nc + inner_rows * inner_row.nc;
-    T.sum_l_eff_1 = std::min(sum_nc, sum_cp);
+    // Rows considered individually yield each in its own mode-1 pattern (EN 1993-1-8 Tables 6.4 to
+    // 6.6): the smaller length of each row, not the smaller of the two sums.
+    const auto mode_1 = [](const Row_Lengths& L) { return std::min(L.nc, L.cp); };
+    const double sum_rows_1 = mode_1(end_row) + mode_1(stiffened_row) + inner_rows * mode_1(inner_row);
+    T.sum_l_eff_1 = R.individual ? sum_rows_1 : std::min(sum_nc, sum_cp);
     T.sum_l_eff_2 = sum_nc;
     if (stream && detail >= 2) {
         const bool column_flange = location == T_Stub_Column_Flange;
@@ -120,7 +130,7 @@ void Group_Lengths(T_Stub_Tension& T, int location, Row_Length_Record R, FILE* s
         Print_Sum(stream, "cp", stiffener, column_flange, inner_rows, sum_cp);
         Print_Sum(stream, "nc", stiffener, column_flange, inner_rows, sum_nc);
     }
-    if (stream && detail >= 1) Group_Mode_Lines(stream, detail, T.sum_l_eff_1, sum_cp, T.sum_l_eff_2);
+    if (stream && detail >= 1) Group_Mode_Lines(stream, detail, T.sum_l_eff_1, sum_cp, T.sum_l_eff_2, R.individual);
 }
 
 void Single_Row_Mode_Lines(FILE* stream, int detail, double l_eff_1, double l_eff_cp, double l_eff_2) {

@@ -33,7 +33,6 @@ enum class Formula {
     End_Nc,             // min(4m + 1.25e, 2m + 0.625e + e₁)
     Stiff_End_Nc_Min,   // min(αm, e₁ + αm − (2m + 0.625e))
     Stiff_End_Nc,       // e₁ + αm − (2m + 0.625e)
-    Nc_At_Least_Cp,     // 2πm, the circular pattern governs
     Stiff_Group_Nc,     // 0.5p + αm − (2m + 0.625e)
     P,                  // p
     Group_End_Nc,       // min(2m + 0.625e + 0.5p, e₁ + 0.5p)
@@ -63,7 +62,6 @@ double Value(Formula f, const Row_Length_Record& R, double alpha) {
     case Formula::End_Nc: return std::min(4.0 * m + 1.25 * e, 2.0 * m + 0.625 * e + e1);
     case Formula::Stiff_End_Nc_Min: return std::min(alpha * m, e1 + alpha * m - (2.0 * m + 0.625 * e));
     case Formula::Stiff_End_Nc: return e1 + alpha * m - (2.0 * m + 0.625 * e);
-    case Formula::Nc_At_Least_Cp: return 2.0 * Pi * m;
     case Formula::Stiff_Group_Nc: return 0.5 * p + alpha * m - (2.0 * m + 0.625 * e);
     case Formula::P: return p;
     case Formula::Group_End_Nc: return std::min(2.0 * m + 0.625 * e + 0.5 * p, e1 + 0.5 * p);
@@ -107,7 +105,6 @@ void Print(FILE* s, Formula f, const char* slot, double v, const char* suffix) {
         OLI_Printf(s, "%sl╬\\eff,nc,%s╬r = e╬\\1╬r+║%sm-(2%sm+0.625%se) = %.1lf mm%s\n"_cp, P, slot, D, D, D, v,
                    suffix);
         break;
-    case Formula::Nc_At_Least_Cp: OLI_Printf(s, "%sl╬\\eff,nc,%s╬r ≥ l╬\\eff,cp,%s╬r\n"_cp, P, slot, slot); break;
     case Formula::Stiff_Group_Nc:
         OLI_Printf(s, "%sl╬\\eff,nc,%s╬r = 0.5%sp+║%sm-(2%sm+0.625%se) = %.1lf mm%s\n"_cp, P, slot, D, D, D, D, v,
                    suffix);
@@ -178,7 +175,7 @@ constexpr Column_Patterns Column_2025 = {
 constexpr Column_Patterns Column_2010 = {
     {"%sinnere Schraubenreihe neben einer Steife\n", SI, "si", true, F::Two_Pi_M, F::Alpha_M},
     {"%säußere Schraubenreihe neben einer Steife\n"_cp, SA, "sa", true, F::End_Cp, F::Stiff_End_Nc},
-    {"%säußere Schraubenreihe neben einer Steife\n"_cp, SA, "sa", true, F::Two_Pi_M, F::Nc_At_Least_Cp},
+    {"%säußere Schraubenreihe neben einer Steife\n"_cp, SA, "sa", true, F::Two_Pi_M, F::Alpha_M},
     {"%s(andere) innere Schraubenreihe\n", I, "i", false, F::Two_Pi_M, F::Four_M},
     {"%s(andere) äußere Schraubenreihe\n"_cp, A, "a", false, F::End_Cp, F::End_Nc},
     {"%s(andere) äußere Schraubenreihe\n"_cp, A, "a", false, F::Two_Pi_M, F::Four_M},

@@ -146,6 +146,11 @@ int Check_T_Stub_Edge_Distances(T_Stub_Tension* tstub, int location, double d_p,
 void Compute_T_Stub_Effective_Lengths(T_Stub_Tension* tstub, int location, double d_p, FILE* stream, int detail,
                                       int circular_only);
 
+// The location whose distances e_min and m the resistance takes: the record's location, except for an
+// extension with an additional stiffener under Code_Edition 1, whose lengths rest on α(m, e, m₁)
+// of the T-stub on the rib: there e and m as between the flanges (location 1).
+int T_Stub_Distance_Location(const T_Stub_Tension& tstub);
+
 // e_min: e₁ at the extension; otherwise e, reduced by (b − c)/2 when 0.001 ≤ c < b (a narrower
 // flange part c of a plate of width b).
 double Compute_T_Stub_Min_Edge_Distance(int location, double b, double c, double e, double e_1, FILE* stream,

@@ -109,7 +109,10 @@ int Check_T_Stub_Tension_Input(T_Stub_Tension* tstub, FILE* stream, int show_mes
 
     const int thickness_material = Plate_Option_Thickness | Plate_Option_Material;
     if (Check_Plate(&T.flange, stream, show_messages, thickness_material, out.line_prefix)) error = 1;
-    if (four_now && T.web.t > Min_Length) {
+    // The web plate of a row of four bolts, and of every T-stub whose web weld is checked: its
+    // strengths enter the weld resistance.
+    const bool weld_checked = !T.skip_weld_check && T.a_st > Min_Length;
+    if ((four_now || weld_checked) && T.web.t > Min_Length) {
         const int options = dissertation_now ? thickness_material | Plate_Option_Length : thickness_material;
         if (Check_Plate(&T.web, stream, show_messages, options, out.line_prefix)) error = 1;
     }

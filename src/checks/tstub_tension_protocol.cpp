@@ -169,7 +169,7 @@ void Print_T_Stub_Tension_Input(const T_Stub_Tension* tstub, FILE* stream, int e
                 "f");
     if (!four && T.location == T_Stub_Column_Flange && T.backing_plate) {
         Indent_More();
-        OLI_Printf(stream, "%sVerstärkungsblech mit ", P);
+        OLI_Printf(stream, "%sVerstärkungsblech mit "_cp, P);
         OLI_Printf(stream, "Dicke t╬\\p╬r = %.1lf mm\n"_cp, T.t_bp);
         Indent_Less();
     }

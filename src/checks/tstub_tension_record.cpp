@@ -139,6 +139,12 @@ bool Is_L_Stub(const T_Stub_Tension& T) {
     return T.l_stub && (T.lengths_given || T.location == T_Stub_Extension);
 }
 
+int T_Stub_Distance_Location(const T_Stub_Tension& T) {
+    const bool stiffened_extension = T.location == T_Stub_Extension && T.extension_stiffener &&
+                                     T.bolts_per_row != 4 && Current_Code_Edition == Code_Edition_2025;
+    return stiffened_extension ? T_Stub_End_Plate : T.location;
+}
+
 int Write_T_Stub_Tension(FILE* stream, const T_Stub_Tension* tstub) {
     if (!stream || !tstub) return 1;
     const T_Stub_Tension& T = *tstub;

@@ -9,6 +9,7 @@
 
 #include "checks/bolt_lines.h"
 #include "checks/bolt_resistances.h"
+#include "checks/check_summary.h"
 #include "checks/report_indent.h"
 #include "checks/tstub_tension_resistance.h"
 #include "common/cp437.h"
@@ -317,27 +318,6 @@ void Verify_Load(T_Stub_Tension& T, FILE* stream, int detail) {
     if (out1) Lower_Report_Indent();
 }
 
-// "maximale Ausnutzung" and the verdict.
-void Print_Summary(const T_Stub_Tension& T, FILE* stream, int detail) {
-    if (!T.check_context.verification || !T.check_context.summary || !stream) return;
-    const char* P = Report_Line_Prefix;
-    if (detail >= 1 && T.U_max > 0.001 && T.U_max < 999.999) {
-        OLI_Add_Paragraph_Space(0.3);
-        OLI_Printf(stream, "%s", P);
-        if (detail >= 2) OLI_Printf(stream, "╬H"_cp);
-        OLI_Printf(stream, "maximale Ausnutzung U╬\\max╬r"_cp);
-        if (detail >= 2) OLI_Printf(stream, "╬H"_cp);
-        OLI_Printf(stream, " = %.3lf  %s  1  %s\n", T.U_max, Get_Relation_Sign_LE(T.U_max, 1.0),
-                   T.U_max > 1.0 ? Mark_Not_Ok() : Mark_Ok());
-    }
-    const bool failed = T.U_max > 1.0 || T.U_max < U_Undeterminable_Limit || (T.Check_Error_Flags & Failed);
-    if (failed || detail >= 1) {
-        OLI_Add_Paragraph_Space(0.3);
-        OLI_Printf(stream, "%s╬B%s\n"_cp, P, failed ? Verdict_Not_Verified() : Verdict_Verified());
-    }
-    Write_EC3_Condition_Footnote(stream);
-}
-
 }  // namespace
 
 int Verify_T_Stub_Tension(T_Stub_Tension* tstub, FILE* stream, int detail, int) {
@@ -363,6 +343,7 @@ int Verify_T_Stub_Tension(T_Stub_Tension* tstub, FILE* stream, int detail, int) 
         if (stream) OLI_Set_Indent(indent);
         if (determinable && T.check_context.verification) Verify_Load(T, stream, detail);
     }
-    Print_Summary(T, stream, detail);
+    if (T.check_context.verification && T.check_context.summary)
+        Print_Check_Summary(stream, detail, T.U_max, T.Check_Error_Flags & Failed);
     return T.Check_Error_Flags & Failed;
 }

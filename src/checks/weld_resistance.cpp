@@ -331,6 +331,8 @@ int Verify_Weld_Value(Weld_Connection& c, FILE* stream, const char* subscript, c
     }
     if (R < 0.001) {
         if (stream) OLI_Printf(stream, texts.zero, Report_Line_Prefix, Mark_Warning());
+        // A load that meets no resistance is not verified.
+        if (E > 0.001) c.check_error_flags |= 1;
         return 0;
     }
     const double U = Weld_Utilisation(E, R);

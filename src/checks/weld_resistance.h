@@ -48,8 +48,8 @@ double Compute_Butt_Weld_Strength(const Plate& plate1, const Plate& plate2, doub
 double Weld_Utilisation(double E, double R);
 
 // The comparison of an action effect with its resistance: a negative resistance is an error line
-// (result 1), a zero one "Nachweis wird nicht geführt", otherwise the verification line with U and
-// U_max raised. The formats take the line prefix and the mark; `line` takes the prefix, E and R.
+// (result 1), a zero one "Nachweis wird nicht geführt" (under a load the error flag's bit 0, so that
+// the weld is not declared verified), otherwise the verification line with U and U_max raised. The formats take the line prefix and the mark; `line` takes the prefix, E and R.
 struct Weld_Check_Texts {
     const char* error;   // "%s╬HFehler╬r: ... < 0 %s\n"
     const char* zero;    // "%s... = 0  ê  Nachweis wird nicht geführt %s\n"

@@ -66,8 +66,11 @@ int Verify_Plug_Weld(Weld_Connection& c, FILE* stream, int detail, const char* s
     const Weld& w = c.weld;
     Weld_Results& r = c.results;
     const bool verification = c.context.verification;
-    // An undeterminable force leaves F_w,Ed at 0; the resistance is still shown.
-    if (verification) Compute_Weld_Resultant_Force(c, stream, detail);
+    // A force that cannot be determined leaves the weld unverified, as for the other welds.
+    if (verification && Compute_Weld_Resultant_Force(c, stream, detail)) {
+        c.U_max = 1000.0;
+        return 1;
+    }
     const double m = std::max(w.l - w.d, 0.0);
     r.A_w = w.d * (std::numbers::pi * w.d / 4.0 + m);
     if (stream && detail >= 1)

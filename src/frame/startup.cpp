@@ -9,7 +9,8 @@
 #include "common/base_path.h"
 #include "common/cp437.h"
 #include "common/host_bridge.h"
-#include "frame/report_file.h"
+#include "frame/connection_record.h"
+#include "frame/report_driver.h"
 #include "platform/host/host_library.h"
 
 int Refresh_Mode = 0;
@@ -41,11 +42,11 @@ int Usage(const char* program) {
     return 0;
 }
 
-// The report head with the defaults of the print settings: sketches on (16 cm reserved at the
-// head), chapter numbers on. The input file loader and the report driver complete this road.
+// Loads the input file (an unreadable one ends the process here), rewrites the report and ends with
+// exit code 1, which the host takes as "done".
 int Run_Batch_Road() {
-    FILE* report = Open_Report_File(Position_Info.number, Position_Info.title, 1, 16.0, 0);
-    if (report) Close_Report_File(report);
+    Load_Input_File();
+    Compute_And_Report(1);
     return 1;
 }
 
@@ -91,6 +92,7 @@ int Run_Program(int argc, char** argv) {
 
     Init_Host_Bridge();
     Init_RFont();
+    Connection.print.remarks = nullptr;
     NAD_Init_Library(6);
 
     return Refresh_Mode ? Run_Batch_Road() : Run_Window_Road();

@@ -106,7 +106,6 @@ TEST(Print_Bolt_Input, AnchorWidthNoteAsComputed) {
         Bolt_Connection C = Test_Anchor_Joint(8);
         C.p_1 = p;
         Prepare_Bolt_Check(&C, 0, 1, &Factors());
-        Check_Bolt_Input(&C, nullptr, 0);   // sets the concrete section b = 3 ℓ_e + p_1, l = 3 ℓ_e + p_2
         const std::string text = Protocol(C);
         const std::string note = p > 0.0 ? "Hinweis: Querschnittsbreite > 3╬/.╬rúe+p╬\\1╬r = 750.0 mm, Länge > 3╬/.╬rúe = 600.0 mm "_cp
                                          : "Hinweis: Querschnittsbreite > 3╬/.╬rúe = 600.0 mm, Länge > 3╬/.╬rúe = 600.0 mm "_cp;

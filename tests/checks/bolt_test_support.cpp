@@ -75,6 +75,19 @@ std::string Paragraph_Or_Empty(const std::function<void(FILE*)>& print) {
     return text == Para_Head + Para_End ? std::string() : text;
 }
 
+std::string Report_Text_Lines(const std::string& report) {
+    std::string lines;
+    std::size_t start = 0;
+    while (start < report.size()) {
+        std::size_t end = report.find('\n', start);
+        if (end == std::string::npos) end = report.size();
+        // The paragraph writer begins every text line with a blank; markup lines begin otherwise.
+        if (end > start && report[start] == ' ') lines.append(report, start + 1, end - start - 1).append("\n");
+        start = end + 1;
+    }
+    return lines;
+}
+
 std::string Report_With_Result(const std::function<int(FILE*)>& run, int expected_result) {
     int result = -1;
     const std::string text = Paragraph_Or_Empty([&](FILE* s) { result = run(s); });

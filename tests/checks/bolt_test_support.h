@@ -37,3 +37,7 @@ std::string Paragraph_Or_Empty(const std::function<void(FILE*)>& print);
 // The same for an operation with a result, which must be the expected one.
 std::string Report_With_Result(const std::function<int(FILE*)>& run, int expected_result);
 
+// The text lines of a report capture without the paragraph markup around them (indents, spaces,
+// tabs), each with its line end: the lines as the reader sees them, in their order.
+std::string Report_Text_Lines(const std::string& report);
+

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <cstdio>
 #include <vector>
 
 #include "checks/concrete_grade.h"
@@ -118,4 +119,39 @@ TEST(Print_T_Stub_Compression_Input, FlangeWithOwnConcreteAndAdditionalInformati
                   " Ausbreitungsmaße c╬\\1╬r = 30.0 mm,  c╬\\2╬r = 25.0 mm,  Stegdicke t╬\\s╬r = 10.0 mm\n"_cp +
                   Para_End);
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Print_T_Stub_Compression_Input(nullptr, f, 1); }), "");
+}
+
+// β_j below the form's limit of 0.01, read from a file, is an input error; the load is never
+// verified.
+TEST(Check_T_Stub_Compression_Input, JointCoefficientBelowTheFormsLimit) {
+    Set_Code_Edition(0);
+    T_Stub_Compression S = Test_Base_Plate();
+    S.beta_j = 0.0;
+    S.F_c_Ed = 500000.0;
+    const std::string block = Capture_Output([&](FILE* f) { Write_T_Stub_Compression(f, &S); });
+    FILE* file = std::tmpfile();
+    std::fputs(block.c_str(), file);
+    std::rewind(file);
+    T_Stub_Compression T;
+    Init_T_Stub_Compression(&T);
+    ASSERT_EQ(Read_T_Stub_Compression(file, &T), 0);
+    std::fclose(file);
+    ASSERT_EQ(T.beta_j, 0.0);
+
+    Clear_Host_Message_History();
+    EXPECT_EQ(Paragraph_Of([&](FILE* f) { EXPECT_EQ(Check_T_Stub_Compression_Input(&T, f, 1, 0), 1); }),
+              Para_Head + " Anschlussbeiwert ╗╬\\j╬r < 0.01\n"_cp +
+                  " ╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden "_cp + Error_Mark + "\n" +
+                  Para_End);
+    EXPECT_EQ(Host_Message_History(), std::vector<std::string>{"Anschlussbeiwert βj < 0.01"_cp});
+
+    Safety_Factors factors{};
+    factors.gamma_M[Gamma_M0] = 1.0;
+    Prepare_T_Stub_Compression_Check(&T, 0, 1, &factors);
+    EXPECT_EQ(Verify_T_Stub_Compression(&T, nullptr, 0), 1);
+    EXPECT_EQ(T.U_max, -1.0);
+
+    // 0.01 itself passes.
+    T.beta_j = 0.01;
+    EXPECT_EQ(Check_T_Stub_Compression_Input(&T, nullptr, 0, 0), 0);
 }

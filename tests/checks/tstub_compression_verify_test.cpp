@@ -263,19 +263,20 @@ TEST_F(TStubCompressionVerify, IterationThatEndsAtOnceLeavesTheResistanceUndeter
 TEST_F(TStubCompressionVerify, PartialFactorsThatCannotDivideGiveNoResistance) {
     struct Case {
         const char* what;
-        double gamma_M0, gamma_c, beta_j;
+        double gamma_M0, gamma_c, alpha_cc;
         bool f_cd_line;
     };
+    // β_j below 0.01 is an input error (see the input check); α_cc 0 of an annex gives f_cd 0.
     const Case cases[] = {
-        {"γ_M0 0", 0.0, 1.5, 2.0 / 3.0, true},
-        {"γ_c 0.0005", 1.0, 0.0005, 2.0 / 3.0, false},
-        {"β_j 0", 1.0, 1.5, 0.0, true},
+        {"γ_M0 0", 0.0, 1.5, 1.0, true},
+        {"γ_c 0.0005", 1.0, 0.0005, 1.0, false},
+        {"α_cc 0", 1.0, 1.5, 0.0, false},
     };
     for (const Case& c : cases) {
         factors.gamma_M[Gamma_M0] = c.gamma_M0;
         NAD_Get_EC2()->gamma_c[0] = c.gamma_c;
+        NAD_Get_EC2()->alpha_cc = c.alpha_cc;
         T_Stub_Compression T = Test_Base_Plate();
-        T.beta_j = c.beta_j;
         Prepare(T);
         const std::string f_cd = c.f_cd_line ? F_cd_Line : "";
         EXPECT_EQ(Verified_Text(T, 2), Para_Head + Heading + Para_Indent(0.3) + f_cd + Not_Determinable + Para_Space +
@@ -298,7 +299,7 @@ TEST_F(TStubCompressionVerify, NegativeResistanceFailsTheVerification) {
                                        " ╬HFehler╬r: F╬\\c,Rd╬r < 0 "_cp + Error_Mark + "\n" + Para_Space + " " +
                                        Not_Verified + Para_End);
     EXPECT_NEAR(T.F_c_Rd, -292888.889, 1e-3);
-    EXPECT_EQ(T.U_max, 0.0);
+    EXPECT_EQ(T.U_max, -1.0);
     EXPECT_EQ(T.Check_Error_Flags, T_Stub_Compression_Failed);
 }
 

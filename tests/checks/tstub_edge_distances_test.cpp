@@ -150,10 +150,17 @@ TEST(Check_T_Stub_Edge_Distances, DistancesThatAreNotChecked) {
     EXPECT_EQ(Check(T).result, 0);
     T.row_at_free_edge = 1;
     EXPECT_EQ(Check(T).result, 1);
+    // A group next to a stiffener needs m₂ ≥ d_p/2 as a single row does.
     T = Record(T_Stub_Column_Flange);
     T.row_count = 3;
     T.row_next_to_stiffener = 1;
     T.m_2 = 0.0;
+    Outcome out = Check(T);
+    EXPECT_EQ(out.result, 1);
+    EXPECT_NE(out.report.find("Abstand der Schraubenachse zur Steife m╬\\2╬r = 0.0 mm < d╬\\p╬r/2 = 18.5 mm\n"_cp),
+              std::string::npos)
+        << out.report;
+    T.m_2 = 18.5;
     EXPECT_EQ(Check(T).result, 0);
 }
 

@@ -69,7 +69,8 @@ TEST(Row_Lengths, PatternsOfColumnFlangeAndEndPlate) {
         {"column, inner next to stiffener", true, 1, 1, 1, 60, SI, 240, 240, Two_Pi_M, Two_Pi_M},
         {"column, end next to stiffener", true, 1, 0, 1, 60, SA, 210, 210, Two_Pi_M, Two_Pi_M},
         {"column, end next to stiffener, far end", true, 1, 0, 1, 200, SA, 240, 350, Two_Pi_M, Two_Pi_M},
-        {"column, end next to stiffener, e1 = ∞", true, 1, 0, 1, 0, SA, 240, Two_Pi_M, Two_Pi_M, Two_Pi_M},
+        // e₁ = ∞ next to a stiffener is the row adjacent to a stiffener under both editions: α·m.
+        {"column, end next to stiffener, e1 = ∞", true, 1, 0, 1, 0, SA, 240, 240, Two_Pi_M, Two_Pi_M},
         {"column, inner", true, 1, 1, 0, 60, I, 180, 180, Two_Pi_M, Two_Pi_M},
         {"column, end", true, 1, 0, 0, 60, A, 150, 150, Two_Pi_M, Two_Pi_M},
         {"column, end, e1 0.1 = ∞", true, 1, 0, 0, 0.1, A, 180, 180, Two_Pi_M, Two_Pi_M},
@@ -122,14 +123,15 @@ TEST(Row_Lengths, ColumnFlangeEndRowWithoutFreeEnd) {
                   " l╬\\eff,cp,a╬r = 2╬/.╬r╔╬/.╬rm = 188.5 mm  (e╬\\1╬r = ∞)\n"
                   " l╬\\eff,nc,a╬r = 4╬/.╬rm+1.25╬/.╬re = 180.0 mm  (e╬\\1╬r = ∞)\n"_cp +
                   Para_End);
-    // With the stiffener the circular pattern governs under edition 2010.
+    // With the stiffener the row is the row adjacent to a stiffener of EN 1993-1-8 Table 6.4 under
+    // both editions: l_eff,nc = α·m = 8·30 mm.
     R = Row(1, 0, 1, 0.0);
     EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Column_Flange_Row_Lengths(&R, f, 1); }),
               Para_Head +
                   " äußere Schraubenreihe neben einer Steife\n"
                   " Beiwert für ausgesteifte Stützenflansche/Stirnbleche ║ = 8.00 (berechnet)\n"
                   " l╬\\eff,cp,sa╬r = 2╬/.╬r╔╬/.╬rm = 188.5 mm  (e╬\\1╬r = ∞)\n"
-                  " l╬\\eff,nc,sa╬r ≥ l╬\\eff,cp,sa╬r\n"_cp +
+                  " l╬\\eff,nc,sa╬r = ║╬/.╬rm = 240.0 mm  (e╬\\1╬r = ∞)\n"_cp +
                   Para_End);
     EXPECT_EQ(R.alpha, 8.0);
     // Edition 2025: α·m with the note.

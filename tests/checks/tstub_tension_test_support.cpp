@@ -1,5 +1,9 @@
 #include "checks/tstub_tension_test_support.h"
 
+#include "annex/annex_choice.h"
+#include "frame/code_edition.h"
+#include "frame/startup.h"
+#include "platform/host/host_library.h"
 #include "report/report_capture.h"
 
 Safety_Factors T_Stub_Test_Factors() {
@@ -43,4 +47,17 @@ std::string Tension_Chapter(T_Stub_Tension& T, int detail) {
         Print_T_Stub_Tension_Input(&T, f, 0);
         Verify_T_Stub_Tension(&T, f, detail, 0);
     });
+}
+
+void T_Stub_Tension_Test::SetUp() {
+    Use_Shipped_Host();
+    NAD_Set_Annex_By_Name("EC-Standardparameter");
+    Set_Code_Edition(0);
+    saved_refresh = Refresh_Mode;
+    Refresh_Mode = 1;
+}
+
+void T_Stub_Tension_Test::TearDown() {
+    Refresh_Mode = saved_refresh;
+    Set_Code_Edition(0);
 }

@@ -1,8 +1,11 @@
 // Records and report helpers of the T-stub in tension tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 
+#include "annex/annex_test_support.h"
 #include "checks/check_report_text.h"
 #include "checks/tstub_tension.h"
 #include "frame/safety_factors.h"
@@ -21,3 +24,13 @@ void Use_M20_8_8(Fastener& F);
 // The report of the check alone, and of the input protocol followed by the check.
 std::string Tension_Report(T_Stub_Tension& T, int detail);
 std::string Tension_Chapter(T_Stub_Tension& T, int detail);
+
+// The fixture of the check tests: the shipped host, the standard annex, edition 2010 and no
+// message boxes (Refresh_Mode), restored afterwards; the test factors.
+struct T_Stub_Tension_Test : ::testing::Test {
+    Annex_Folders folders;
+    Safety_Factors factors = T_Stub_Test_Factors();
+    int saved_refresh = 0;
+    void SetUp() override;
+    void TearDown() override;
+};

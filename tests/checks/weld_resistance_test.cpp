@@ -74,6 +74,24 @@ TEST(Compute_Weld_Design_Shear_Strength, GoverningPlateAndGermanAnnexBand) {
                   Para_End);
 }
 
+TEST(Compute_Weld_Design_Shear_Strength, GradeWithoutCorrelationFactor) {
+    // S350 MC under the 2025 edition has no β_w: the weld takes 1.0 and prints it, never dividing
+    // by 0: f_vw,d = 430/√3/(1.0·1.25) = 198.6 N/mm², f_1w,d = 430/1.25 = 344 N/mm².
+    constexpr int S350_MC = 36;
+    Weld_Fixture F;
+    Set_Code_Edition(Code_Edition_2025);
+    F.Set_Grade(S350_MC);
+    ASSERT_DOUBLE_EQ(F.c.plate1.material.beta_w, 0.0);
+    EXPECT_EQ(Paragraph_Of([&](FILE* f) { Compute_Weld_Design_Shear_Strength(F.c, f); }),
+              Para_Head +
+                  " Scherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r╬/.╬r└╬\\M2╬r) = 198.6 N/mm²,  ╗╬\\w╬r "
+                  "= 1.00,  f╬\\u╬r = 430.0 N/mm² (Blech 1)\n"_cp +
+                  Para_End);
+    EXPECT_NEAR(Compute_Fillet_Weld_Strength(F.c.plate1, F.c.plate2, 0.0, 1.25, nullptr, 0), 344.0, 1e-9);
+    EXPECT_NEAR(Compute_Weld_Shear_Strength(F.c.plate1, F.c.plate2, 0.0, 1.25, nullptr, 0), 430 / std::sqrt(3.0) / 1.25,
+                1e-9);
+}
+
 TEST(Verify_Fillet_Weld, HighStrengthSteelWithHighStrengthFiller) {
     struct Case {
         const char* name;

@@ -672,5 +672,32 @@ TEST(Verify_Weld_Connection, WeldsThatAreNeverDeclaredVerified) {
     H.c.N_Ed = 10000;
     EXPECT_EQ(Verify_Weld_Connection(H.c, nullptr, 1, 0, ""), 1);
     EXPECT_DOUBLE_EQ(H.c.U_max, -1.0);
+
+    // A plug weld whose force cannot be determined (no plug thickness, detailing rules off, a plate
+    // without thickness) is not determinable, not verified by default.
+    Weld_Fixture P(0, 10);
+    P.c.flags |= Weld_Flag_No_Detailing;
+    P.c.weld.type = Weld_Plug;
+    P.c.weld.a = 0.0;
+    P.c.weld.d = P.c.weld.l = 22.0;
+    P.c.V_par_Ed = 20000;
+    EXPECT_EQ(Verify_Weld_Connection(P.c, nullptr, 1, 0, ""), 1);
+    EXPECT_DOUBLE_EQ(P.c.U_max, -1.0);
+
+    // A load against a resistance of 0 (a material without f_u, detailing rules off): "Nachweis
+    // wird nicht geführt", and the verdict is negative.
+    Weld_Fixture Z;
+    Z.c.flags = Weld_Flag_No_Detailing | Weld_Flag_Eccentricity;   // simplified method
+    Z.c.plate1.material.f_u = Z.c.plate2.material.f_u = 0.0;
+    Z.c.N_Ed = 10000;
+    const std::string zero = Verification(Z.c, 1, &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_NE(zero.find(" F╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt "_cp + Warning_Mark), std::string::npos);
+    EXPECT_NE(zero.find(Not_Verified), std::string::npos);
+    EXPECT_EQ(Z.c.check_error_flags, 1);
+    // Unloaded, nothing needs verifying.
+    Z.c.N_Ed = 0.0;
+    Verify_Weld_Connection(Z.c, nullptr, 1, 0, "");
+    EXPECT_EQ(Z.c.check_error_flags, 0);
 }
 

@@ -5,6 +5,7 @@
 #include "report/graphic_capture.h"
 #include "sketches/fastener_views.h"
 #include "sketches/sketch_style.h"
+#include "sketches/sketch_test_support.h"
 
 namespace {
 
@@ -22,12 +23,6 @@ std::string Side_View(const Fastener& f, double T1, double t2, double tp, int th
 }
 
 Fastener M20() { return Test_Bolt_Joint(Bolt_Size_M20, Bolt_Class_8_8).fastener; }
-
-int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (std::size_t p = 0; (p = text.find(what, p)) != std::string::npos; p += what.size()) ++n;
-    return n;
-}
 
 TEST(FastenerViews, ThreadStartsInThePartThatTheShearPlaneLeaves) {
     // shank from the face under the head at 15.5; the thread starts in the middle of the upper part

@@ -84,8 +84,7 @@ TEST(PinSketch, OptionAIsTheWholeBlockWithThePlanView) {
     const std::string block = Sketch(Pin_Joint(1), 10);
     // x_p 76, ext 136 × (77 + 70)
     Expected_Block e(0.01, -100, 307, 236, -100);
-    e.raw("50 30 150 30\n");
-    e.raw(" 9 -1.000000 -1.000000 -1.000000 -1.000000 201 «Maßstab 1:10.0»\n"_cp).black();
+    e.scale_label_ten();
     Pin_Section(e, 40, 30, 30, 255, 30, 30, 255, true, 136);
     // plan view from Y0 = 77 + 1.2 cm, the eye's half disc about x 71
     e.call([] { OLI_Draw_Section_Marker(35, 40.5, 137, 40.5, 0.2, "A", "A"); });
@@ -117,8 +116,7 @@ TEST(PinSketch, WithoutPlanViewTheEndDistanceAndDimensionsFollowTheOption) {
         const std::string block = Sketch(Pin_Joint(c.g), 10);
         const double ext_x = 16 + 3 * c.e;   // 3 Δt + t1 + 3 e
         Expected_Block e(0.01, -100, 77 + 160, ext_x + 100, -100);
-        e.raw("50 30 150 30\n");
-        e.raw(" 9 -1.000000 -1.000000 -1.000000 -1.000000 201 «Maßstab 1:10.0»\n"_cp).black();
+        e.scale_label_ten();
         Pin_Section(e, c.e, 30, 30, 255, 30, 30, 255, c.dimensioned, ext_x);
         e.end();
         EXPECT_EQ(block, e.str());

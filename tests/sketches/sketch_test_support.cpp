@@ -67,6 +67,18 @@ Expected_Block& Expected_Block::call(const std::function<void()>& draw) {
     return *this;
 }
 
+Expected_Block& Expected_Block::scale_label_ten(double y_cm) {
+    colour(30, 150, 30);
+    raw(Format_Text(" 9 -1.000000 %lf -1.000000 %lf 201 «Maßstab 1:10.0»\n"_cp, y_cm, y_cm));
+    return black();
+}
+
+int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (std::size_t p = 0; (p = text.find(what, p)) != std::string::npos; p += what.size()) ++n;
+    return n;
+}
+
 Expected_Block& Expected_Block::end() {
     return raw(" 31\n 53\n -1\n#LAYOUT setYPositionCM 1 -0.5\n");
 }

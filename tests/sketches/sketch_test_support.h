@@ -37,6 +37,9 @@ struct Expected_Block {
     Expected_Block& call(const std::function<void()>& draw);
     Expected_Block& solid() { return raw(" 38 0   0\n"); }
     Expected_Block& dashed() { return raw(" 38 2 0.1 0.1 0\n"); }
+    // The green scale label "Maßstab 1:10.0" at the window's lower left corner (x −1 cm, y in cm),
+    // then Black.
+    Expected_Block& scale_label_ten(double y_cm = -1.0);
     // The closing lines of every report sketch.
     Expected_Block& end();
 
@@ -45,5 +48,5 @@ struct Expected_Block {
     std::size_t start = 0;
 };
 
-// The head of a sketch block with its window in cm, as the print list has it.
-std::string Sketch_Head(const char* window_line);
+// How often the text holds what (not overlapping).
+int Count(const std::string& text, const std::string& what);

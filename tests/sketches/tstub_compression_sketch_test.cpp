@@ -88,9 +88,7 @@ TEST(TStubCompressionSketch, FlangeAtScaleTenIsTheWholeBlock) {
     ASSERT_EQ(block.substr(0, std::min(block.size(), std::strlen(head.c_str()))), head);
 
     Expected_Block e(0.01, -100, 84, 205, -100);
-    e.raw("50 30 150 30\n");
-    e.raw(" 9 -1.000000 -1.000000 -1.000000 -1.000000 201 «Maßstab 1:10.0»\n"_cp);
-    e.black();
+    e.scale_label_ten();
     Compression_Content(e, 100, 105, 0, 105, 50, 65);
     EXPECT_EQ(block, e.str());
     // the five dimensions measure t, c1, c2, t_s and b_eff
@@ -121,9 +119,7 @@ TEST(TStubCompressionSketch, ScaleOneThousandthIsOneToOneHundredthWithoutLabel) 
 TEST(TStubCompressionSketch, BasePlateDimensionsItsRightProjection) {
     const std::string block = Sketch(Base_Plate_300(), 10);
     Expected_Block e(0.01, -100, 84, 400, -100);
-    e.raw("50 30 150 30\n");
-    e.raw(" 9 -1.000000 -1.000000 -1.000000 -1.000000 201 «Maßstab 1:10.0»\n"_cp);
-    e.black();
+    e.scale_label_ten();
     // plate 0 ... 300, column plate 50 ... 65, right projection 235
     Compression_Content(e, 100, 300, 0, 300, 50, 65);
     EXPECT_EQ(block, e.str());

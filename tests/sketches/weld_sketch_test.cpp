@@ -19,23 +19,12 @@ std::string Sketch(Weld_Connection& c, double scale, int expected_result = 0) {
     return out.text();
 }
 
-void Label_Ten(Expected_Block& e) {
-    e.raw("50 30 150 30\n");
-    e.raw(" 9 -1.000000 -1.000000 -1.000000 -1.000000 201 «Maßstab 1:10.0»\n"_cp).black();
-}
-
-int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (std::size_t p = 0; (p = text.find(what, p)) != std::string::npos; p += what.size()) ++n;
-    return n;
-}
-
 TEST(WeldSketch, TwoSidedFilletAtNinetyDegreesIsTheWholeBlock) {
     Weld_Fixture f;   // a = 4 between plates of 10 mm, both sides
     const std::string block = Sketch(f.c, 10);
     // z = 4·√2, M = 1.5·10 = 15 = H = K: 40 × 25 mm; x0 = 20, y0 = 15
     Expected_Block e(0.01, -100, 65, 140, -100);
-    Label_Ten(e);
+    e.scale_label_ten();
     e.pen(2);
     e.fill(59).colour(30, 30, 255).rectangle(0, 15, 40, 25).black();
     e.line(0, 25, 40, 25).line(0, 15, 40, 15);
@@ -67,7 +56,7 @@ TEST(WeldSketch, TwoSidedFilletAtSixtyDegreesIsTheWholeBlock) {
     const double w2 = 20 / s3, ext_x = w2 + 30, x0 = ext_x / 2;
     const double xl = x0 - w2 / 2, xr = xl + w2;   // 15 and 15 + w2
     Expected_Block e(0.01, -100, 65, ext_x + 100, -100);
-    Label_Ten(e);
+    e.scale_label_ten();
     e.pen(2);
     e.fill(59).colour(30, 30, 255).rectangle(0, 15, ext_x, 25).black();
     e.line(0, 25, ext_x, 25).line(0, 15, ext_x, 15);
@@ -102,7 +91,7 @@ TEST(WeldSketch, ButtWeldInLineDrawsTheThickerPlateLeft) {
     const std::string block = Sketch(f.c, 10);
     // T1 = 20 (plate 2, left, "2"), T2 = 12 (plate 1, right, "1"): 60 × 20 mm
     Expected_Block e(0.01, -100, 60, 160, -100);
-    Label_Ten(e);
+    e.scale_label_ten();
     e.pen(2);
     e.fill(59).colour(125, 125, 255).rectangle(0, 0, 30, 20).black();
     e.line(0, 0, 30, 0).line(30, 20, 0, 20).line(30, 0, 30, 20);
@@ -227,21 +216,20 @@ TEST(WeldSketch, ButtWeldJustAboveZeroIsDrawnAsSection) {
     EXPECT_EQ(Count(block, " 18 3 "), 2);
 }
 
-TEST(WeldSketch, UnknownWeldTypeGivesAnEmptyFiniteBlock) {
-    Weld_Fixture f;
-    f.c.weld.type = 7;   // no drawing: the slot extents of d = l = 0 and nothing inside
-    const std::string block = Sketch(f.c, 0);
-    EXPECT_EQ(block,
-              "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n-1.000000 1.000000 0.400000 -1.000000\n 30\n 52\n"
-              " 8 6\n 7 9\n 4 1\n 38 0   0\n 31\n 53\n -1\n#LAYOUT setYPositionCM 1 -0.5\n");
-}
-
 TEST(WeldSketch, RefusedInputWritesNothing) {
-    Weld_Fixture f;
-    f.c.plate1.t = 0;
-    Graphic_Capture out;
-    EXPECT_NE(Print_Weld_Connection_Sketch(f.c, out.stream, 10), 0);
-    EXPECT_EQ(out.text(), "");
+    struct Case { const char* name; void (*spoil)(Weld_Connection&); };
+    const Case cases[] = {
+        {"plate 1 without thickness", [](Weld_Connection& c) { c.plate1.t = 0; }},
+        {"unknown weld type", [](Weld_Connection& c) { c.weld.type = 7; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Weld_Fixture f;
+        c.spoil(f.c);
+        Graphic_Capture out;
+        EXPECT_NE(Print_Weld_Connection_Sketch(f.c, out.stream, 10), 0);
+        EXPECT_EQ(out.text(), "");
+    }
 }
 
 }  // namespace

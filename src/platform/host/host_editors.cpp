@@ -198,6 +198,8 @@ int scroll_length = 0;
 
 }  // namespace
 
+std::string Format_Float_Text(const char* format, double value) { return Formatted(Float_Format(format) ? format : "%g", value); }
+
 int Short_Edit_Float(int x, int y, const char* format, double* value) {
     if (!value) return 0;
     const char* f = Float_Format(format) ? format : "%g";

@@ -1,6 +1,8 @@
 // The host library's in-place editors, menus and sign table on this platform.
 #pragma once
 
+#include <string>
+
 // In-place editors: a white box at the screen point (x, y) whose text stands at (x + 8, y + 14), so
 // that it covers a field whose text stands there; the text scrolls within the box. Keys: characters
 // insert at the caret, Backspace and Delete remove, Left, Right, Home and End move the caret, Ctrl+C
@@ -47,3 +49,7 @@ int Menue_Manager(const Context_Menu* menu);
 // A table of the signs of the sign map (docs/host-screen.md): the CP437 byte of the chosen sign, -1
 // for none. A scripted run takes the script's queued choice, none when nothing is queued.
 int Get_UserSelected_SpecialCharacter();
+
+// A double as the float editor shows it: the printf format when it holds exactly one conversion of
+// a double, else "%g"; at most 511 characters.
+std::string Format_Float_Text(const char* format, double value);

@@ -24,6 +24,7 @@ namespace {
 
 constexpr int Periodic_Bit = 0x40000000;
 constexpr int Key_Bit = 0x10000;
+constexpr int Shown_Bit = 0x80000;
 constexpr int Mouse_Bits = 0x1 | 0x2 | 0x4 | 0x8 | 0x20 | 0x4000;
 constexpr int Timer_Period = 100;             // ms between timer messages without a wait value
 constexpr std::size_t Pending_Key_Limit = 1024;
@@ -119,6 +120,7 @@ void Apply(const Host_Event& e) {
             input.keys.push_back(e.amount);
             break;
         case Host_Event::Close: Request_Close(); break;
+        case Host_Event::Shown: break;
     }
 }
 
@@ -130,6 +132,7 @@ int Bits_Of(const Host_Event& e) {
         case Host_Event::Wheel: return 0x4000;
         case Host_Event::Key: return Key_Bit;
         case Host_Event::Close: return 0;
+        case Host_Event::Shown: return Shown_Bit;
     }
     return 0;
 }
@@ -217,6 +220,11 @@ bool Host_Choices_Scripted() { return !Backend().person || Script_Running(); }
 
 void Host_Present() {
     if (input.backend) input.backend->present();
+}
+
+bool Host_Read_Back_Frame(std::vector<std::uint32_t>& pixels, int& width, int& height) {
+    Host_Present();
+    return input.backend && input.backend->read_back(pixels, width, height);
 }
 
 void Host_End_Process(int code) {

@@ -28,6 +28,7 @@ void Nothing_With(int, int, int, int) {}
 std::string Clipboard() { return headless.clipboard; }
 void Set_Clipboard(const std::string& text) { headless.clipboard = text; }
 void Set_Title(const std::string&) {}
+bool No_Frame(std::vector<std::uint32_t>&, int&, int&) { return false; }
 
 // The end of the process inside a test run.
 struct Process_End {
@@ -40,7 +41,7 @@ struct Process_End {
 
 const Host_Backend Headless_Backend = {
     "headless", false, Next_Event, Clock, Sleep_Until, Nothing, Nothing_With, Nothing_With, Nothing_With,
-    Clipboard, Set_Clipboard, Set_Title,
+    Clipboard, Set_Clipboard, Set_Title, No_Frame,
 };
 
 Headless_Run_Result Run_Headless(const std::string& script_text, const std::function<int()>& body) {

@@ -2,12 +2,14 @@
 // the stand-in's units, not for callers outside src/platform/host.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// One input event. Press and Release at_pointer act where the pointer stands.
+// One input event. Press and Release at_pointer act where the pointer stands. Shown: the window was
+// shown again (a windowed backend).
 struct Host_Event {
-    enum Kind { Move, Press, Release, Wheel, Key, Close } kind = Move;
+    enum Kind { Move, Press, Release, Wheel, Key, Close, Shown } kind = Move;
     int x = 0, y = 0;
     bool at_pointer = false;
     int button = 0;   // Press, Release: 0 left, 1 right
@@ -30,6 +32,9 @@ struct Host_Backend {
     std::string (*clipboard)();                      // CP437
     void (*set_clipboard)(const std::string& cp437);
     void (*set_title)(const std::string& cp437);
+    // The frame that the backend last showed, read back from where it shows it (0xRRGGBB pixels row
+    // by row); false when it shows none.
+    bool (*read_back)(std::vector<std::uint32_t>& pixels, int& width, int& height);
 };
 
 // Chooses the backend from the environment and starts the input on it (host_backends.cpp); the
@@ -60,6 +65,9 @@ void Host_Pointer(int& x, int& y);
 bool Host_Choices_Scripted();
 // Shows the screen (the backend's present), when a backend is in force.
 void Host_Present();
+// Shows the screen and reads the frame back from the backend (tests of a windowed backend); false
+// when no backend shows frames.
+bool Host_Read_Back_Frame(std::vector<std::uint32_t>& pixels, int& width, int& height);
 
 // Ends the process with the exit code, or hands the code to the hook that a test run installed
 // (which does not return either).

@@ -28,6 +28,9 @@ struct Screen_Pixels {
     std::vector<std::uint32_t> pixels;
 };
 const Screen_Pixels& Screen_Surface();
+// What the screen shows: the surface, or while drawing is buffered the surface as last flushed
+// (width × height pixels, empty outside graphics mode).
+const std::vector<std::uint32_t>& Screen_Shown_Pixels();
 
 // The clip rectangle within the surface (empty outside graphics mode).
 Screen_Rect Screen_Clip();

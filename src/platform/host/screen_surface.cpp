@@ -475,6 +475,8 @@ int Host_Pixel(int x, int y) {
     return static_cast<int>(screen.surface.pixels[static_cast<std::size_t>(y) * screen.surface.width + x]);
 }
 
+const std::vector<std::uint32_t>& Screen_Shown_Pixels() { return screen.buffered ? screen.shown : screen.surface.pixels; }
+
 int Host_Shown_Pixel(int x, int y) {
     if (!screen.buffered) return Host_Pixel(x, y);
     if (!Open() || !Inside(Whole_Surface(), x, y)) return -1;

@@ -1,0 +1,59 @@
+// The adders of a view area's display list and the setters that refine the last added item. The
+// adding order is at once the paint order, the hit order and the order in which Enter moves from
+// field to field. Every adder takes the area number first and does nothing for a bad or free area;
+// each widens the area's content size so that the item fits. Font arguments may carry the style
+// bits 0x10000 (bold), 0x20000 (strong shadow) and 0x40000 (faint shadow); only texts honour the
+// shadows, the other kinds bold. Widths are measured in the item's font.
+//
+// The area owns its items and their copies; the caller owns every variable, buffer, entry array and
+// painter data the items point to and keeps them alive until the area is cleared. Memory running
+// out while items are added ends the program with the out-of-memory message.
+#pragma once
+
+#include "gui/view_area_item.h"
+
+// A text starting at x, or ending at x with alignment 1; y is its baseline.
+void Add_Text_to_View_Area(int area, int x, int y, const char* text, int font, int colour, int alignment);
+void Add_Line_to_View_Area(int area, int x1, int y1, int x2, int y2, int colour);
+void Add_Bitmap_to_View_Area(int area, const char* file, int x1, int y1, int x2, int y2, int transparent_colour);
+void Add_Painter_to_View_Area(int area, int x1, int y1, int x2, int y2, void* data, View_Area_Painter painter);
+// A 13 x 13 box at x - 20 to x - 8 left of the label at x.
+void Add_Check_Box_to_View_Area(int area, int x, int y, const char* label, int font, int colour, int* bound, const int* enabled);
+// A 12 x 12 circle at x - 20 to x - 9; a click stores the own value.
+void Add_Radio_Button_to_View_Area(int area, int x, int y, const char* label, int font, int colour, int own_value, int* bound,
+                                   const int* enabled);
+// An invisible click rectangle that stores the own value into the target.
+void Add_Hot_Spot_to_View_Area(int area, int x1, int y1, int x2, int y2, int own_value, int* target);
+void Add_Float_Field_to_View_Area(int area, int x, int y, double* value, const char* format, int font, int colour, const int* enabled);
+// Edits the caller's buffer in place; its string length now (the caller pads it with blanks) is the
+// maximum length and the visible width.
+void Add_Text_Field_to_View_Area(int area, int x, int y, char* buffer, int font, int colour, const int* enabled);
+// A drop-down list of the caller's entries; a selected index outside the list is set to 0.
+void Add_Choice_List_to_View_Area(int area, int x, int y, const Choice_List_Entry* entries, int font, int width_chars, int count,
+                                  int* selected, const int* enabled);
+void Add_Filled_Rectangle_to_View_Area(int area, int x1, int y1, int x2, int y2, int colour);
+// A button of four frames side by side in the bitmap from the top row: disabled, normal, hover,
+// pressed; a click stores the own value.
+void Add_Picture_Button_to_View_Area(int area, int x, int y, int width, int height, const char* file, int top_row,
+                                     int transparent_colour, int cursor, const char* tooltip, int own_value, int* bound,
+                                     const int* enabled);
+
+// Setters of the last added item; nothing when it has another kind.
+void Set_Hot_Spot_Cursor(int area, int shape);
+void Set_Hot_Spot_Tooltip(int area, const char* text, int font, int colour, int flag);
+void Set_Text_Field_Width(int area, int characters);   // only narrows
+void Set_View_Item_Change_Callback(int area, View_Item_Change_Callback callback);
+
+// Items that no page adds.
+void Add_Rotated_Text_to_View_Area(int area, int x, int y, const char* text, int font, int colour, int angle);
+void Add_Choice_Text_to_View_Area(int area, int x, int y, const char* text, int font, int colour, int alignment,
+                                  int highlight_colour, int own_value, int* target);
+void Add_Mark_to_View_Area(int area, int number);
+// Frees the first mark of the number and every item after it.
+void Remove_View_Area_Items_From_Mark(int area, int number);
+void Set_Bitmap_Opaque(int area);
+void Set_Field_Disabled_Text(int area, const char* text);
+
+// A new zero-filled buffer of n + 1 bytes with at most n characters of the text (a null text gives
+// one line end); null when memory runs out. Released with free.
+char* Copy_Text_Bounded(const char* text, int n);

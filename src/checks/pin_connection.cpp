@@ -194,21 +194,35 @@ void Shear_Block(Pin_Pass& p) {
     Verify_Value(p, Shear_Check, F_v_Ed, C.results.F_v_Rd);
 }
 
+// The force that one eye bar bears on the pin (eye bar 1 F_Ed, one eye bar 2 its share; F_Ed,ser
+// with the serviceability switch) with its line. Result: false when the force counts as zero, which
+// ends the check (level 0 then shows the zero line).
+bool Eye_Bar_Effect(const Pin_Pass& p, int eye_bar, int serviceability, double& F) {
+    const Bolt_Connection& C = p.C;
+    FILE* s = p.stream;
+    const char* suffix = serviceability ? ",ser" : "";
+    if (eye_bar == 1) {
+        F = serviceability ? C.F_v_Ed_ser : C.F_v_Ed;
+        if (s && p.level >= 1)
+            OLI_Printf(s, "%sScherkraft%s F╬\\b,Ed%s╬r = F╬\\Ed%s╬r = %.2lf kN\n"_cp, Report_Line_Prefix,
+                       Label_Separator(p.level), suffix, suffix, F * 0.001);
+    } else {
+        F = Compute_Outer_Eye_Bar_Force(&C, serviceability, s, p.level);
+    }
+    if (!p.verification() || F > Zero) return true;
+    if (s && p.level == 0)
+        OLI_Printf(s, eye_bar == 1 ? "%sScherkraft F╬\\b,Ed%s╬r = 0\n"_cp : "%sF╬\\b,Ed%s╬r = 0\n"_cp, Report_Line_Prefix,
+                   suffix);
+    return false;
+}
+
 // Serviceability of a replaceable pin at one eye bar: bearing, then the contact stress against its
 // limit.
 void Bearing_Serviceability(Pin_Pass& p, int eye_bar) {
     Bolt_Connection& C = p.C;
     FILE* s = p.stream;
     double F_ser;
-    if (eye_bar == 1) {
-        F_ser = C.F_v_Ed_ser;
-        if (s && p.level >= 1)
-            OLI_Printf(s, "%sScherkraft%s F╬\\b,Ed,ser╬r = F╬\\Ed,ser╬r = %.2lf kN\n"_cp, Report_Line_Prefix,
-                       Label_Separator(p.level), F_ser * 0.001);
-    } else {
-        F_ser = Compute_Outer_Eye_Bar_Force(&C, 1, s, p.level);
-    }
-    if (!Zero_Effect(p, F_ser, eye_bar == 1 ? "%sScherkraft%s F╬\\b,Ed,ser╬r = 0\n"_cp : "%sF╬\\b,Ed,ser╬r = 0\n"_cp)) {
+    if (Eye_Bar_Effect(p, eye_bar, 1, F_ser)) {
         Compute_Pin_Bearing_Resistance_SLS(&C, s, p.level, eye_bar);
         Verify_Value(p, Bearing_SLS_Check, F_ser, eye_bar == 1 ? C.results.F_b_Rd_ser_1 : C.results.F_b_Rd_ser_2);
     }
@@ -241,15 +255,7 @@ void Bearing_Block(Pin_Pass& p) {
                        Report_Line_Prefix);
         Report_Block_Indent bar_block(p.level >= 2 ? s : nullptr);
         double F_b_Ed;
-        if (eye_bar == 1) {
-            F_b_Ed = C.F_v_Ed;
-            if (s && p.level >= 1)
-                OLI_Printf(s, "%sScherkraft%s F╬\\b,Ed╬r = F╬\\Ed╬r = %.2lf kN\n"_cp, Report_Line_Prefix,
-                           Label_Separator(p.level), F_b_Ed * 0.001);
-        } else {
-            F_b_Ed = Compute_Outer_Eye_Bar_Force(&C, 0, s, p.level);
-        }
-        if (!Zero_Effect(p, F_b_Ed, eye_bar == 1 ? "%sScherkraft%s F╬\\b,Ed╬r = 0\n"_cp : "%sF╬\\b,Ed╬r = 0\n"_cp)) {
+        if (Eye_Bar_Effect(p, eye_bar, 0, F_b_Ed)) {
             Compute_Bearing_Resistance(&C, s, p.level, eye_bar);
             Verify_Value(p, Bearing_Check, F_b_Ed, eye_bar == 1 ? C.results.F_b_Rd_1 : C.results.F_b_Rd_2);
         }

@@ -140,3 +140,13 @@ TEST_F(Pin_Connection, ResistanceErrors) {
         }
     }
 }
+
+// The bolted-connection verification sends a pin here and names the governing situation in its
+// closing line under Code_Edition 1 (situation 1: bending 1300/1351.87 = 0.962).
+TEST_F(Pin_Connection, ThroughTheBoltedConnection) {
+    Use_Recommended_Rules(1);
+    const std::string text =
+        Report_With_Result([&](FILE* s) { return Verify_Bolt_Connection(&C, s, 1); }, 0);
+    EXPECT_NE(text.find("Maximale Ausnutzung (Situation 1) U╬\\max╬r = 0.962  <  1"_cp), std::string::npos) << text;
+    EXPECT_NEAR(C.U_max, 1300.0 / 1351.867, 1e-5);
+}

@@ -8,6 +8,8 @@
 #include "checks/bolt_connection.h"
 #include "checks/bolt_resistances.h"
 #include "checks/bolt_test_support.h"
+#include "checks/pin_connection.h"
+#include "checks/pin_test_support.h"
 #include "frame/code_edition.h"
 
 // Hand values (γM0 1.0, γM2 1.25, γM3 1.25, γM4 1.25; plates S235 of 10 mm, f_u 360 N/mm²):
@@ -372,5 +374,31 @@ TEST(Print_Bolt_Input, PinEndsAfterTheEyeBarsWithoutLoads) {
                   verification == 1)
             << text;
         EXPECT_FALSE(Has(text, "Scherverbindung"));
+    }
+}
+
+// A pin goes to the pin check; under the revised rules the closing line names the governing load
+// situation (counted from 1), under the first edition it does not.
+TEST(Bolt_Pin_Dispatch, ClosingLineNamesTheGoverningSituation) {
+    const Safety_Factors factors = Test_Safety_Factors();
+    for (const int edition : {0, 1}) {
+        Use_Recommended_Rules(edition);
+        Bolt_Connection direct = Test_Pin_Joint(&factors);
+        int governing = -1;
+        Verify_Pin_Connection(&direct, &governing, nullptr, 0);
+
+        Bolt_Connection C = Test_Pin_Joint(&factors);
+        const std::string text =
+            Report_With_Result([&](FILE* s) { return Verify_Bolt_Connection(&C, s, 1); }, direct.Check_Error_Flags & 1);
+        EXPECT_DOUBLE_EQ(C.U_max, direct.U_max);
+        EXPECT_EQ(C.Check_Error_Flags, direct.Check_Error_Flags);
+        ASSERT_GT(C.U_max, 0.001);
+        char line[96];
+        if (edition == 1 && governing >= 0)
+            std::snprintf(line, sizeof line, "Maximale Ausnutzung (Situation %d) U", governing + 1);
+        else
+            std::snprintf(line, sizeof line, "Maximale Ausnutzung U");
+        EXPECT_TRUE(Has(text, line)) << edition << text;
+        EXPECT_EQ(Has(text, "(Situation "), edition == 1 && governing >= 0) << text;
     }
 }

@@ -66,16 +66,27 @@ View_Area_Item Item(View_Item_Kind kind, int x1, int y1, int x2, int y2, int col
     return it;
 }
 
+// A text-like item: the font without style bits, the text copied, placed to end at x with
+// alignment 1; its width in pixels.
+View_Area_Item Text_Item(View_Item_Kind kind, int x, int y, const char* text, int font, int colour, int alignment, bool shadows,
+                         int& width) {
+    View_Area_Item it = Item(kind, x, y, Style_Of(font, shadows), 0, colour);
+    it.font = font & ~Style_Bits;
+    it.text = Copy(text);
+    it.has_text = text != nullptr;
+    width = Width_In_Font(text, it.font);
+    if (alignment == 1) it.x1 = x - width;
+    return it;
+}
+
 // A labelled box: check box and radio button.
 View_Area_Item& Add_Box(Scrollable_View_Area& a, View_Item_Kind kind, int x, int y, const char* label, int font, int colour,
                         int* bound, const int* enabled) {
-    View_Area_Item it = Item(kind, x, y, Style_Of(font, false), 0, colour);
-    it.font = font & ~Style_Bits;
-    it.text = Copy(label);
-    it.has_text = label != nullptr;
+    int w = 0;
+    View_Area_Item it = Text_Item(kind, x, y, label, font, colour, 0, false, w);
     it.value = bound;
     it.enabled = enabled;
-    Grow(a, static_cast<long long>(x) + Width_In_Font(label, it.font) + Margin, static_cast<long long>(y) + Margin);
+    Grow(a, static_cast<long long>(x) + w + Margin, static_cast<long long>(y) + Margin);
     return Append(a, std::move(it));
 }
 
@@ -107,12 +118,8 @@ void Add_Rectangle_Item(int area, View_Item_Kind kind, int x1, int y1, int x2, i
 void Add_Text_to_View_Area(int area, int x, int y, const char* text, int font, int colour, int alignment) {
     Scrollable_View_Area* a = View_Area_Of(area);
     if (!a) return;
-    View_Area_Item it = Item(View_Item_Kind::Text, x, y, Style_Of(font, true), 0, colour);
-    it.font = font & ~Style_Bits;
-    it.text = Copy(text);
-    it.has_text = text != nullptr;
-    const int w = Width_In_Font(text, it.font);
-    if (alignment == 1) it.x1 = x - w;
+    int w = 0;
+    View_Area_Item it = Text_Item(View_Item_Kind::Text, x, y, text, font, colour, alignment, true, w);
     Grow(*a, static_cast<long long>(it.x1) + w + Margin, static_cast<long long>(y) + Margin);
     Append(*a, std::move(it));
 }
@@ -253,12 +260,9 @@ void Set_View_Item_Change_Callback(int area, View_Item_Change_Callback callback)
 void Add_Rotated_Text_to_View_Area(int area, int x, int y, const char* text, int font, int colour, int angle) {
     Scrollable_View_Area* a = View_Area_Of(area);
     if (!a) return;
-    View_Area_Item it = Item(View_Item_Kind::Rotated_Text, x, y, Style_Of(font, false), 0, colour);
-    it.font = font & ~Style_Bits;
-    it.text = Copy(text);
-    it.has_text = text != nullptr;
+    int w = 0;
+    View_Area_Item it = Text_Item(View_Item_Kind::Rotated_Text, x, y, text, font, colour, 0, false, w);
     it.y2 = angle == 90 ? 256 : angle == 180 ? 512 : angle == 270 ? 1024 : 0;
-    const int w = Width_In_Font(text, it.font);
     Grow(*a, static_cast<long long>(x) + (angle == 0 ? w : 0) + Margin, static_cast<long long>(y) + (angle == 270 ? w : 0) + Margin);
     Append(*a, std::move(it));
 }
@@ -267,12 +271,8 @@ void Add_Choice_Text_to_View_Area(int area, int x, int y, const char* text, int 
                                   int highlight_colour, int own_value, int* target) {
     Scrollable_View_Area* a = View_Area_Of(area);
     if (!a) return;
-    View_Area_Item it = Item(View_Item_Kind::Choice_Text, x, y, Style_Of(font, false), 0, colour);
-    it.font = font & ~Style_Bits;
-    it.text = Copy(text);
-    it.has_text = text != nullptr;
-    const int w = Width_In_Font(text, it.font);
-    if (alignment == 1) it.x1 = x - w;
+    int w = 0;
+    View_Area_Item it = Text_Item(View_Item_Kind::Choice_Text, x, y, text, font, colour, alignment, false, w);
     it.aux = highlight_colour;
     it.own_value = own_value;
     it.target = target;

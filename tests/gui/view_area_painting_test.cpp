@@ -13,6 +13,7 @@
 #include "platform/host/host_library.h"
 #include "platform/host_demo_sheet.h"
 #include "platform/screen_picture.h"
+#include "sketches/screen_palette.h"
 #include "test_support.h"
 
 namespace {
@@ -102,6 +103,19 @@ TEST_F(Painting, FloatFieldBoxAndFrameEnabledAndDisabled) {
     EXPECT_EQ(Host_Pixel(134, 136), Background);
     // Disabled: no box, the frame grey.
     EXPECT_EQ(Screen_Picture(133, 167, 137, 170, {{Grey, 'g'}, {White, 'w'}}), Rows({"g.g.g", ".....", "g....", "....."}));
+}
+
+TEST_F(Painting, AFieldBoundToInactiveIsReadOnly) {
+    Init_Screen_Palette();
+    double value = 1.5;
+    Add_Float_Field_to_View_Area(area, 40, 30, &value, "%4.1f", 0, Black, &Screen_Palette.Inactive);
+    Reset_Field_Activity_Pool();
+    Add_Float_Field_to_View_Area(area, 40, 80, &value, "%4.1f", 0, Black, Take_Field_Activity_Slot(Screen_Palette.Active));
+    Paint();
+    EXPECT_EQ(Host_Pixel(134, 125), Background);   // no white box, as disabled
+    EXPECT_EQ(Host_Pixel(133, 117), Grey);
+    EXPECT_EQ(Host_Pixel(134, 175), White);
+    EXPECT_EQ(Host_Pixel(133, 167), Black);
 }
 
 TEST_F(Painting, FieldsCutTheirTexts) {

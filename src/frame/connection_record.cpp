@@ -7,6 +7,7 @@
 #include "annex/legacy_annex_list.h"
 #include "common/base_path.h"
 #include "common/cp437.h"
+#include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
 #include "frame/startup.h"
@@ -114,17 +115,17 @@ namespace {
 
 int Read_Input_Body(FILE* stream, Connection_Record& R) {
     int version = 0;
-    if (std::fscanf(stream, "%d", &version) != 1) return 1;
+    if (Scan_Stream(stream, "%d", &version) != 1) return 1;
     if (version < 0) {
         Default_Connection_Record(&R);
         return 0;
     }
     if (!Check_File_Version(version, Input_File_Version, 0)) return 1;
     if (version > 0) {
-        if (std::fscanf(stream, "%d", &R.Code_Edition) != 1) return 1;
+        if (Scan_Stream(stream, "%d", &R.Code_Edition) != 1) return 1;
         Set_Code_Edition(R.Code_Edition);
     }
-    if (std::fscanf(stream, "%d%d%d%d%d%d%d", &R.bolted_active, &R.welded_active, &R.tension_active,
+    if (Scan_Stream(stream, "%d%d%d%d%d%d%d", &R.bolted_active, &R.welded_active, &R.tension_active,
                     &R.compression_active, &R.copy_materials, &R.verification, &R.uniform_steel) != 7)
         return 1;
     if (Read_Safety_Factors(stream, &R.factors)) return 1;

@@ -130,7 +130,9 @@ TEST(Connection_Record, FileVersionsNewerThanTheProgramAreRefusedExceptFromNineT
         const char* version;
         int result;
     };
-    for (const Case c : {Case{" 9999\n", 0}, Case{" 12000\n", 0}, Case{" 2\n", 1}, Case{" 9998\n", 1}}) {
+    // A version beyond the range of int is refused, never taken modulo 2^32 (to 1 or to 9999).
+    for (const Case c : {Case{" 9999\n", 0}, Case{" 12000\n", 0}, Case{" 2\n", 1}, Case{" 9998\n", 1},
+                         Case{" 4294967297\n", 1}, Case{" 4294977295\n", 1}}) {
         static Connection_Record R{};
         EXPECT_EQ(Read_Bytes(c.version + rest, R), c.result) << c.version;
     }

@@ -25,8 +25,10 @@
 #include "common/base_path.h"
 #include "common/key_lines.h"
 #include "common/version_texts.h"
+#include "frame/connection_record.h"
 #include "frame/plate.h"
 #include "frame/print_settings.h"
+#include "frame/report_driver.h"
 #include "frame/safety_factors.h"
 #include "frame/startup.h"
 #include "platform/printlist/print_list_reader.h"
@@ -263,6 +265,25 @@ void Fuzz_Key_Lines(std::string_view bytes) {
     (void)Find_Key_Line("", s.f, nullptr);
 }
 
+// The input file as the batch road takes it: the connection blocks, then the annex behind them
+// (the old local record or the name), and, when the blocks were read, the computation of every
+// active check without a report, which works on whatever values the file held.
+void Fuzz_Input_File(std::string_view bytes) {
+    Host();
+    NAD_Forget_Legacy_List();
+    Fuzz_Stream s(bytes);
+    Connection_Record record{};
+    Init_Connection_Record(&record);
+    const int failed = Read_Input_File(s.f, &record);
+    if (NAD_Read_Legacy_Input(s.f))
+        (void)NAD_Set_Annex_By_Name(NAD_Get_Legacy_Name());
+    else
+        (void)NAD_Read_Input_Name(s.f);
+    if (!failed) Run_Connection_Checks(&record, nullptr);
+    Init_Print_Settings(&record.print);   // frees the remarks
+    NAD_Forget_Legacy_List();
+}
+
 // The connection blocks of the input file, each read into its record as the frame reads it.
 void Fuzz_Bolt_Connection(std::string_view bytes) {
     Fuzz_Stream s(bytes);
@@ -319,6 +340,7 @@ constexpr std::array Targets = {
     Fuzz_Target{"position_file", Fuzz_Position_File},
     Fuzz_Target{"version_file", Fuzz_Version_File},
     Fuzz_Target{"key_lines", Fuzz_Key_Lines},
+    Fuzz_Target{"input_file", Fuzz_Input_File},
     Fuzz_Target{"bolt_connection", Fuzz_Bolt_Connection},
     Fuzz_Target{"weld_connection", Fuzz_Weld_Connection},
     Fuzz_Target{"tstub_tension", Fuzz_T_Stub_Tension},

@@ -303,6 +303,25 @@ TEST_F(TStubCompressionVerify, NegativeResistanceFailsTheVerification) {
     EXPECT_EQ(T.Check_Error_Flags, T_Stub_Compression_Failed);
 }
 
+TEST_F(TStubCompressionVerify, LoadOnNoResistanceIsNeverVerified) {
+    // Own f_ck = 235/12, β_j 0.75, ratio 4: f_jd = 0.75·(235/12)/1.5·2 = 235/12 N/mm², c_max =
+    // 20·(235/(3·235/12))^1/2 = 40 mm limits c1 = 50 mm; a plate 10 mm long gives c2 = 10 - 15 - 50
+    // = -55 mm and b_eff = 40 + 15 - 55 = 0: F_c,Rd = 0 under 300 kN is an error, not a verification.
+    T_Stub_Compression T = Test_Base_Plate();
+    T.concrete.own_values = 1;
+    T.concrete.f_y = 235.0 / 12.0;
+    T.beta_j = 0.75;
+    T.plate.l = 10.0;
+    T.c1 = 50.0;
+    Prepare(T);
+    EXPECT_EQ(Verified_Text(T, 0), Para_Head + " ╬HNachweis\n"_cp + Para_Indent(0.3) +
+                                       " F╬\\c,Rd╬r = 0  ê  Nachweis wird nicht geführt "_cp + Error_Mark + "\n" +
+                                       Para_Space + " " + Not_Verified + Para_End);
+    EXPECT_NEAR(T.F_c_Rd, 0.0, 1e-6);
+    EXPECT_EQ(T.U_max, -1.0);
+    EXPECT_EQ(T.Check_Error_Flags, T_Stub_Compression_Failed);
+}
+
 TEST_F(TStubCompressionVerify, InputErrorShowsItsMessagesAndIsNotVerified) {
     T_Stub_Compression T = Test_Base_Plate();
     T.c1 = 0.5;

@@ -146,8 +146,10 @@ void Prepare_T_Stub_Geometry(T_Stub_Tension& T, FILE* F, int detail) {
     }
     if (T.row_count == 1) T.single_row = 1;
     Compute_T_Stub_Effective_Lengths(&T, T.location, T.fastener.d_p, F, detail, 0);
-    T.e_min = Compute_T_Stub_Min_Edge_Distance(T.location, 0.0, 0.0, T.e, T.e_1, F, detail);
-    T.m_check = Compute_T_Stub_Web_Distance(T.location, 0.0, 0.0, 0.0, 0.0, T.m_1, T.m, F, detail);
+    // A stiffened extension takes e and m of the T-stub on the rib, as between the flanges.
+    const int at = T_Stub_Distance_Location(T);
+    T.e_min = Compute_T_Stub_Min_Edge_Distance(at, 0.0, 0.0, T.e, T.e_1, F, detail);
+    T.m_check = Compute_T_Stub_Web_Distance(at, 0.0, 0.0, 0.0, 0.0, T.m_1, T.m, F, detail);
 }
 
 void Run_T_Stub_Tension(Connection_Record& R, FILE* F, int detail) {

@@ -37,5 +37,7 @@ double Combine_U_Max(double overall, double check);
 
 // Which factor lines the chapter of a connection prints under "Materialsicherheitsbeiwerte".
 int Bolt_Safety_Factor_Mask(const Bolt_Connection& bolted);
-inline constexpr int Weld_Safety_Factor_Mask = 0x002;
+// The welded chapter prints γM2 and γM0: a full-penetration butt weld is limited by f_y/γM0 of the
+// weaker plate.
+inline constexpr int Weld_Safety_Factor_Mask = 0x006;
 inline constexpr int T_Stub_Safety_Factor_Mask = 0x004;

@@ -59,8 +59,15 @@ TEST(Report_Driver, SafetyFactorMasksByFastener) {
         B.fastener.slip_resistant = c.slip_resistant;
         EXPECT_EQ(Bolt_Safety_Factor_Mask(B), c.mask) << "type " << c.type << " shear " << c.shear;
     }
-    EXPECT_EQ(Weld_Safety_Factor_Mask, 0x002);
-    EXPECT_EQ(T_Stub_Safety_Factor_Mask, 0x004);
+}
+
+TEST(Report_Driver, WeldedChapterPrintsTheFactorsOfBothWeldStrengths) {
+    static Connection_Record R{};
+    Example_Positions[2].setup(R);
+    Report_Capture report;
+    Run_Connection_Checks(&R, report.stream);
+    EXPECT_TRUE(Has(report.text(), "Beanspruchbarkeit von Querschnitten └╬\\M0╬r = 1.00"_cp));
+    EXPECT_TRUE(Has(report.text(), "Blechen auf Lochleibung └╬\\M2╬r = 1.25"_cp));
 }
 
 TEST(Report_Driver, UniformSteelReachesEveryPlateButTheConcreteOfAnAnchor) {

@@ -2,6 +2,7 @@
 #include "sketches/sketch_style.h"
 
 #include "report/graphic_colours.h"
+#include "sketches/screen_palette.h"
 
 Sketch_Style_Record Sketch_Style{};
 
@@ -98,3 +99,5 @@ void Set_Sketch_Extra_Indexes(int a, int b) {
     Sketch_Style.Extra_Index_A = a;
     Sketch_Style.Extra_Index_B = b;
 }
+
+void Set_Screen_Scheme_Colour(int colour) { Screen_Palette.Background = colour; }

@@ -41,3 +41,7 @@ void Set_Sketch_Colour(int index);
 int Get_Sketch_Colour_RGB(int index, int* r, int* g, int* b);
 
 void Set_Sketch_Extra_Indexes(int a, int b);
+
+// Replaces the screen palette's sheet background (the host scheme's colour that Init_Screen_Palette
+// took) with a colour of the host library; no screen drawing reads that entry.
+void Set_Screen_Scheme_Colour(int colour);

@@ -1,4 +1,5 @@
 #include "sketches/screen_palette.h"
+#include "sketches/sketch_style.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,16 @@ TEST(ScreenPalette, HoldsTheColoursFlagsAndFontsInRecordOrder) {
     Init_Screen_Palette();
     EXPECT_EQ(Screen_Palette.Red, 7);
     Screen_Palette.Red = 0xFF0000;
+}
+
+TEST(ScreenPalette, SchemeColourReplacesOnlyTheSheetBackground) {
+    Init_Screen_Palette();
+    const std::array<int, 38> before = Fields();
+    Set_Screen_Scheme_Colour(0x123456);
+    std::array<int, 38> expected = before;
+    expected[23] = 0x123456;   // Background, the 24th field
+    EXPECT_EQ(Fields(), expected);
+    Set_Screen_Scheme_Colour(before[23]);
 }
 
 TEST(FieldActivityPool, SlotsRunFromZeroTo999AndWrap) {

@@ -428,7 +428,8 @@ double Reduce_For_Hole_2010(const Fastener& F, FILE* out, double F_b) {
 double Limit_Edge_Bolt(FILE* out, int level, double e_2, double d_0, double t, double f_u, double gamma_M2,
                        double F_b) {
     const double N_u = 2.0 * (e_2 - d_0 / 2.0) * t * f_u / gamma_M2;
-    if (out && level >= 2) {
+    // A limit that governs stands at every level: the verification compares with the limited value.
+    if (out && (level >= 2 || N_u < F_b)) {
         OLI_Printf(out,
                    "%sRandschraube quer zur Kraftrichtung:  N╬\\u,Rd╬r = 2%s(e╬\\2╬r-d╬\\0╬r/2)%st%sf╬\\u╬r/└╬\\M2╬r = %.2lf kN"_cp,
                    Report_Line_Prefix, Times_Dot, Times_Dot, Times_Dot, N_u * 0.001);

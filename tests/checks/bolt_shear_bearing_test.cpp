@@ -212,6 +212,10 @@ TEST_F(Shear_Bearing, EdgeBoltUnderBothEditions) {
                                   " Randschraube quer zur Kraftrichtung:  N╬\\u,Rd╬r = 2╬/.╬r(e╬\\2╬r-d╬\\0╬r/2)╬/.╬rt╬/.╬rf╬\\u╬r/└╬\\M2╬r"
                                   " = 120.74 kN < F╬\\b,Rd╬r  ê  F╬\\b,Rd╬r = 120.74 kN\n"_cp));
             EXPECT_NEAR(C.results.F_b_Rd_1, 120736.0, 0.01);
+            // The governing limit also stands at level 1, where the verification line compares
+            // with 120.74 kN, not with the 192.00 kN of the formula line.
+            const std::string brief = Bearing(C, 1);
+            EXPECT_NE(brief.find(" = 120.74 kN < F╬\\b,Rd╬r  ê  F╬\\b,Rd╬r = 120.74 kN\n"_cp), std::string::npos) << brief;
         }
     }
 }

@@ -11,6 +11,7 @@ constexpr int Message_Wait = 100;           // ms between wake-ups, so that a re
 constexpr int Toolbar_Tooltip_Margin = 5;   // the tooltip ends at NPIXEL_X - 5, NPIXEL_Y - 5 at most
 constexpr int Sub_Bar_Reach = 7;            // px beside a sub-bar that still count as on the way to it
 constexpr double Sub_Bar_Linger = 1.0;      // s a sub-bar stays open for a mouse that wanders off
+constexpr double Tooltip_Delay = 1.0;       // s the mouse rests on an icon before its tooltip shows
 
 int icon_fill_before_draw = 1;
 
@@ -120,8 +121,9 @@ Hover_Result Hover(Icon_Bar& bar, int index, VEK_Message_Record& record) {
     const Rect r = Icon_Rect(bar, e);
     Draw_Icon_Bar_Entry_State(bar.x1, bar.y1, index, &bar, Icon_Hover);
     int o = M_XPOS, t = M_YPOS;
-    int rest = 0;
+    bool tooltip_done = false;   // at most one tooltip per hover
     bool unfolded = false, released = false;
+    if (!s) Set_Deadline(Tooltip_Delay);
     Hover_Result h;
     for (;;) {
         if (s && unfolded && s->x1 < M_XPOS && M_XPOS < s->x2 && s->y1 < M_YPOS && M_YPOS < s->y2) {
@@ -150,7 +152,6 @@ Hover_Result Hover(Icon_Bar& bar, int index, VEK_Message_Record& record) {
             // A click on an entry with a sub-bar only opens it; it never returns a command.
             if (!unfolded) {
                 Unfold_Sub_Bar(*s);
-                rest = 1;
                 unfolded = true;
             }
             if (M_LEFT) {
@@ -159,20 +160,20 @@ Hover_Result Hover(Icon_Bar& bar, int index, VEK_Message_Record& record) {
             }
             continue;
         }
-        if (x != o) {
+        // The mouse rests when a message finds it where the last one did; the tooltip shows once it
+        // has rested for the delay, counted from its last move.
+        if (x == o && y == t) {
+            if (!tooltip_done && Check_Deadline()) {
+                Show_Tooltip(e);
+                tooltip_done = true;
+            }
             if (M_LEFT) break;
-            o = x;
-            t = y;
             continue;
         }
-        if (y == t) {
-            if (rest == 0) Show_Tooltip(e);
-            if (M_LEFT) break;
-            ++rest;
-            continue;
-        }
-        t = y;
         if (M_LEFT) break;
+        o = x;
+        t = y;
+        Set_Deadline(Tooltip_Delay);
     }
     h.clicked = true;
     h.command = e.command;

@@ -24,6 +24,7 @@ constexpr int Face = 0xD4D0C8, Black = 0x000000, White = 0xFFFFFF;
 struct Run_Result {
     int command = -1;
     int timer_after = -1;
+    long long returned_at = -1;   // ms on the virtual clock
     std::string trace;
 };
 
@@ -66,6 +67,7 @@ class IconToolbar : public testing::Test {
             VEKSetTimer(timer);
             msStCu(x, y);
             r.command = Run_Icon_Bar(&bar);
+            r.returned_at = Host_Clock_Ms();
             r.timer_after = VEKSetTimer(0);
             return 0;
         });
@@ -129,9 +131,13 @@ TEST_F(IconToolbar, LeavingReturnsZeroWithTheTimerAsFound) {
     }
 }
 
-TEST_F(IconToolbar, TooltipShownOnceWhileTheMouseRests) {
-    const Run_Result r = Run("wait 500\n" + Dump_Command("rest.png") + "move 812 31\nwait 500\nmove 500 300\n", 810, 30);
+// The hover starts with the first wake-up at 100 ms, so the tooltip is due at 1100 ms.
+TEST_F(IconToolbar, TooltipShownOnceAfterTheMouseRestedASecond) {
+    const Run_Result r = Run("wait 1050\n" + Dump_Command("early.png") + "wait 200\n" + Dump_Command("rest.png") +
+                                 "move 812 31\nwait 1500\nmove 500 300\n",
+                             810, 30);
     EXPECT_EQ(r.command, 0);
+    EXPECT_EQ(Screen_Dump(Dump("early.png")).pixel(810, 50), Face);
     // One box, drawn once, 20 px below the mouse; its text 5 px in, on the first line.
     const std::string line = "text 0 815 " + std::to_string(50 + Font_Height(0x1000)) + " 4096 0,0,0 \"Vorschau\"";
     EXPECT_EQ(Count(r.trace, "\"Vorschau\""), 1) << r.trace;
@@ -176,7 +182,7 @@ TEST_F(IconToolbar, TooltipBoxSizeAndItsPlaceAtTheScreenEdge) {
     };
     for (const Case& c : cases) {
         entries[c.entry].tooltip = c.tip;
-        Run("wait 300\n" + Dump_Command("tip.png") + "move 500 300\n", c.mouse_x, 30);
+        Run("wait 1300\n" + Dump_Command("tip.png") + "move 500 300\n", c.mouse_x, 30);
         const int w = Text_Width_In(c.wider, 0x1000) + 10;
         const int x2 = c.at_edge ? 1024 - 5 : c.mouse_x + w, x1 = x2 - w;
         const int y1 = 50, y2 = 50 + c.lines * h + 5;
@@ -191,13 +197,22 @@ TEST_F(IconToolbar, TooltipBoxSizeAndItsPlaceAtTheScreenEdge) {
 
 // A bar of one entry at (100, 10)-(200, 50) whose sub-bar (100, 60)-(200, 100) holds one entry with
 // command 42; the screen is white around them.
-TEST_F(IconToolbar, SubBarUnfoldsAndItsEntryReturnsItsCommand) {
-    pxFgc(White);
-    pxRect(0, 0, 1023, 767);
+class IconSubBar : public IconToolbar {
+  protected:
     Icon_Bar_Entry sub_entry{42, 37, 1, 51, 1, 89, 1, 127, 1, 165, 10, 2, 1, 42, "Unterpunkt", nullptr};
-    Icon_Bar sub{1, 100, 60, 200, 100, sprite.c_str(), &sub_entry};
-    Icon_Bar_Entry top_entry{42, 37, 87, 51, 87, 89, 87, 127, 87, 165, 10, 5, 1, 5, "Menü", &sub};
-    bar = Icon_Bar{1, 100, 10, 200, 50, sprite.c_str(), &top_entry};
+    Icon_Bar sub;
+    Icon_Bar_Entry top_entry;
+    void SetUp() override {
+        IconToolbar::SetUp();
+        pxFgc(White);
+        pxRect(0, 0, 1023, 767);
+        sub = Icon_Bar{1, 100, 60, 200, 100, sprite.c_str(), &sub_entry};
+        top_entry = Icon_Bar_Entry{42, 37, 87, 51, 87, 89, 87, 127, 87, 165, 10, 5, 1, 5, "Menü", &sub};
+        bar = Icon_Bar{1, 100, 10, 200, 50, sprite.c_str(), &top_entry};
+    }
+};
+
+TEST_F(IconSubBar, UnfoldsAndItsEntryReturnsItsCommand) {
     const Run_Result r =
         Run("wait 500\n" + Dump_Command("open.png") + "move 130 55\nmove 130 80\nwait 300\n" + Dump_Command("sub.png") + "down\nup\n", 130, 30);
     EXPECT_EQ(r.command, 42);
@@ -212,6 +227,29 @@ TEST_F(IconToolbar, SubBarUnfoldsAndItsEntryReturnsItsCommand) {
     EXPECT_EQ(Host_Pixel(130, 80), White);
     EXPECT_EQ(Host_Pixel(93, 58), White);
     EXPECT_EQ(Host_Pixel(130, 30), Normal);
+}
+
+// Unfolded at 200 ms (open by 400 ms, with a second's grace from then); at 500 ms the mouse leaves
+// the entry downwards. On its way to the sub-bar, up to 7 px beside it, the sub-bar stays open; one
+// that goes further or lingers past the grace folds it, and the run ends with the mouse off the bar.
+TEST_F(IconSubBar, FoldsWhenTheMouseWandersOffOrLingers) {
+    struct Case {
+        const char* after;
+        bool open_in_dump;
+        long long earliest, latest;   // when the run returns
+    };
+    for (const Case c : {Case{"move 207 55\nwait 300\n", true, 800, 800}, Case{"move 208 55\nwait 300\n", false, 500, 500},
+                         Case{"wait 1500\n", false, 1400, 1500}}) {
+        const Run_Result r = Run("wait 500\nmove 130 55\n" + std::string(c.after) + Dump_Command("way.png"), 130, 30);
+        EXPECT_EQ(r.command, 0) << c.after;
+        EXPECT_GE(r.returned_at, c.earliest) << c.after;
+        EXPECT_LE(r.returned_at, c.latest) << c.after;
+        if (c.open_in_dump) {
+            EXPECT_EQ(Screen_Dump(Dump("way.png")).pixel(130, 80), Normal) << c.after;
+        }
+        EXPECT_EQ(Host_Pixel(130, 80), White) << c.after;   // folded, the screen back
+        EXPECT_EQ(Host_Pixel(130, 30), Normal) << c.after;
+    }
 }
 
 }  // namespace

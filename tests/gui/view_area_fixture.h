@@ -28,3 +28,14 @@ class View_Area_Sheet : public testing::Test {
         Exit_Grafik_Mode();
     }
 };
+
+// An area at screen (100, 100) to (483, 383) (both sliders) without frame, for painting.
+class View_Area_Painting_Sheet : public View_Area_Sheet {
+  protected:
+    int area = -1;
+    void SetUp() override {
+        View_Area_Sheet::SetUp();
+        area = Create_Scrollable_View_Area(100, 100, 500, 400, 1, 1);
+        Set_View_Area_Frame(area, 0);
+    }
+};

@@ -23,14 +23,8 @@ const int on = 1, off = 0;
 
 // An area at screen (100, 100) to (483, 383) without frame, painted directly with origin (ox, oy);
 // the trace of the texts drawn.
-class Painting : public View_Area_Sheet {
+class Painting : public View_Area_Painting_Sheet {
   protected:
-    int area = -1;
-    void SetUp() override {
-        View_Area_Sheet::SetUp();
-        area = Create_Scrollable_View_Area(100, 100, 500, 400, 1, 1);
-        Set_View_Area_Frame(area, 0);
-    }
     std::string Paint(int ox = 0, int oy = 0) {
         const Headless_Run_Result run = Run_Headless("", [&] {
             Paint_View_Area(ox, oy, 100, 100, 483, 383, area);

@@ -35,15 +35,9 @@ const int Red_Blue[] = {Red, Blue};
 const Picture_Object* const L_And_Square[] = {&L_Shape, &Square};
 const Tree_View_Image Red_L_Blue_Square{2, Red_Blue, 0, L_And_Square};
 
-// An area at screen (100, 100) to (483, 383) without frame, painted with origin (0, 0).
-class PictureItems : public View_Area_Sheet {
+// The painting area, painted with origin (0, 0).
+class PictureItems : public View_Area_Painting_Sheet {
   protected:
-    int area = -1;
-    void SetUp() override {
-        View_Area_Sheet::SetUp();
-        area = Create_Scrollable_View_Area(100, 100, 500, 400, 1, 1);
-        Set_View_Area_Frame(area, 0);
-    }
     Scrollable_View_Area& A() { return Scrollable_View_Areas[static_cast<std::size_t>(area)]; }
     void Paint() { Paint_View_Area(0, 0, 100, 100, 483, 383, area); }
     std::string Picture(int x1, int y1, int x2, int y2) {

@@ -115,6 +115,14 @@ TEST_F(IconToolbar, DrawsEveryEntryFromItsSpriteRows) {
     Draw_Icon_Bar_Entry_State(bar.x1, bar.y1, 3, &bar, Icon_Hover);   // a disabled entry stays disabled
     EXPECT_EQ(Host_Pixel(850, 20), Disabled);
     Draw_Icon_Bar_Entry_State(bar.x1, bar.y1, 7, &bar, Icon_Hover);   // no such entry: nothing
+    // Without the fill the transparent corner keeps what the screen showed.
+    pxFgc(White);
+    pxRect(693, 9, 693, 9);
+    Set_Icon_Bar_Frame_Flag(0);
+    Draw_Icon_Bar_Entry(bar.x1, bar.y1, 0, &bar);
+    Set_Icon_Bar_Frame_Flag(1);
+    EXPECT_EQ(Host_Pixel(693, 9), White);
+    EXPECT_EQ(Host_Pixel(694, 20), Normal);
     Icon_Bar empty = bar;
     empty.count = 0;
     EXPECT_EQ(Draw_Icon_Bar(&empty), 0);

@@ -79,6 +79,14 @@ class Text_Editor : public View_Area_Sheet {
     std::string Text() const { return buffer.data(); }
 
     void Paint() { Paint_View_Area(0, 0, AX1, AY1, AX2, AY2, area); }
+    // The texts drawn by one painting of the area.
+    std::vector<std::string> Painted() {
+        const Headless_Run_Result run = Run_Headless("", [&] {
+            Paint();
+            return 0;
+        });
+        return Drawn_Texts(run.trace, X1 + 7);
+    }
 
     // The screen point whose click puts the caret before the character in the column of the line
     // shown at that row.
@@ -136,26 +144,19 @@ TEST_F(Text_Editor, LaysOutLinesAtTheirBaselinesAndWrapsPastTheWidth) {
     };
     for (const Case& c : cases) {
         Add(c.text, 200);
-        const Headless_Run_Result run = Run_Headless("", [&] {
-            Paint();
-            return 0;
-        });
+        const std::vector<std::string> drawn = Painted();
         std::vector<std::string> expected;
         for (const std::string& l : c.lines) {
             const int row = std::stoi(l.substr(0, l.find(' ')));
             expected.push_back(std::to_string(Y1 + 16 + 14 * row) + l.substr(l.find(' ')));
         }
-        EXPECT_EQ(Joined(Drawn_Texts(run.trace, X1 + 7)), Joined(expected)) << c.what;
+        EXPECT_EQ(Joined(drawn), Joined(expected)) << c.what;
     }
 }
 
 TEST_F(Text_Editor, ShowsTheFirstLineAndTheTenThatFollowIt) {
     Add(Lines_Of(30), 400);
-    const Headless_Run_Result run = Run_Headless("", [&] {
-        Paint();
-        return 0;
-    });
-    const std::vector<std::string> drawn = Drawn_Texts(run.trace, X1 + 7);
+    const std::vector<std::string> drawn = Painted();
     ASSERT_EQ(drawn.size(), 11u);
     EXPECT_EQ(drawn.front(), std::to_string(Y1 + 16) + " \"Zeile 01\"");
     EXPECT_EQ(drawn.back(), std::to_string(Y1 + 156) + " \"Zeile 11\"");
@@ -166,10 +167,7 @@ TEST_F(Text_Editor, ShowsTheFirstLineAndTheTenThatFollowIt) {
 TEST_F(Text_Editor, FrameIsDottedInBlackOrGreyWhenDisabled) {
     for (const int* enabled : {&on, &off}) {
         Add("x\n", 10, enabled);
-        Run_Headless("", [&] {
-            Paint();
-            return 0;
-        });
+        Painted();
         const int frame = *enabled ? Black : Grey;
         EXPECT_EQ(Screen_Picture(X1, Y1, X1 + 5, Y1, {{frame, '#'}, {Area_Background, '-'}}), "#-#-#-\n");
         EXPECT_EQ(Screen_Picture(X1, Y1 + 1, X1, Y1 + 4, {{frame, '#'}, {Area_Background, '-'}}), "-\n#\n-\n#\n");
@@ -181,10 +179,7 @@ TEST_F(Text_Editor, SelectionIsFilledBehindTheTextOfEachLineItTouches) {
     Add("abc def\nhik\n", 50);
     State().selection_start = 2;   // from "c" of the first line
     State().selection_end = 9;     // to "i" of the second, excluded
-    Run_Headless("", [&] {
-        Paint();
-        return 0;
-    });
+    Painted();
     const auto row = [&](int y) { return Screen_Picture(X1 + 1, y, X1 + 60, y, {{Selection, 'S'}, {White, '.'}}); };
     // Above the glyphs (baseline - 10) and below them (baseline + 2) the fill shows whole: the first
     // line from x1 + 8 + 2 characters to x1 + 8 + 7 characters, the second from x1 + 8 to one character.
@@ -244,6 +239,7 @@ TEST_F(Text_Editor, KeysEditAndMoveTheCaretWithinTheText) {
         {"Backspace removes the character before the caret", "abc\n", 20, "key Right Right Backspace\n", "ac\n", 1},
         {"Delete removes the character at the caret", "abc\n", 20, "key Right Delete\n", "ac\n", 1},
         {"a full text takes no more characters", "abc\n", 4, "type \"xy\"\n", "abc\n", 0},
+        {"an empty buffer takes letters without running over", "", 5, "type \"ab\"\nkey Left Backspace\n", "b", 0},
         {"keys without an action change nothing", "abc\n", 20, "key Tab Esc F1\n", "abc\n", 0},
         {"End stops before the newline, Down keeps the column", "ab\ncd\n", 20, "key End Down\n", "ab\ncd\n", 5},
         {"Down on the last text line and Up on the first stay", "ab\ncd\n", 20, "key Up Down Down Right\n", "ab\ncd\n", 4},
@@ -361,26 +357,32 @@ std::vector<std::string> Top_Lines(const std::vector<std::string>& drawn, int to
     return out;
 }
 
-TEST_F(Text_Editor, DraggingBelowTheBoxScrollsALineAStepUntilTheLastLineShows) {
-    Add(Lines_Of(30), 400);
-    const std::string below = std::to_string(X1 + 40) + " " + std::to_string(Y2 + 20);
-    const Headless_Run_Result run =
-        Edit("click " + At(2, 4) + "\nmove " + At(2, 4) + "\ndown\nmove " + below + "\nwait 3000\nup\nclick 700 500\n");
+// 30 lines in the box that shows 10 after its first: a press on the fifth line, the mouse held 20 px
+// below the box for the time given, then released; the first lines shown, pass by pass.
+class Text_Editor_Drag : public Text_Editor {
+  protected:
+    std::vector<std::string> Hold_Below(int ms) {
+        Add(Lines_Of(30), 400);
+        const std::string below = std::to_string(X1 + 40) + " " + std::to_string(Y2 + 20);
+        const Headless_Run_Result run = Edit("click " + At(2, 4) + "\nmove " + At(2, 4) + "\ndown\nmove " + below + "\nwait " +
+                                             std::to_string(ms) + "\nup\nclick 700 500\n");
+        return Top_Lines(Drawn_Texts(run.trace, X1 + 7), Y1 + 16);
+    }
+};
+
+TEST_F(Text_Editor_Drag, BelowTheBoxScrollsALineAStepUntilTheLastLineShows) {
+    const std::vector<std::string> tops = Hold_Below(3000);
     std::vector<std::string> expected;
     for (int k = 1; k <= 20; ++k) expected.push_back(std::string("\"Zeile ") + (k < 10 ? "0" : "") + std::to_string(k) + "\"");
     expected.push_back("\"Zeile 01\"");   // the end of the editing shows the text from its start
-    EXPECT_EQ(Joined(Top_Lines(Drawn_Texts(run.trace, X1 + 7), Y1 + 16)), Joined(expected));
+    EXPECT_EQ(Joined(tops), Joined(expected));
     // The caret followed the mouse past the last line: the text's last character.
     EXPECT_EQ(State().caret, 30 * 9 - 1);
 }
 
-TEST_F(Text_Editor, DragScrollingPausesBetweenLines) {
-    Add(Lines_Of(30), 400);
-    const std::string below = std::to_string(X1 + 40) + " " + std::to_string(Y2 + 20);
-    const Headless_Run_Result run =
-        Edit("click " + At(2, 4) + "\nmove " + At(2, 4) + "\ndown\nmove " + below + "\nwait 500\nup\nclick 700 500\n");
+TEST_F(Text_Editor_Drag, ScrollingPausesBetweenLines) {
     // Half a second of holding scrolls at most one line per 50 ms, and some.
-    const std::vector<std::string> tops = Top_Lines(Drawn_Texts(run.trace, X1 + 7), Y1 + 16);
+    const std::vector<std::string> tops = Hold_Below(500);
     ASSERT_GE(tops.size(), 3u);
     const int scrolled = static_cast<int>(tops.size()) - 2;
     EXPECT_GE(scrolled, 1);

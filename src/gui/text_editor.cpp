@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <string>
 
 #include "common/tracked_alloc.h"
 #include "platform/host/host_library.h"
@@ -35,9 +34,7 @@ constexpr int Key_Home = 327, Key_Up = 328, Key_Page_Up = 329, Key_Left = 331, K
 
 Text_Editor_State* current_editor = nullptr;
 
-void Insert_Special_Character_Entry() { Insert_Special_Character(); }
-
-const Context_Menu_Entry Special_Character_Entry{"Sonderzeichen", 1, nullptr, "_SPEC", 0, Insert_Special_Character_Entry};
+const Context_Menu_Entry Special_Character_Entry{"Sonderzeichen", 1, nullptr, "_SPEC", 0, Insert_Special_Character};
 const Context_Menu Special_Character_Menu{1, 13, {0, 0, 0}, &Special_Character_Entry};
 
 struct Clip {
@@ -214,10 +211,15 @@ void Redraw_Caret(Text_Editor_State& s) {
     Draw_Text_Editor_Caret(s);
 }
 
+// The selection onto the clipboard; skipped when its buffer cannot be had.
 void Copy_Selection(const Text_Editor_State& s) {
     if (!Has_Selection(s)) return;
-    const std::string copy(s.text + s.selection_start, s.text + s.selection_end);
-    VEKSetClipboardText(copy.c_str());
+    const auto n = static_cast<std::size_t>(s.selection_end - s.selection_start);
+    char* copy = static_cast<char*>(std::calloc(n + 1, 1));
+    if (!copy) return;
+    std::memcpy(copy, s.text + s.selection_start, n);
+    VEKSetClipboardText(copy);
+    std::free(copy);
 }
 
 // Inserts the clipboard's text (at most 5000 bytes read) while the text has room. A carriage

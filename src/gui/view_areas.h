@@ -80,6 +80,10 @@ void Scroll_View_Area_To_Rectangle(int area, int x1, int y1, int x2, int y2);
 // Draws the area: its frame, its background and its display list, shifted by the scroll origin and
 // clipped to the screen rectangle x1..y2.
 void Paint_View_Area(int origin_x, int origin_y, int x1, int y1, int x2, int y2, int area);
+// Draws row `row` of an image choice list (the bitmap's strip from y = row * row height, row width
+// wide) with its top left corner at (x, y) on the screen, white transparent; nothing for a row
+// outside the list.
+void Draw_Image_Choice_Row(const View_Area_Item& it, int row, int x, int y);
 
 // The area of a number, null for a number outside the table or a free slot (the item adders).
 Scrollable_View_Area* View_Area_Of(int area);

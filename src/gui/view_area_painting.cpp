@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/text_width.h"
+#include "gui/text_editor.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_library.h"
 #include "platform/printlist/tree_view_images.h"
@@ -226,6 +227,10 @@ void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int
         case View_Item_Kind::Text_Field: Paint_Field(it, X, Y); break;
         case View_Item_Kind::Choice_List: Paint_Choice_List(it, X, Y, area); break;
         case View_Item_Kind::Picture_Button: Paint_Picture_Button(it, X, Y, X2, Y2); break;
+        case View_Item_Kind::Multi_Line_Text:
+            if (it.state) Dotted_Frame(X, Y, X2, Y2, Enabled(it) ? Fixed_Colours().black : Fixed_Colours().grey);
+            Render_Text_Editor(it, X, Y, X2, Y2);
+            break;
         case View_Item_Kind::Picture_Object:
             if (!it.picture || Outside(X, Y, X2, Y2, area)) break;
             pxFgc(it.colour);

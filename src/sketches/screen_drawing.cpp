@@ -248,7 +248,7 @@ void Draw_Aligned_Text(int x, int y, const char* text, int centred, int colour, 
     Colour_Keeper keep;
     const int font = size_kind == 1 ? 0x1002 : size_kind == 2 ? 0x1001 : 0x1000;
     const double per_character = size_kind == 1 ? 4.5 : size_kind == 2 ? 8.0 : 6.5;
-    if (centred) x -= static_cast<int>(per_character * n / 2);
+    if (centred) x -= static_cast<int>(per_character * n);
     pxFgc(colour);
     Pop_RFont(font);
     pxBTxt(x, y, x, y, text, n, 0x11);

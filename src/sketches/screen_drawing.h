@@ -52,7 +52,8 @@ void Draw_Polygon_Ring(int cx, int cy, int outer_r, int inner_r, int n, int fill
 void Draw_Filled_Rectangle(int x1, int y1, int x2, int y2, int colour);
 
 // A text whose baseline starts at (x, y). Size kind 1: font 0x1002, 4.5 px per character; 2: font
-// 0x1001, 8 px; any other: font 0x1000, 6.5 px. Centred, x moves left by half the text's width.
+// 0x1001, 8 px; any other: font 0x1000, 6.5 px. Centred, x moves left by that many pixels per
+// character (truncated).
 void Draw_Aligned_Text(int x, int y, const char* text, int centred, int colour, int size_kind);
 
 // Arrows in the current colour; angles in radians, counter-clockwise as seen on the screen.

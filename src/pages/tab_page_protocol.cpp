@@ -6,7 +6,7 @@
 #include "common/cp437.h"
 #include "gui/view_area_items.h"
 #include "pages/connection_forms.h"
-#include "pages/input_parts_pending.h"
+#include "pages/input_parts.h"
 #include "pages/page_edit_flags.h"
 #include "sketches/screen_palette.h"
 
@@ -69,8 +69,8 @@ void Prepare_Page_Record(Connection_Record& R, Connection_Page page) {
 
 int Draw_Connection_Page(Connection_Record* record, Connection_Page page, int area, int x, int y0, int right) {
     int y = y0 + 20;
-    Reset_Plate_Material_Input_Count(0);
-    Reset_Fastener_Input_Count(0);
+    // The general tab is the first of the main window's pages; the connection tabs follow it.
+    Begin_Input_Part_Page(1 + page);
     Reset_Field_Activity_Pool();
     if (!record) return y;
     Connection_Record& R = *record;
@@ -127,7 +127,7 @@ int* Take_Group_Slot(int editable, bool condition) {
     return Take_Field_Activity_Slot(editable && condition ? Screen_Palette.Active : Screen_Palette.Inactive);
 }
 
-Group_Colours Colours_Of_Group(const int* slot) {
+Part_Colours Colours_Of_Group(const int* slot) {
     if (slot && *slot) return {Screen_Palette.Black, Screen_Palette.Grey_160};
     return {Screen_Palette.Grey_130, Screen_Palette.Grey_130};
 }

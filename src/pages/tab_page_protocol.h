@@ -5,6 +5,7 @@
 #pragma once
 
 #include "frame/connection_record.h"
+#include "pages/input_part_rows.h"
 
 enum Connection_Page : int {
     Page_Bolted = 0,
@@ -32,12 +33,9 @@ void Install_Page_Conversion();
 // is editable and the condition holds, else 0. Result: the slot, the group's enabled flag.
 int* Take_Group_Slot(int editable, bool condition);
 
-// Label and unit colours of a group: black and grey 160 while it may be edited, grey 130 otherwise.
-struct Group_Colours {
-    int label;
-    int unit;
-};
-Group_Colours Colours_Of_Group(const int* slot);
+// Label and unit colours of a form's group: black and grey 160 while it may be edited, all grey 130
+// otherwise (the input parts grey their read-only rows lighter).
+Part_Colours Colours_Of_Group(const int* slot);
 
 // The utilisation display: "U      =" at x_u with the subscript "max" at x_max, 2 px lower, and the
 // value text at x_value, all in the colour of the verdict. The caller writes "maximale Ausnutzung".

@@ -7,8 +7,9 @@
 #include "common/cp437.h"
 #include "gui/view_area_items.h"
 #include "pages/form_rows.h"
-#include "pages/input_parts_pending.h"
-#include "pages/screen_sketches_pending.h"
+#include "frame/field_clamps.h"
+#include "pages/input_parts.h"
+#include "pages/screen_sketches.h"
 #include "pages/tab_page_protocol.h"
 #include "sketches/screen_palette.h"
 
@@ -34,11 +35,11 @@ void Draw_T_Stub_Compression_Form(T_Stub_Compression* tstub, int area, int x, in
     const int R = x + Right_Column;
     const int y0 = *y;
     const int rp = row_pitch;
-    const bool flange = C.c2 >= T_Stub_Flange_C2_Min;
+    const bool flange = Is_T_Stub_Flange(C);
 
     // One group for every row but the loads.
     const int* slot = Take_Group_Slot(editable, true);
-    const Group_Colours c = Colours_Of_Group(slot);
+    const Part_Colours c = Colours_Of_Group(slot);
 
     // The sketch at the top of the left column; the rows below start under the height it was
     // painted with last.
@@ -47,52 +48,49 @@ void Draw_T_Stub_Compression_Form(T_Stub_Compression* tstub, int area, int x, in
 
     // The plate in the right column: a T-stub flange without length, or a base plate with it.
     int yr = y0;
-    Add_Heading_Text(area, R, yr, flange ? "T-Stummelflansch" : "Fußplatte"_cp, S.Black);
+    Add_Part_Heading(area, R, yr, flange ? "T-Stummelflansch" : "Fußplatte"_cp, S.Black);
     yr += rp;
-    const int material = C.context.uniform_steel ? 0 : 0x01;
-    Draw_Plate_Input(&C.plate, area, R, &yr, rp, sub_pitch, width, Current_Slot_Value(), S.Black,
-                     (flange ? 0x60 : 0x70) | material, flange ? "f" : "p");
+    const int material = C.context.uniform_steel ? 0 : Plate_Input_Material;
+    const int rows = flange ? Plate_Input_Thickness | Plate_Input_Width
+                            : Plate_Input_Thickness | Plate_Input_Width | Plate_Input_Length;
+    Draw_Plate_Input(&C.plate, area, R, &yr, rp, sub_pitch, width, Current_Slot_Value(), S.Black, rows | material,
+                     flange ? "f" : "p");
 
     int yl = std::max({y0, left_bottom, yr + 5});
     Add_Grey_Line(area, x + Column_Separator, y0 - rp, x + Column_Separator, yl - rp);
     Add_Grey_Line(area, x, yl, width - 10, yl);
     yl += rp;
     const int yH = yl;
-    Add_Heading_Text(area, x, yl, "Nachweisparameter", c.label);
+    Add_Part_Heading(area, x, yl, "Nachweisparameter", c.label);
     yl += rp;
 
-    const Value_Row beta_j{"Anschlussbeiwert", x, "╗"_cp, x + 210, "j", x + 218, &C.beta_j, x + 240, "%6.4f",
-                           Clamp_Joint_Coefficient, "", x + 305};
-    Add_Value_Row(area, yl, beta_j, slot);
+    // Lower block: label 0, symbol 210, subscript 218, field 240, unit 305.
+    const Value_Row beta_j{"Anschlussbeiwert", 0, "╗"_cp, 210, "j", 218, 240, "%6.4f", "", 305};
+    Add_Value_Row(area, x, yl, beta_j, &C.beta_j, Clamp_Joint_Coefficient, slot, c);
     yl += rp;
-    const Value_Row ratio{"Lastausbreitungsfaktor", x, "A   /A", x + 175, nullptr, 0, &C.spread_ratio, x + 240, "%6.3f",
-                          Clamp_Not_Negative, "", x + 305};
-    Add_Value_Row(area, yl, ratio, slot);
-    Add_Small_Text(area, x + 185, yl + 2, "c1", c.label);
-    Add_Small_Text(area, x + 213, yl + 2, "c0", c.label);
-    Add_Small_Text(area, x + 335, yl, "= 0: wird berechnet", S.Brown);
+    const Value_Row ratio{"Lastausbreitungsfaktor", 0, "A   /A", 175, "c1", 185, 240, "%6.3f", "", 305};
+    Add_Value_Row(area, x, yl, ratio, &C.spread_ratio, Clamp_Not_Negative, slot, c);
+    Add_Part_Subscript(area, x + 213, yl, "c0", c.label);
+    Add_Part_Note(area, x + 335, yl, "= 0: wird berechnet", S.Brown);
     yl += rp;
 
     Draw_Concrete_Input(&C.concrete, area, x, &yl, 240, rp, 0, 0, *slot);
 
-    const Value_Row c1{"zusätzliches Ausbreitungsmaß"_cp, x, "c", x + 210, "1", x + 218, &C.c1, x + 240, "%6.1f",
-                       Clamp_Not_Negative, "mm", x + 305};
-    Add_Value_Row(area, yl, c1, slot);
+    const Value_Row c1{"zusätzliches Ausbreitungsmaß"_cp, 0, "c", 210, "1", 218, 240, "%6.1f", "mm", 305};
+    Add_Value_Row(area, x, yl, c1, &C.c1, Clamp_Not_Negative, slot, c);
     yl += rp;
-    const Value_Row c2{nullptr, x, "c", x + 210, "2", x + 218, &C.c2, x + 240, "%6.1f", Clamp_Not_Negative, "mm", x + 305};
-    Add_Value_Row(area, yl, c2, slot);
-    Add_Small_Text(area, x + 335, yl, "= 0: wird berechnet", S.Brown);
+    const Value_Row c2{nullptr, 0, "c", 210, "2", 218, 240, "%6.1f", "mm", 305};
+    Add_Value_Row(area, x, yl, c2, &C.c2, Clamp_Not_Negative, slot, c);
+    Add_Part_Note(area, x + 335, yl, "= 0: wird berechnet", S.Brown);
     yl += rp;
 
-    const Value_Row t_s{"Dicke des Stützenblechs"_cp, x, "t", x + 210, "s", x + 216, &C.t_s, x + 240, "%6.1f",
-                        Clamp_Not_Negative, "mm", x + 305};
-    Add_Value_Row(area, yl, t_s, slot);
-    Add_Small_Text(area, x, yl + 14, "= Stegdicke des T-Stummels", c.label);
+    const Value_Row t_s{"Dicke des Stützenblechs"_cp, 0, "t", 210, "s", 216, 240, "%6.1f", "mm", 305};
+    Add_Value_Row(area, x, yl, t_s, &C.t_s, Clamp_Not_Negative, slot, c);
+    Add_Part_Note(area, x, yl + 14, "= Stegdicke des T-Stummels", c.label);
     yl += rp;
     if (!flange) {
-        const Value_Row b_s{"Breite des Stützenblechs"_cp, x, "b", x + 210, "s", x + 216, &C.b_s, x + 240, "%6.1f",
-                            Clamp_Not_Negative, "mm", x + 305};
-        Add_Value_Row(area, yl, b_s, slot);
+        const Value_Row b_s{"Breite des Stützenblechs"_cp, 0, "b", 210, "s", 216, 240, "%6.1f", "mm", 305};
+        Add_Value_Row(area, x, yl, b_s, &C.b_s, Clamp_Not_Negative, slot, c);
         yl += rp;
     }
     yl = std::max(yl, left_bottom);
@@ -101,18 +99,17 @@ void Draw_T_Stub_Compression_Form(T_Stub_Compression* tstub, int area, int x, in
     yr = yH;
     if (C.context.verification) {
         const int* load = Take_Group_Slot(editable, true);
-        const Group_Colours lc = Colours_Of_Group(load);
-        Add_Heading_Text(area, R, yr, "Belastung", lc.label);
+        const Part_Colours lc = Colours_Of_Group(load);
+        Add_Part_Heading(area, R, yr, "Belastung", lc.label);
         yr += rp;
-        const Value_Row F{"Bemessungswert der Druckkraft", R, "F", x + 692, "c,Ed", x + 700, &C.F_c_Ed, x + 742, "%6.1f",
-                          Clamp_To_Absolute, "kN", x + 807};
-        Add_Value_Row(area, yr, F, load);
+        const Value_Row F{"Bemessungswert der Druckkraft", Right_Column, "F", 692, "c,Ed", 700, 742, "%6.1f", "kN", 807};
+        Add_Value_Row(area, x, yr, F, &C.F_c_Ed, Clamp_To_Absolute, load, lc);
         const int y_force = yr;
         yr += rp;
         if (editable) {
             Add_Line_to_View_Area(area, x + 692, y_force + 17, x + 827, y_force + 17, lc.label);
             yr = y_force + rp + 12;
-            Add_Heading_Text(area, R, yr, "maximale Ausnutzung", S.Black);
+            Add_Part_Heading(area, R, yr, "maximale Ausnutzung", S.Black);
             Draw_Utilisation(area, x + 692, x + 702, x + 742, yr, C.U_max);
             yr += rp;
         }
@@ -124,10 +121,10 @@ void Draw_T_Stub_Compression_Form(T_Stub_Compression* tstub, int area, int x, in
     Take_Group_Slot(editable, true);
     // The notes on the model's uses need a computed utilisation.
     if (C.context.verification && C.U_max > 0.01) {
-        Add_Small_Text(area, R, yr, "Das Modell des äquivalenten T-Stummels mit Druckbeanspruchung dient zur Bemessung"_cp,
-                       S.Blue);
-        Add_Small_Text(area, R, yr + 14, "- einer Fußplatte mit Biegung aufgrund der Lagerpressung"_cp, S.Blue);
-        Add_Small_Text(area, R, yr + 26, "- von Beton und/oder Mörtelfüllung unterhalb eines Lagers"_cp, S.Blue);
+        Add_Part_Note(area, R, yr, "Das Modell des äquivalenten T-Stummels mit Druckbeanspruchung dient zur Bemessung"_cp,
+                      S.Blue);
+        Add_Part_Note(area, R, yr + 14, "- einer Fußplatte mit Biegung aufgrund der Lagerpressung"_cp, S.Blue);
+        Add_Part_Note(area, R, yr + 26, "- von Beton und/oder Mörtelfüllung unterhalb eines Lagers"_cp, S.Blue);
         yr += 26 + rp;
     }
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "pages/input_parts_pending.h"
+#include "pages/input_parts.h"
 #include "pages/page_edit_flags.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "pages/connection_forms.h"
 
 #include "checks/weld_input_check.h"
-#include "pages/input_parts_pending.h"
+#include "pages/input_parts.h"
 #include "pages/page_edit_flags.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "checks/bolt_connection.h"
 #include "common/cp437.h"
-#include "pages/connection_packing_pending.h"
+#include "pages/connection_forms.h"
 #include "pages/screen_sketches.h"
 #include "platform/host/screen_surface.h"
 #include "sketches/screen_drawing.h"

@@ -2,7 +2,7 @@
 // fillet welds, the concrete or grout below, and the dimensions c1, c2 (or the plate length), the
 // column plate's thickness and the plate's thickness.
 #include "checks/tstub_compression.h"
-#include "pages/connection_packing_pending.h"
+#include "pages/connection_forms.h"
 #include "pages/screen_sketches.h"
 #include "platform/host/screen_surface.h"
 #include "sketches/screen_drawing.h"

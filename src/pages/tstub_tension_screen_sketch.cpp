@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "checks/tstub_tension.h"
-#include "pages/connection_packing_pending.h"
+#include "pages/connection_forms.h"
 #include "pages/screen_sketches.h"
 #include "platform/host/screen_surface.h"
 #include "sketches/screen_drawing.h"

@@ -8,7 +8,7 @@
 
 #include "checks/weld_input_check.h"
 #include "checks/weld_record.h"
-#include "pages/connection_packing_pending.h"
+#include "pages/connection_forms.h"
 #include "pages/screen_sketches.h"
 #include "platform/host/screen_fonts.h"
 #include "platform/host/screen_surface.h"

@@ -83,12 +83,7 @@ void Draw_Bolt_Connection_Sketch(int x1, int y1, int x2, int y2, void* data) {
     if (!data) return;
     Bolt_Connection C = *static_cast<const Bolt_Connection*>(data);
     Pack_Bolt_Connection(&C);
-    const int error = Check_Bolt_Input(&C, nullptr, 0);
-    Sketch_Height = 0;
-    if (error) {
-        Show_Sketch_Input_Error(x1, y1);
-        return;
-    }
+    if (Sketch_Input_Refused(Check_Bolt_Input(&C, nullptr, 0), x1, y1)) return;
     const Fastener& f = C.fastener;
     const int kind = f.type;
     const bool rivet = kind == Fastener_Rivet, pin = kind == Fastener_Pin, anchor = kind == Fastener_Anchor_Bolt;

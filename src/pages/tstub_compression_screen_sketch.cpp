@@ -15,12 +15,7 @@ void Draw_T_Stub_Compression_Sketch(int x1, int y1, int x2, int y2, void* data) 
     if (!data) return;
     T_Stub_Compression T = *static_cast<const T_Stub_Compression*>(data);
     Pack_T_Stub_Compression(&T);
-    const int error = Check_T_Stub_Compression_Input(&T, nullptr, 0, 0);
-    Sketch_Height = 0;
-    if (error) {
-        Show_Sketch_Input_Error(x1, y1);
-        return;
-    }
+    if (Sketch_Input_Refused(Check_T_Stub_Compression_Input(&T, nullptr, 0, 0), x1, y1)) return;
 
     // A base plate (c2 below 0.1 mm) is drawn with its projection right of the column plate; that
     // projection is a drawing value only, the record keeps c2 as entered.

@@ -16,12 +16,7 @@ void Draw_T_Stub_Tension_Sketch(int x1, int y1, int x2, int y2, void* data) {
     if (!data) return;
     T_Stub_Tension T = *static_cast<const T_Stub_Tension*>(data);
     Pack_T_Stub_Tension(&T);
-    const int error = Check_T_Stub_Tension_Input(&T, nullptr, 0, 0);
-    Sketch_Height = 0;
-    if (error) {
-        Show_Sketch_Input_Error(x1, y1);
-        return;
-    }
+    if (Sketch_Input_Refused(Check_T_Stub_Tension_Input(&T, nullptr, 0, 0), x1, y1)) return;
     const bool L = Is_L_Stub(T);
     const Fastener& f = T.fastener;
     const bool four = T.bolts_per_row == 4;

@@ -80,12 +80,7 @@ void Draw_Weld_Connection_Sketch(int x1, int y1, int x2, int y2, void* data) {
     if (!data) return;
     Weld_Connection C = *static_cast<const Weld_Connection*>(data);
     Pack_Weld_Connection(&C);
-    const int error = Check_Weld_Input(C, nullptr, 0, 0);
-    Sketch_Height = 0;
-    if (error) {
-        Show_Sketch_Input_Error(x1, y1);
-        return;
-    }
+    if (Sketch_Input_Refused(Check_Weld_Input(C, nullptr, 0, 0), x1, y1)) return;
     const Weld& w = C.weld;
     const bool plan = Is_Slot_Or_Plug(w.type);
     const bool in_line = w.type == Weld_Butt && w.theta < In_Line_Angle;

@@ -27,6 +27,13 @@ void Show_Sketch_Input_Error(int x1, int y1) {
     Sketch_Height = 60;
 }
 
+bool Sketch_Input_Refused(int check_result, int x1, int y1) {
+    Sketch_Height = 0;
+    if (check_result == 0) return false;
+    Show_Sketch_Input_Error(x1, y1);
+    return true;
+}
+
 Sketch_Fit Fit_Sketch(int x1, int y1, int x2, int y2, double W, double H, Sketch_Margins m, bool centred) {
     const double room_x = x2 - x1 - m.left - m.right, room_y = y2 - y1 - m.top - m.bottom;
     const double ratio_x = room_x / W, ratio_y = room_y / H;

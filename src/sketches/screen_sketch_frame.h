@@ -18,6 +18,11 @@ extern int Sketch_Height;
 // stays current), then black; no background. Sketch_Height becomes 60.
 void Show_Sketch_Input_Error(int x1, int y1);
 
+// The course of every sketch after its silent input check: Sketch_Height becomes 0 and, when the
+// check reported an error (nonzero), the input-error display is shown. True when the sketch must
+// stop there.
+bool Sketch_Input_Refused(int check_result, int x1, int y1);
+
 // A drawing of W by H mm fitted into the box x1, y1, x2, y2 with the margins in pixels:
 // s = min(width ratio, height ratio) pixels per mm. The box shrinks to the drawing on the side with
 // room to spare: when the height decides, the right edge becomes x1 + left + right + trunc(W s)

@@ -207,8 +207,7 @@ TEST_F(Bolt_Sketch, RefusedInputShowsTheErrorAndLeavesTheRecord) {
     Draw_Bolt_Connection_Sketch(0, 0, 442, 200, &C);
     EXPECT_EQ(Record_Bytes(C), before);
     EXPECT_EQ(Sketch_Height, 60);
-    EXPECT_EQ(Texts(), "30 30 4097 255,0,0 \"Fehler in den Eingabedaten\"\n"
-                       "30 50 4097 255,0,0 \"siehe Druckliste\"\n");
+    EXPECT_EQ(Texts(), Input_Error_Texts);
 }
 
 TEST_F(Bolt_Sketch, RepaintsLeaveRecordAndEditingFlagsAsTheyWere) {

@@ -9,6 +9,10 @@ inline constexpr int Sheet_Background = 0xECE9D8;
 inline constexpr int Green_196 = 0xC4D9C4, Lavender_213 = 0xD5D5FF, Lavender_196 = 0xC4C4FF, Sand = 0xE4E4C4;
 inline constexpr int Grey_224 = 0xE0E0E0, Grey_233 = 0xE9E9E9, Peach = 0xFFE7CE, Rose_196 = 0xFFC4C4;
 
+// The texts of the input-error display of a box whose top left corner is (0, 0).
+inline const std::string Input_Error_Texts = "30 30 4097 255,0,0 \"Fehler in den Eingabedaten\"\n"
+                                             "30 50 4097 255,0,0 \"siehe Druckliste\"\n";
+
 template <class Record>
 std::string Record_Bytes(const Record& r) {
     std::string bytes(sizeof r, '\0');

@@ -167,8 +167,7 @@ TEST_F(T_Stub_Tension_Sketch, RefusedInputShowsTheErrorAndLeavesTheRecord) {
     Draw_T_Stub_Tension_Sketch(0, 0, 442, 200, &T);
     EXPECT_EQ(Record_Bytes(T), before);
     EXPECT_EQ(Sketch_Height, 60);
-    EXPECT_EQ(Texts(), "30 30 4097 255,0,0 \"Fehler in den Eingabedaten\"\n"
-                       "30 50 4097 255,0,0 \"siehe Druckliste\"\n");
+    EXPECT_EQ(Texts(), Input_Error_Texts);
 }
 
 TEST_F(T_Stub_Tension_Sketch, RepaintsLeaveRecordAndEditingFlagsAsTheyWere) {

@@ -168,8 +168,7 @@ TEST_F(Weld_Sketch, FailingCheckShowsTheErrorAndLeavesTheForces) {
     Draw_Weld_Connection_Sketch(0, 0, 442, 200, &C);
     EXPECT_EQ(Record_Bytes(C), before);
     EXPECT_EQ(Sketch_Height, 60);
-    EXPECT_EQ(Texts(), "30 30 4097 255,0,0 \"Fehler in den Eingabedaten\"\n"
-                       "30 50 4097 255,0,0 \"siehe Druckliste\"\n");
+    EXPECT_EQ(Texts(), Input_Error_Texts);
 }
 
 TEST_F(Weld_Sketch, HundredRepaintsLeaveTheRecordByteIdentical) {

@@ -11,3 +11,8 @@ int Current_Slot_Value() {
     const Field_Activity_Pool_Record& pool = Field_Activity_Pool;
     return pool.position < 0 ? 0 : pool.slots[static_cast<std::size_t>(pool.position)];
 }
+
+const int* Current_Slot() {
+    const Field_Activity_Pool_Record& pool = Field_Activity_Pool;
+    return pool.position < 0 ? nullptr : &pool.slots[static_cast<std::size_t>(pool.position)];
+}

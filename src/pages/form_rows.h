@@ -13,3 +13,5 @@ void Add_Grey_Line(int area, int x1, int y1, int x2, int y2);
 // The value of the pool slot taken last (the trailing slot of the part drawn last): a widget that
 // follows inherits that part's editability.
 int Current_Slot_Value();
+// The slot itself, as the enabled flag of a widget that inherits it (null while the pool is empty).
+const int* Current_Slot();

@@ -138,6 +138,21 @@ struct Bolt_Form {
                       Colours_Of_Group(slot));
         y += rp;
     }
+    // A category: the list of bolts and rivets, or for an anchor bolt a check box on the same int
+    // (0 none, 1 verified). Positions are offsets from x.
+    template <std::size_t N>
+    void Category_Row(int& y, int label_x, int box_x, int list_x, const char* label, const char* box_label,
+                      const std::array<Choice_List_Entry, N>& choices, int* category, const int* slot) {
+        const Part_Colours c = Colours_Of_Group(slot);
+        if (Anchor()) {
+            Check_Box(box_x, y, box_label, c.label, category, slot);
+        } else {
+            Add_Part_Text(area, x + label_x, y, label, c.label);
+            Add_Choice_List_to_View_Area(area, x + list_x, y, choices.data(), S.Font_Normal, 4, static_cast<int>(N),
+                                         category, slot);
+        }
+        y += rp;
+    }
     void Force_Row(int& y, const Value_Row& row, double* value, const int* slot) {
         Add_Value_Row(area, x, y, row, value, Clamp_To_Absolute, slot, Colours_Of_Group(slot));
         y += rp;
@@ -193,14 +208,7 @@ struct Bolt_Form {
         if (pin) return;
         yr += 5;
         Check_Box(512, yr, "Futterblech", S.Black, &B.packing, Current_Slot());
-        if (B.packing) {
-            const int* g = Take_Group_Slot(editable, true);
-            const Part_Colours c = Colours_Of_Group(g);
-            Add_Part_Text(area, x + 587, yr, "mit", c.label);
-            const Value_Row t_p{nullptr, 0, "t", Right_Column + V + 30, "p", Right_Column + V + 36, Right_Column + V + 60,
-                                "%6.1f", "mm", Right_Column + V + 125};
-            Add_Value_Row(area, x, yr, t_p, &B.t_p, Clamp_Not_Negative, g, c);
-        }
+        if (B.packing) Add_Packing_Thickness_Row(area, x, yr, V, &B.t_p, editable);
         yr += rp;
     }
 
@@ -255,14 +263,8 @@ struct Bolt_Form {
             Radio(150, y, "zweischnittiger Anschluss", c.label, 2, &B.shear_planes, g);
         }
         y += rp;
-        if (Anchor()) {
-            Check_Box(20, y, "Nachweis gegen Abscheren", c.label, &B.Shear_Category, g);
-        } else {
-            Add_Part_Text(area, x, y, "Kategorie der Scherverbindungen", c.label);
-            Add_Choice_List_to_View_Area(area, x + 310, y, Shear_Category_Choices.data(), S.Font_Normal, 4,
-                                         static_cast<int>(Shear_Category_Choices.size()), &B.Shear_Category, g);
-        }
-        y += rp;
+        Category_Row(y, 0, 20, 310, "Kategorie der Scherverbindungen", "Nachweis gegen Abscheren",
+                     Shear_Category_Choices, &B.Shear_Category, g);
         // The switches that follow from the kind.
         B.shear_check = 1;
         B.bearing_check = 1;
@@ -352,15 +354,8 @@ struct Bolt_Form {
     void Tension_Parameters(int& yr) {
         const int R = x + Right_Column;
         const int* g = Take_Group_Slot(editable, true);
-        const Part_Colours c = Colours_Of_Group(g);
-        if (Anchor()) {
-            Check_Box(512, yr, "Nachweis gegen Zug", c.label, &B.Tension_Category, g);
-        } else {
-            Add_Part_Text(area, R, yr, "Kategorie der Zugverbindungen", c.label);
-            Add_Choice_List_to_View_Area(area, x + 802, yr, Tension_Category_Choices.data(), S.Font_Normal, 4,
-                                         static_cast<int>(Tension_Category_Choices.size()), &B.Tension_Category, g);
-        }
-        yr += rp;
+        Category_Row(yr, Right_Column, 512, 802, "Kategorie der Zugverbindungen", "Nachweis gegen Zug",
+                     Tension_Category_Choices, &B.Tension_Category, g);
         B.tension_check = 1;
         B.punching_check = Anchor() ? 0 : 1;
         if (!B.context.verification) return;

@@ -204,12 +204,7 @@ void Draw_T_Stub_Tension_Form(T_Stub_Tension* tstub, int area, int x, int* y, in
         Add_Check_Box_to_View_Area(area, x + 512, yr, "Verstärkung"_cp, S.Font_Normal, S.Black, &T.backing_plate,
                                    Current_Slot());
         if (T.backing_plate) {
-            const int* b = Take_Group_Slot(editable, true);
-            const Part_Colours c = Colours_Of_Group(b);
-            Add_Part_Text(area, x + 587, yr, "mit", c.label);
-            const Value_Row t_p{nullptr, 0, "t", Right_Column + V + 30, "p", Right_Column + V + 36, Right_Column + V + 60,
-                                "%6.1f", "mm", Right_Column + V + 125};
-            Add_Value_Row(area, x, yr, t_p, &T.t_bp, Clamp_Not_Negative, b, c);
+            Add_Packing_Thickness_Row(area, x, yr, V, &T.t_bp, editable);
         } else {
             yr += rp;
         }

@@ -66,6 +66,15 @@ void Pack_Weld_Connection(Weld_Connection* connection) {
 
 namespace {
 
+// A load row with a small note under it: the three components of a line force or of the stresses.
+struct Noted_Row {
+    const char* label;
+    const char* symbol;
+    const char* subscript;
+    double* value;
+    const char* note;
+};
+
 // Lower-block value rows: label 20, symbol 280, subscript 290 (288 under V and F), field 320, unit 401.
 Value_Row Load_Row(const char* label, const char* symbol, const char* subscript, int subscript_x, const char* unit) {
     return {label, 20, symbol, 280, subscript, subscript_x, 320, "%8.2f", unit, 401};
@@ -81,6 +90,12 @@ struct Weld_Form {
 
     void Radio(int dx, int y, const char* label, int own, int* bound, const int* slot, int colour) {
         Add_Radio_Button_to_View_Area(area, x + dx, y, label, S.Font_Normal, colour, own, bound, slot);
+    }
+
+    void Add_Noted_Row(int y, const Noted_Row& k, int subscript_x, const char* unit, const int* slot) {
+        const Part_Colours c = Colours_Of_Group(slot);
+        Add_Value_Row(area, x, y, Load_Row(k.label, k.symbol, k.subscript, subscript_x, unit), k.value, nullptr, slot, c);
+        Add_Part_Note(area, x + 20, y + 12, k.note, c.label);
     }
 
     // Step of the plate forces: section forces of the plate (always for slot and plug welds).
@@ -163,21 +178,14 @@ struct Weld_Form {
             y += rp;
             return;
         }
-        const struct {
-            const char* label;
-            const char* symbol;
-            const char* subscript;
-            double* value;
-            const char* note;
-        } components[] = {
+        const Noted_Row components[] = {
             {"Kraft senkrecht zur Nahtachse", "F(╠ )"_cp, "ç"_cp, &W.F_sigma_perp, "senkrecht zur Nahtfläche"_cp},
             {"Kraft senkrecht zur Nahtachse", "F(╓ )"_cp, "ç"_cp, &W.F_tau_perp, "in der Nahtfläche"_cp},
             {"Kraft parallel zur Nahtachse", "F(╓ )"_cp, "å"_cp, &W.F_tau_par, "in der Nahtfläche"_cp},
         };
-        for (const auto& k : components) {
+        for (const Noted_Row& k : components) {
             y += rp;
-            Add_Value_Row(area, x, y, Load_Row(k.label, k.symbol, k.subscript, 299, unit), k.value, nullptr, rows, rc);
-            Add_Part_Note(area, x + 20, y + 12, k.note, rc.label);
+            Add_Noted_Row(y, k, 299, unit, rows);
         }
         y += rp;
     }
@@ -205,23 +213,14 @@ struct Weld_Form {
             y -= 5;
         }
         const int* rows = Take_Group_Slot(editable, true);
-        const Part_Colours rc = Colours_Of_Group(rows);
-        const struct {
-            const char* label;
-            const char* symbol;
-            const char* subscript;
-            double* value;
-            const char* note;
-        } stresses[] = {
+        const Noted_Row stresses[] = {
             {"Spannung senkrecht zur Nahtachse", "╠"_cp, "ç,Ed"_cp, &W.sigma_perp, "senkrecht zur Nahtfläche"_cp},
             {"Spannung senkrecht zur Nahtachse", "╓"_cp, "ç,Ed"_cp, &W.tau_perp, "in der Nahtfläche"_cp},
             {"Spannung parallel zur Nahtachse", "╓"_cp, "å,Ed"_cp, &W.tau_par, "in der Nahtfläche"_cp},
         };
         y += rp;
-        for (const auto& k : stresses) {
-            Add_Value_Row(area, x, y, Load_Row(k.label, k.symbol, k.subscript, 288, "N/mm²"_cp), k.value, nullptr, rows,
-                          rc);
-            Add_Part_Note(area, x + 20, y + 12, k.note, rc.label);
+        for (const Noted_Row& k : stresses) {
+            Add_Noted_Row(y, k, 288, "N/mm²"_cp, rows);
             y += rp - 5;
         }
     }
@@ -271,14 +270,7 @@ void Draw_Weld_Connection_Form(Weld_Connection* connection, int area, int x, int
             yr += 5;
             Add_Check_Box_to_View_Area(area, x + 512, yr, "Futterblech", S.Font_Normal, S.Black, &W.packing,
                                        Current_Slot());
-            if (W.packing) {
-                const int* g = Take_Group_Slot(editable, true);
-                const Part_Colours c = Colours_Of_Group(g);
-                Add_Part_Text(area, x + 587, yr, "mit", c.label);
-                const Value_Row t_p{nullptr, 0, "t", Right_Column + V + 30, "p", Right_Column + V + 36,
-                                    Right_Column + V + 60, "%6.1f", "mm", Right_Column + V + 125};
-                Add_Value_Row(area, x, yr, t_p, &W.t_p, Clamp_Not_Negative, g, c);
-            }
+            if (W.packing) Add_Packing_Thickness_Row(area, x, yr, V, &W.t_p, editable);
             yr += rp;
         }
     }

@@ -208,7 +208,7 @@ void Draw_Weld_Joint_Plates(int cx, int y, int packing_overhang, int overhang, i
 void Draw_Weld_Seams(int cx, int y, int a, int e, int t, int t_p, int t_p_min, int weld_type,
                      int full_penetration, int sides, double theta, int line_width, int dims) {
     if (weld_type != 0 && weld_type != 2) return;
-    if (!(theta >= 0.001)) {
+    if (!(theta > 0)) {
         if (weld_type == 2) In_Line_Grooves(cx, y, a, t, full_penetration, sides, line_width, dims);
         return;
     }

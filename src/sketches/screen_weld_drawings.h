@@ -33,8 +33,9 @@ void Draw_Weld_Joint_Plates(int cx, int y, int packing_overhang, int overhang, i
 
 // The welds of a fillet weld (weld_type 0) or butt weld (2) between the base plate (top at y) and the
 // attached plate of thickness t centred on cx. theta (radians) is the included angle of the left
-// corner; a butt weld below 0.001 is an in-line joint across the thickness t from y down, a fillet
-// weld below 0.001 draws nothing, and slot and plug welds (1, 3) draw nothing. sides: 0 both, 1 the
+// corner. The caller decides whether the plates join in line and says so with theta 0: a butt weld
+// is then drawn across the thickness t from y down, a fillet weld not at all. Every positive theta
+// is a T-joint. Slot and plug welds (1, 3) draw nothing. sides: 0 both, 1 the
 // left only, 2 the right only. A packing thicker than t_p_min raises the welds to its top and adds a
 // weld at each packing end; without it a penetration e moves the fillet weld's root into the plate.
 void Draw_Weld_Seams(int cx, int y, int a, int e, int t, int t_p, int t_p_min, int weld_type,

@@ -151,7 +151,7 @@ TEST_F(Weld_Drawings, InLineButtGrooves) {
 TEST_F(Weld_Drawings, SlotPlugAndFilletWithoutAngleDrawNothing) {
     Draw_Weld_Seams(200, 200, 12, 0, 20, 0, 0, 1, 0, 0, Pi / 2, 1, 1);
     Draw_Weld_Seams(200, 200, 12, 0, 20, 0, 0, 3, 0, 0, Pi / 2, 1, 1);
-    Draw_Weld_Seams(200, 200, 12, 0, 20, 0, 0, 0, 0, 0, 0.0009, 1, 1);
+    Draw_Weld_Seams(200, 200, 12, 0, 20, 0, 0, 0, 0, 0, 0.0, 1, 1);
     EXPECT_TRUE(Untouched(0, 0, 639, 479));
 }
 

@@ -39,15 +39,8 @@ struct Part_List {
     }
 };
 
-// One size selection slot: list position, whether taken from a record, and that record.
-struct Size_Selection {
-    int position = 0;
-    int taken = 0;
-    const Fastener* owner = nullptr;
-};
-
 struct Fastener_Part_State {
-    std::array<Size_Selection, Fastener_Cache_Slots> cache{};
+    std::array<Selection_Slot, Fastener_Cache_Slots> cache{};
     bool cache_ready = false;
     int instance = 0;
     Part_List<Kind_Rows, 20> kinds;
@@ -113,7 +106,8 @@ struct Fastener_Draw {
     int options;
     Part_Colours colours;
     int font;
-    int note_colour;   // blue notes on an editable part
+    int note_colour;         // blue notes on an editable part
+    const int* first_slot;   // the part's first slot: heading, kind and material lists
 
     void Text(int dx, int dy, const char* text) const { Add_Part_Text(area, x + dx, *y + dy, text, colours.label); }
     void Note(int dx, int dy, const char* text, int colour) const { Add_Part_Note(area, x + dx, *y + dy, text, colour); }
@@ -137,14 +131,23 @@ struct Fastener_Draw {
 };
 
 // Rivets and pins: material and hole rows; the part ends after them.
-void Draw_Rivet(const Fastener_Draw& D) {
+// The material list of a rivet or pin, the note on the table materials and, for "Stahlsorte", the
+// material part; returns the slot of the hole rows that follow.
+template <std::size_t N, std::size_t W>
+const int* Draw_Material_Choice(const Fastener_Draw& D, const char* label, const Part_List<N, W>& list, int width,
+                                int note_x) {
     Fastener& f = D.f;
-    D.Text(0, 0, "Nietwerkstoff");
-    D.List(135, F_State.rivet_materials, 7, 3, &f.material_index, Take_Part_Slot(D.editable));
-    if (f.material_index < Fastener_Material_Steel_Grade) D.Text(225, 0, "s. NA-DE");
+    D.Text(0, 0, label);
+    D.List(135, list, width, static_cast<int>(N), &f.material_index, D.first_slot);
+    if (f.material_index < Fastener_Material_Steel_Grade) D.Text(note_x, 0, "s. NA-DE");
     *D.y += D.row_pitch;
     if (f.material_index == Fastener_Material_Steel_Grade) D.Material_Part(*Take_Part_Slot(D.editable));
-    const int* slot = Take_Part_Slot(D.editable);
+    return Take_Part_Slot(D.editable);
+}
+
+void Draw_Rivet(const Fastener_Draw& D) {
+    Fastener& f = D.f;
+    const int* slot = Draw_Material_Choice(D, "Nietwerkstoff", F_State.rivet_materials, 7, 225);
     D.Row({"Nietlochdurchmesser", 0, "d", 155, "0", 163, 215, "%6.1f", "mm", 280}, &f.d_0, Clamp_Not_Negative, slot);
     *D.y += D.row_pitch;
     if (Current_Code_Edition == Code_Edition_2025) {
@@ -159,12 +162,7 @@ void Draw_Rivet(const Fastener_Draw& D) {
 
 void Draw_Pin(const Fastener_Draw& D) {
     Fastener& f = D.f;
-    D.Text(0, 0, "Bolzenwerkstoff");
-    D.List(135, F_State.pin_materials, 22, 3, &f.material_index, Take_Part_Slot(D.editable));
-    if (f.material_index < Fastener_Material_Steel_Grade) D.Text(355, 0, "s. NA-DE");
-    *D.y += D.row_pitch;
-    if (f.material_index == Fastener_Material_Steel_Grade) D.Material_Part(*Take_Part_Slot(D.editable));
-    const int* slot = Take_Part_Slot(D.editable);
+    const int* slot = Draw_Material_Choice(D, "Bolzenwerkstoff", F_State.pin_materials, 22, 355);
     D.Row({"Bolzendurchmesser", 0, "d", 155, "", 163, 215, "%6.1f", "mm", 280}, &f.d_pin, Clamp_Not_Negative, slot);
     *D.y += D.row_pitch;
     D.Row({"Bolzenlochdurchmesser", 0, "d", 155, "0", 163, 215, "%6.1f", "mm", 280}, &f.d_0, Clamp_Not_Negative, slot);
@@ -195,16 +193,14 @@ void Draw_Size(const Fastener_Draw& D) {
     const bool anchor = f.type == Fastener_Anchor_Bolt;
     D.Text(0, 0, "Schraubengröße"_cp);
     const int* list_slot = Take_Part_Slot(D.editable && !f.non_standard_size);
-    const int instance = F_State.instance;
-    if (instance >= 0 && instance < Fastener_Cache_Slots) {
-        Size_Selection& s = F_State.cache[static_cast<std::size_t>(instance)];
-        D.List(135, F_State.sizes, 3, Bolt_Size_Count, &s.position, list_slot);
-        f.size_index = Map_Bolt_List_To_Size(s.position);
+    if (Selection_Slot* s = Take_Selection_Slot(F_State.cache, F_State.cache_ready, F_State.instance, &f,
+                                                std::max(0, Map_Bolt_Size_To_List(f.size_index)))) {
+        D.List(135, F_State.sizes, 3, Bolt_Size_Count, &s->position, list_slot);
+        f.size_index = Map_Bolt_List_To_Size(s->position);
     } else {
-        // No cache slot: the stored size, read-only, its position held for the page's life in a pool
-        // slot of its own.
-        int* position = Take_Field_Activity_Slot(std::max(0, Map_Bolt_Size_To_List(f.size_index)));
-        D.List(135, F_State.sizes, 3, Bolt_Size_Count, position, &Screen_Palette.Inactive);
+        // No cache slot: the stored size, read-only.
+        D.List(135, F_State.sizes, 3, Bolt_Size_Count, Hold_Overflow_Position(std::max(0, Map_Bolt_Size_To_List(f.size_index))),
+               &Screen_Palette.Inactive);
     }
     const int* slot = Take_Part_Slot(D.editable);
     D.Check_Box(225, "Vorgabe", &f.non_standard_size, slot);
@@ -493,22 +489,11 @@ void Draw_Fastener_Input(Fastener* fastener, int area, int x, int* y, int row_pi
     if (!fastener || !y) return;
     Fastener& f = *fastener;
     const int y_call = *y;
-    if (!F_State.cache_ready) {
-        F_State.cache.fill(Size_Selection{});
-        F_State.cache_ready = true;
-    }
-    if (F_State.instance >= 0 && F_State.instance < Fastener_Cache_Slots) {
-        Size_Selection& s = F_State.cache[static_cast<std::size_t>(F_State.instance)];
-        if (!s.taken || s.owner != fastener) {
-            s.position = std::max(0, Map_Bolt_Size_To_List(f.size_index));
-            s.taken = 1;
-            s.owner = fastener;
-        }
-    }
     Build_Lists(f, editable, options);
     const int* first_slot = Take_Part_Slot(editable);
     const Fastener_Draw D{f, area, x, y, row_pitch, sub_pitch, editable, options, Part_Colours_For(editable, Screen_Palette.Black),
-                          Screen_Palette.Font_Normal, editable ? Screen_Palette.Blue : Screen_Palette.Grey_192};
+                          Screen_Palette.Font_Normal, editable ? Screen_Palette.Blue : Screen_Palette.Grey_192,
+                          first_slot};
 
     bool to_size = true;
     if (options & (Fastener_Input_Bolt_Only | Fastener_Input_Bolt_No_Countersink)) {

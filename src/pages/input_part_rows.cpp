@@ -41,3 +41,21 @@ void Add_Value_Row(int area, int x, int y, const Value_Row& row, double* value, 
     }
     if (row.unit && row.unit_x >= 0) Add_Part_Text(area, x + row.unit_x, y, row.unit, colours.unit);
 }
+
+Selection_Slot* Take_Selection_Slot(std::span<Selection_Slot> cache, bool& ready, int instance, const void* owner,
+                                    int stored_position) {
+    if (!ready) {
+        for (Selection_Slot& s : cache) s = Selection_Slot{};
+        ready = true;
+    }
+    if (instance < 0 || static_cast<std::size_t>(instance) >= cache.size()) return nullptr;
+    Selection_Slot& s = cache[static_cast<std::size_t>(instance)];
+    if (!s.taken || s.owner != owner) {
+        s.position = stored_position;
+        s.taken = 1;
+        s.owner = owner;
+    }
+    return &s;
+}
+
+int* Hold_Overflow_Position(int position) { return Take_Field_Activity_Slot(position); }

@@ -3,6 +3,8 @@
 // subscript, float field, unit).
 #pragma once
 
+#include <span>
+
 #include "gui/view_area_item.h"
 
 // Takes the next pool slot holding Active when the flag is nonzero, else Inactive.
@@ -38,3 +40,17 @@ struct Value_Row {
 };
 void Add_Value_Row(int area, int x, int y, const Value_Row& row, double* value, View_Item_Change_Callback clamp,
                    const int* enabled, Part_Colours colours, int field_colour = -1);
+
+// One list-selection slot of a part instance: the list position, whether it was taken from a
+// record, and the record it serves.
+struct Selection_Slot {
+    int position = 0;
+    int taken = 0;
+    const void* owner = nullptr;
+};
+// The instance's slot of the cache, taken afresh from the record's stored position when it is free
+// or served another record; null beyond the cache. A cache not ready is cleared first.
+Selection_Slot* Take_Selection_Slot(std::span<Selection_Slot> cache, bool& ready, int instance, const void* owner,
+                                    int stored_position);
+// The list position of a part beyond its cache, held in a pool slot of its own for the page's life.
+int* Hold_Overflow_Position(int position);

@@ -65,15 +65,8 @@ bool Is_Brown_Aluminium_Row(int row) {
     return false;
 }
 
-// One selection slot: the list position, whether it was taken from a record, and that record.
-struct Material_Selection {
-    int position = 0;
-    int taken = 0;
-    const Plate_Material* owner = nullptr;
-};
-
 struct Material_Part_State {
-    std::array<Material_Selection, Plate_Material_Cache_Slots> cache{};
+    std::array<Selection_Slot, Plate_Material_Cache_Slots> cache{};
     bool cache_ready = false;
     int instance = 0;
     int band_mode = 0;
@@ -175,23 +168,7 @@ constexpr Band_Texts Bands_8_20[3] = {
 void Draw_Material(Plate_Material* material, int area, int x, int* y, int row_pitch, int sub_pitch, int editable,
                    int colour, int options) {
     Plate_Material& P = *material;
-    if (!M.cache_ready) {
-        M.cache.fill(Material_Selection{});
-        M.cache_ready = true;
-        Fill_Steel_Texts();
-    }
     const int kind = P.kind == Material_Aluminium || P.kind == Material_External ? P.kind : Material_Steel;
-
-    // The instance's selection slot; beyond the cache the stored grade is shown read-only.
-    Material_Selection* selection = nullptr;
-    if (M.instance >= 0 && M.instance < Plate_Material_Cache_Slots) {
-        selection = &M.cache[static_cast<std::size_t>(M.instance)];
-        if (kind == Material_Steel && (!selection->taken || selection->owner != material)) {
-            selection->position = Map_Steel_Grade_To_List(P.grade);
-            selection->taken = 1;
-            selection->owner = material;
-        }
-    }
 
     if (kind == Material_Steel) Build_Steel_List(editable);
     else if (kind == Material_Aluminium) Build_Aluminium_List(editable);
@@ -205,15 +182,14 @@ void Draw_Material(Plate_Material* material, int area, int x, int* y, int row_pi
     const int font = Screen_Palette.Font_Normal;
     if (kind == Material_Steel) {
         const int rows = Current_Code_Edition == Code_Edition_2010 ? Steel_List_Rows_2010 : Steel_List_Rows;
-        if (selection) {
-            Add_Choice_List_to_View_Area(area, x + 80, *y, M.steel_list.data(), font, 12, rows, &selection->position,
-                                         list_slot);
-            P.grade = Map_Steel_List_To_Grade(selection->position);
+        if (Selection_Slot* s = Take_Selection_Slot(M.cache, M.cache_ready, M.instance, material,
+                                                    Map_Steel_Grade_To_List(P.grade))) {
+            Add_Choice_List_to_View_Area(area, x + 80, *y, M.steel_list.data(), font, 12, rows, &s->position, list_slot);
+            P.grade = Map_Steel_List_To_Grade(s->position);
         } else {
-            // No cache slot: the stored grade, read-only, its position held for the page's life in a
-            // pool slot of its own.
-            int* position = Take_Field_Activity_Slot(Map_Steel_Grade_To_List(P.grade));
-            Add_Choice_List_to_View_Area(area, x + 80, *y, M.steel_list.data(), font, 12, rows, position,
+            // No cache slot: the stored grade, read-only.
+            Add_Choice_List_to_View_Area(area, x + 80, *y, M.steel_list.data(), font, 12, rows,
+                                         Hold_Overflow_Position(Map_Steel_Grade_To_List(P.grade)),
                                          &Screen_Palette.Inactive);
         }
     } else if (kind == Material_External) {

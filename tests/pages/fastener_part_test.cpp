@@ -258,7 +258,8 @@ TEST_F(FastenerPart, OversizeClearanceIsReadOnlyUnderEdition2025WithTableSizes) 
         ASSERT_NE(clearance, nullptr);
         EXPECT_EQ(Enabled(clearance), c.editable);
         EXPECT_EQ(Text("groß"_cp)->x1, 10 + 145);
-        EXPECT_EQ(Text("úd"_cp)->x1, 10 + 129);
+        EXPECT_EQ(Text("großes Lochspiel"_cp)->x1, 10 + 20);
+        EXPECT_EQ(clearance->x1, 10 + 180);
     }
 }
 

@@ -96,6 +96,13 @@ class Input_Part_Area : public View_Area_Sheet {
             if (it.kind == kind) texts.push_back(it.text);
         return texts;
     }
+    // The texts in the subscript font (subscripts and small notes), in adding order.
+    std::vector<std::string> Subscripts() {
+        std::vector<std::string> s;
+        for (const View_Area_Item& it : Items())
+            if (it.kind == View_Item_Kind::Text && it.font == 4098) s.push_back(it.text);
+        return s;
+    }
     // The text shown by a choice list: the entry its bound index selects.
     static std::string Shown(const View_Area_Item* list) {
         if (!list || !list->value || *list->value < 0 || *list->value >= list->aux) return "";

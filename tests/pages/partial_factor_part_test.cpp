@@ -23,18 +23,11 @@ class PartialFactorPart : public Input_Part_Area {
     void Draw(int mask, int label_mode, int editable = 1) {
         Draw_Safety_Factors_Input(&factors, area, 10, &y, 22, 18, 600, editable, mask, label_mode);
     }
-    // The subscripts of the rows drawn, in screen order.
-    std::vector<std::string> Row_Subscripts() {
-        std::vector<std::string> s;
-        for (const View_Area_Item& it : Items())
-            if (it.kind == View_Item_Kind::Text && it.font == 4098) s.push_back(it.text);
-        return s;
-    }
 };
 
 TEST_F(PartialFactorPart, MaskZeroDrawsAllTwelveRowsInTableOrder) {
     Draw(0, 1);
-    EXPECT_EQ(Row_Subscripts(), (std::vector<std::string>{"M0", "M1", "M2", "M3", "M3,ser", "M4", "M6,ser", "M5", "M7",
+    EXPECT_EQ(Subscripts(), (std::vector<std::string>{"M0", "M1", "M2", "M3", "M3,ser", "M4", "M6,ser", "M5", "M7",
                                                           "M,ser", "M,fi", "Mu"}));
     EXPECT_EQ(Count(View_Item_Kind::Float_Field), 12);
     EXPECT_EQ(y, 100 + 13 * 22);
@@ -61,7 +54,7 @@ TEST_F(PartialFactorPart, ColumnsFollowMaskAndLabelMode) {
         SCOPED_TRACE(testing::Message() << c.mask << " mode " << c.mode);
         New_Page();
         Draw(c.mask, c.mode);
-        EXPECT_EQ(Row_Subscripts(), c.rows);
+        EXPECT_EQ(Subscripts(), c.rows);
         const View_Area_Item* gamma = Text("γ"_cp);
         ASSERT_NE(gamma, nullptr);
         EXPECT_EQ(gamma->x1, 10 + c.S);

@@ -24,13 +24,6 @@ class PlateMaterialPart : public Input_Part_Area {
     void Draw_Band(Plate_Material& m, int options = 6) {
         Draw_Uniform_Steel_Input(&m, area, 10, &y, 22, 18, 600, 1, Black, options);
     }
-    // The subscript texts, in adding order (the band mode's telltale).
-    std::vector<std::string> Subscripts() {
-        std::vector<std::string> s;
-        for (const View_Area_Item& it : Items())
-            if (it.kind == View_Item_Kind::Text && it.font == 4098) s.push_back(it.text);
-        return s;
-    }
 };
 
 TEST(SteelGradeList, MapsGradesToPositionsAndBack) {

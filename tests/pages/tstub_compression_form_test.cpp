@@ -112,7 +112,9 @@ TEST_F(CompressionForm, ReadOnlyFormGreysEveryGroupAndHasNoUtilisation) {
     Draw(0);
     EXPECT_EQ(Find("maximale Ausnutzung"), nullptr);
     for (const View_Area_Item& item : Items()) {
-        if (item.kind == View_Item_Kind::Float_Field) EXPECT_EQ(*item.enabled, 0);
+        if (item.kind == View_Item_Kind::Float_Field) {
+            EXPECT_EQ(*item.enabled, 0);
+        }
     }
     EXPECT_EQ(Find("Anschlussbeiwert")->colour, Screen_Palette.Grey_130);
     EXPECT_EQ(Find("Bemessungswert der Druckkraft")->colour, Screen_Palette.Grey_130);

@@ -203,6 +203,8 @@ int Read_Structure_Version(double program_structure_version) {
     return Read_Version(versions.back(), program_structure_version);
 }
 
+void Push_Structure_Version(double version) { versions.push_back(version); }
+
 void End_Structure_Version() {
     if (versions.size() > 1) versions.pop_back();
 }

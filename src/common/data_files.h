@@ -40,6 +40,9 @@ int Begin_Data_Read(FILE* stream, double program_version);
 // Pushes a slot and reads a structure's version into it (the slot stays pushed when the read
 // fails, result 1); 2 with the notice above when it is newer than the program's structure version.
 int Read_Structure_Version(double program_structure_version);
+// Pushes a slot holding the version without reading anything: for a record written before it
+// carried a structure version of its own.
+void Push_Structure_Version(double version);
 // Pops the top structure version; the data version at the bottom is never popped. The stack has
 // no depth limit.
 void End_Structure_Version();

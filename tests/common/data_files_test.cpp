@@ -242,6 +242,10 @@ TEST(DataFiles, NestedStructuresHaveNoDepthLimit) {
     EXPECT_EQ(Get_Current_Version(), 2.0);
     Set_Current_Version(1.5);
     EXPECT_EQ(Get_Current_Version(), 1.5);
+    Push_Structure_Version(0.0);   // a record without a version of its own: nothing is read
+    EXPECT_EQ(Get_Current_Version(), 0.0);
+    End_Structure_Version();
+    EXPECT_EQ(Get_Current_Version(), 1.5);
 }
 
 TEST(DataFiles, DataBlocksAreKeptByteForByte) {

@@ -113,7 +113,7 @@ TEST(Hatched_Edge, BandBesideTheLineAndNoPlotArea) {
     const std::vector<std::string> lines = Lines_Starting(strokes, "-line ");
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "-line @1 ( @1 0.000000 0.000000 ) #2 0 0 1 0.0");
-    EXPECT_EQ(Lines_Starting(strokes, "-point ")[0], "-point @2 -1.993990 1.993990");
+    EXPECT_EQ(Lines_Starting(strokes, "-point ")[0], "-point @2 -1.994041 1.994041");
     EXPECT_EQ(lines[5], "-line @6 ( @11 10.000000 0.000000 ) #12 0 0 1 0.0");
 }
 

@@ -24,6 +24,12 @@ struct Choice_Popup {
     int offset = 0;                 // o
 };
 
+// Where the list of the choice list item whose text stands at (x, y) opens: W = field width + 32
+// (+1 for an odd width) from x - 7; rows of 13 px, 13 n + 6 high; below the field from y + 5 when it
+// fits there with 30 px to spare, else above it ending at y - 13, else shortened on the roomier side
+// to (space - 48) / 13 rows with a scroll bar whose thumb is at least 6 px high. The selection stands
+// in the middle of the rows shown where it can.
+Choice_Popup Place_Choice_List_Popup(int x, int y, const View_Area_Item& item);
 // Opens the list of the choice list item whose text stands at (x, y) on the screen. Writes the chosen
 // index into the item's bound int and returns 1 when the user took a row with Enter; a click on a row
 // writes it too and returns 0; any other key and a click outside return 0 and change nothing. An

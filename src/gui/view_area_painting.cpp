@@ -163,15 +163,6 @@ void Paint_Choice_List(const View_Area_Item& it, int X, int Y, const int area[4]
     Draw_Mask(X + w + 10, Y - 10, X + w + 22, Y + 2, Drop_Down_Arrow);
 }
 
-void Paint_Picture_Button(const View_Area_Item& it, int X, int Y, int X2, int Y2) {
-    const int w = it.x2 - it.x1, h = it.y2 - it.y1;
-    const int frame = Enabled(it) ? 1 : 0;
-    int r, g, b;
-    pxQCR(it.aux, &r, &g, &b);
-    pxDrawPartialTransparentDIB(it.text.c_str(), frame * w, it.state, frame * w + w - 1, it.state + h - 1, X, Y, X2 - 1, Y2 - 1,
-                                201, -1, r, g, b);
-}
-
 void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int background) {
     const int X = area[0] + it.x1 - ox, Y = area[1] + it.y1 - oy;
     const int X2 = area[0] + it.x2 - ox, Y2 = area[1] + it.y2 - oy;
@@ -203,7 +194,7 @@ void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int
         case View_Item_Kind::Float_Field:
         case View_Item_Kind::Text_Field: Paint_Field(it, X, Y); break;
         case View_Item_Kind::Choice_List: Paint_Choice_List(it, X, Y, area); break;
-        case View_Item_Kind::Picture_Button: Paint_Picture_Button(it, X, Y, X2, Y2); break;
+        case View_Item_Kind::Picture_Button: Draw_Picture_Button_Frame(it, X, Y, Enabled(it) ? 1 : 0); break;
         case View_Item_Kind::Choice_Text: {
             Pop_RFont(it.font);
             if (it.target && *it.target == it.own_value) {
@@ -233,6 +224,14 @@ void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int
 }
 
 }  // namespace
+
+void Draw_Picture_Button_Frame(const View_Area_Item& it, int X, int Y, int frame) {
+    const int w = it.x2 - it.x1, h = it.y2 - it.y1;
+    int r, g, b;
+    pxQCR(it.aux, &r, &g, &b);
+    pxDrawPartialTransparentDIB(it.text.c_str(), frame * w, it.state, frame * w + w - 1, it.state + h - 1, X, Y, X + w - 1, Y + h - 1,
+                                201, -1, r, g, b);
+}
 
 void Paint_View_Area(int origin_x, int origin_y, int x1, int y1, int x2, int y2, int area) {
     const Scrollable_View_Area* a = View_Area_Of(area);

@@ -80,6 +80,9 @@ void Scroll_View_Area_To_Rectangle(int area, int x1, int y1, int x2, int y2);
 // Draws the area: its frame, its background and its display list, shifted by the scroll origin and
 // clipped to the screen rectangle x1..y2.
 void Paint_View_Area(int origin_x, int origin_y, int x1, int y1, int x2, int y2, int area);
+// Draws frame 0 (disabled), 1 (normal), 2 (hover) or 3 (pressed) of a picture button whose top left
+// corner stands at (X, Y) on the screen.
+void Draw_Picture_Button_Frame(const View_Area_Item& it, int X, int Y, int frame);
 
 // The area of a number, null for a number outside the table or a free slot (the item adders).
 Scrollable_View_Area* View_Area_Of(int area);

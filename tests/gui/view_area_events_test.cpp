@@ -373,4 +373,60 @@ TEST_F(Events, WaitEndsWhenTheMouseLeavesOrTheWheelTurnsAndABadAreaGivesNothing)
     EXPECT_EQ(Handle_View_Area_Event(20), 0);
 }
 
+TEST_F(Events, ListEnterOpensTheNextFieldAClickOnARowDoesNot) {
+    const Choice_List_Entry entries[] = {{0, "S235"}, {0, "S275"}, {0, "S355"}, {0, "S420"}, {0, "S460"}};
+    struct Case {
+        const char* script;
+        int selected;
+        bool next_opened;
+    };
+    // The list of the field at screen (140, 140) opens below it: row i from y 147 + 13 i.
+    const Case cases[] = {
+        {"click 150 140\nkey Down\nkey Enter\nkey Esc\n", 1, true},
+        {"click 150 140\nclick 150 178\n", 2, false},
+        {"click 150 140\nkey Esc\n", 0, false},
+    };
+    for (const Case& c : cases) {
+        Clear_View_Area(area);
+        changed_values.clear();
+        int selected = 0;
+        double next = 2;
+        Add_Choice_List_to_View_Area(area, 40, 40, entries, 0, 10, 5, &selected, &on);
+        Set_View_Item_Change_Callback(area, Record_Change);
+        Add_Float_Field_to_View_Area(area, 40, 80, &next, "%6.1f", 0, 0, &on);
+        const Handled h = Handle(c.script);
+        EXPECT_EQ(h.result, 1) << c.script;
+        EXPECT_EQ(selected, c.selected) << c.script;
+        EXPECT_EQ(changed_values, (std::vector<int>{c.selected})) << c.script;   // also when unchanged
+        const bool opened = Trace_Lines(h.trace, {"text"}).find(" 140 180 0 0,0,0 \"2.0\"") != std::string::npos;
+        EXPECT_EQ(opened, c.next_opened) << c.script;
+    }
+}
+
+TEST_F(Events, AnEmptyChoiceListIsNoFieldToOpen) {
+    int selected = 0;
+    double next = 2;
+    Add_Choice_List_to_View_Area(area, 40, 40, nullptr, 0, 10, 0, &selected, &on);
+    Set_View_Item_Change_Callback(area, Record_Change);
+    EXPECT_EQ(Handle("click 150 140\n").result, 0);
+    EXPECT_TRUE(changed_values.empty());
+    // Nor does Enter in the field before it stop there: the chain goes on to the next field.
+    Clear_View_Area(area);
+    double first = 1;
+    Add_Float_Field_to_View_Area(area, 40, 20, &first, "%6.1f", 0, 0, &on);
+    Add_Choice_List_to_View_Area(area, 40, 40, nullptr, 0, 10, 0, &selected, &on);
+    Add_Float_Field_to_View_Area(area, 40, 80, &next, "%6.1f", 0, 0, &on);
+    const Handled h = Handle("click 150 118\nkey Enter\nkey Esc\n");
+    EXPECT_EQ(h.result, 1);
+    EXPECT_NE(Trace_Lines(h.trace, {"text"}).find(" 140 180 0 0,0,0 \"2.0\""), std::string::npos);
+}
+
+TEST_F(Events, AStopFlagEndsTheWaitBeforeAnyClick) {
+    int value = 0, stop = 1;
+    Add_Check_Box_to_View_Area(area, 60, 40, "Stahl", 0, 0, &value, &on);
+    Set_View_Area_Stop_Flag(area, &stop);
+    EXPECT_EQ(Handle(Click(170, 140)).result, 0);
+    EXPECT_EQ(value, 0);
+}
+
 }  // namespace

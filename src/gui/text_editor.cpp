@@ -1,0 +1,3 @@
+#include "gui/text_editor.h"
+
+void Text_Editor_State_Deleter::operator()(Text_Editor_State* state) const { delete state; }

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 
+#include "gui/view_areas.h"
 #include "platform/host/host_library.h"
 
 namespace {
@@ -138,16 +139,12 @@ void Paint_Text_Row(const Choice_Popup& p, int i, bool highlighted) {
 // A row of an image list: the row's strip of the bitmap, white transparent, in a box of the selection
 // colour while highlighted.
 void Paint_Image_Row(const Choice_Popup& p, int i, bool highlighted) {
-    const Colours& c = Popup_Colours();
-    const int rw = p.item->x2, rh = p.item->y2;
     const int y = p.top + 3 + p.pitch * i;
     if (highlighted) {
-        pxFgc(c.selection);
-        pxRect(p.left + 2, y - 1, p.right - 2, y + rh);
+        pxFgc(Popup_Colours().selection);
+        pxRect(p.left + 2, y - 1, p.right - 2, y + p.item->y2);
     }
-    const int sy = (p.first + i) * p.pitch;
-    pxDrawPartialTransparentDIB(p.item->text.c_str(), 0, sy, rw - 1, sy + rh - 1, p.text_x, y, p.text_x + rw - 1, y + rh - 1, 201, -1,
-                                255, 255, 255);
+    Draw_Image_Choice_Row(*p.item, p.first + i, p.text_x, y);
 }
 
 // Waits for the release of the left button, the mouse variables following the mouse.

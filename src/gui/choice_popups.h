@@ -38,8 +38,8 @@ int Run_Choice_List_Popup(int x, int y, const View_Area_Item& item);
 // Draws the open list; without highlight while the mouse is outside it.
 void Paint_Choice_List_Popup(const Choice_Popup& p, bool highlight);
 
-// The same for an image choice list whose rows are cut from its bitmap (row width x2, row height y2
-// of the item, rows row height + 4 px apart, white transparent), opened at the field's top left
+// The same for an image choice list whose rows are cut from its bitmap as its field shows them (row
+// width x2, row height y2 of the item; white transparent), row height + 4 px apart, opened at the field's top left
 // (x, y) below the field when it fits above the area's bottom (screen rows), else above it when it
 // fits below the area's top, else shortened on the roomier side.
 int Run_Image_Choice_Popup(int area_top, int area_bottom, int x, int y, const View_Area_Item& item);

@@ -7,12 +7,10 @@
 
 #include "common/text_width.h"
 #include "gui/choice_popups.h"
+#include "gui/text_editor.h"
 #include "gui/tooltip_box.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_library.h"
-
-// The multi-line editor's loop (text_editor.h).
-int Edit_Multi_Line_Text(const View_Area_Item& item, int ax1, int ay1, int ax2, int ay2, int x1, int y1, int x2, int y2);
 
 namespace {
 

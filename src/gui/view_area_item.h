@@ -6,8 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "platform/printlist/tree_view_images.h"
+
+// Bare_Node: an item appended without a kind (Append_View_Area_Node); it is never drawn or hit.
 enum class View_Item_Kind {
-    Text = 1, Line, Bitmap, Painter_Box, Picture_Object, Rotated_Text, Check_Box, Radio_Button, Choice_Text,
+    Bare_Node = 0, Text = 1, Line, Bitmap, Painter_Box, Picture_Object, Rotated_Text, Check_Box, Radio_Button, Choice_Text,
     Float_Field, Filled_Rectangle, Hot_Spot, Mark, DIB_Image, Text_Field, Choice_List, Image_Choice_List,
     Picture_Button, Multi_Line_Text,
 };
@@ -38,11 +41,13 @@ struct View_Area_Item {
     int font = 0;    // without style bits; Picture_Button: its own value
     // Float_Field: display width in characters; Text_Field: maximum length; Radio_Button: own value;
     // Hot_Spot: cursor shape (0 none); Picture_Button: top row of its frames; Choice_List: field
-    // width in pixels; Bitmap: opaque flag; Multi_Line_Text: frame flag; Mark: its number.
+    // width in pixels; Bitmap: opaque flag; Multi_Line_Text: frame flag; Mark: its number;
+    // Image_Choice_List: the state word it was added with.
     int state = 0;
     // Content position (text-like kinds: the start of the baseline) and far corner. Text and the
     // fields keep the style code in x2 (0 plain, 1 bold, 2 strong shadow, 3 faint shadow);
-    // Text_Field keeps its visible width in y2, Rotated_Text its direction code.
+    // Text_Field keeps its visible width in y2, Rotated_Text its direction code, Image_Choice_List
+    // its row width and height in x2 and y2.
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     // Choice lists: entry count; Picture_Button: transparent colour; Multi_Line_Text: background;
     // Choice_Text: highlight colour; Hot_Spot: tooltip flags (bit 0 bold, bit 4 flag).
@@ -57,6 +62,11 @@ struct View_Area_Item {
     View_Area_Painter painter = nullptr;
     View_Item_Change_Callback on_change = nullptr;
     void* data = nullptr;          // the painter's data
+    const Picture_Object* picture = nullptr;   // Picture_Object: the caller's mask
+    // DIB_Image: the caller's image; Check_Box, Radio_Button: the images of the set and the clear
+    // state drawn instead of the masks (Set_Check_Images).
+    const Tree_View_Image* image = nullptr;
+    const Tree_View_Image* clear_image = nullptr;
     int own_value = 0;             // Choice_Text, Hot_Spot
     const Choice_List_Entry* entries = nullptr;   // Choice_List: the caller's array
     int* target = nullptr;         // Choice_Text, Hot_Spot: the caller's int they write

@@ -31,6 +31,8 @@ int Width_In_Font(const char* text, int font) {
     return w;
 }
 
+int Clamped(long long v) { return static_cast<int>(std::clamp<long long>(v, -1000000, 1000000)); }
+
 void Grow(Scrollable_View_Area& a, long long x, long long y) {
     const auto held = [](long long v) { return static_cast<int>(std::clamp<long long>(v, 0, 1000000)); };
     a.content_width = std::max(a.content_width, held(x));
@@ -219,8 +221,7 @@ void Add_Picture_Button_to_View_Area(int area, int x, int y, int width, int heig
     Scrollable_View_Area* a = View_Area_Of(area);
     if (!a) return;
     const long long x2 = static_cast<long long>(x) + width, y2 = static_cast<long long>(y) + height;
-    View_Area_Item it = Item(View_Item_Kind::Picture_Button, x, y, static_cast<int>(std::clamp<long long>(x2, -1000000, 1000000)),
-                             static_cast<int>(std::clamp<long long>(y2, -1000000, 1000000)), cursor);
+    View_Area_Item it = Item(View_Item_Kind::Picture_Button, x, y, Clamped(x2), Clamped(y2), cursor);
     it.font = own_value;
     it.state = top_row;
     it.aux = transparent_colour;
@@ -302,6 +303,49 @@ void Set_Bitmap_Opaque(int area) {
 
 void Set_Field_Disabled_Text(int area, const char* text) {
     if (View_Area_Item* it = Last(area, {View_Item_Kind::Float_Field, View_Item_Kind::Text_Field})) it->second_text = Copy(text);
+}
+
+void Add_Picture_Object_to_View_Area(int area, int x, int y, const Picture_Object* picture, int colour) {
+    const int w = picture ? std::max(0, picture->width) : 0, h = picture ? std::max(0, picture->height) : 0;
+    Add_Rectangle_Item(area, View_Item_Kind::Picture_Object, x, y, Clamped(static_cast<long long>(x) + w - 1),
+                       Clamped(static_cast<long long>(y) + h - 1), colour);
+    if (View_Area_Item* it = Last(area, {View_Item_Kind::Picture_Object})) it->picture = picture;
+}
+
+void Add_DIB_Image_to_View_Area(int area, const Tree_View_Image* image, int x1, int y1, int x2, int y2, int colour) {
+    Add_Rectangle_Item(area, View_Item_Kind::DIB_Image, x1, y1, x2, y2, colour);
+    if (View_Area_Item* it = Last(area, {View_Item_Kind::DIB_Image})) it->image = image;
+}
+
+void Add_Image_Choice_List_to_View_Area(int area, int x, int y, const char* file, int row_width, int row_height, int count,
+                                        int state, int* selected, const int* enabled) {
+    Scrollable_View_Area* a = View_Area_Of(area);
+    if (!a) return;
+    View_Area_Item it = Item(View_Item_Kind::Image_Choice_List, x, y, std::max(0, row_width), std::max(0, row_height), 0);
+    it.state = state;
+    it.aux = std::max(0, count);
+    it.text = Copy(file);
+    it.has_text = file != nullptr;
+    it.value = selected;
+    it.enabled = enabled;
+    if (selected && (*selected < 0 || *selected >= count)) *selected = 0;
+    Grow(*a, static_cast<long long>(x) + it.x2 + 31, static_cast<long long>(y) + it.y2 + 16);
+    Append(*a, std::move(it));
+}
+
+void Set_Check_Images(int area, const Tree_View_Image* set_image, const Tree_View_Image* clear_image) {
+    if (View_Area_Item* it = Last(area, {View_Item_Kind::Check_Box, View_Item_Kind::Radio_Button})) {
+        it->image = set_image;
+        it->clear_image = clear_image;
+    }
+}
+
+View_Area_Item* Append_View_Area_Node(int area) {
+    Scrollable_View_Area* a = View_Area_Of(area);
+    if (!a) return nullptr;
+    View_Area_Item it;
+    it.kind = View_Item_Kind::Bare_Node;
+    return &Append(*a, std::move(it));
 }
 
 char* Copy_Text_Bounded(const char* text, int n) {

@@ -59,6 +59,21 @@ void Remove_View_Area_Items_From_Mark(int area, int number);
 void Set_Bitmap_Opaque(int area);
 void Set_Field_Disabled_Text(int area, const char* text);
 void Set_Multi_Line_Text_Font(int area, int font);
+// The caller's 1-bit mask in the colour, over x to x + width - 1, y to y + height - 1.
+void Add_Picture_Object_to_View_Area(int area, int x, int y, const Picture_Object* picture, int colour);
+// The caller's image, drawn centred in the rectangle.
+void Add_DIB_Image_to_View_Area(int area, const Tree_View_Image* image, int x1, int y1, int x2, int y2, int colour);
+// A drop-down list of pictures: row i of the list is the strip of the bitmap from y = i * row_height,
+// row_width wide (Draw_Image_Choice_Row); (x, y) is the field's top left corner. A selected index
+// outside the list is set to 0.
+void Add_Image_Choice_List_to_View_Area(int area, int x, int y, const char* file, int row_width, int row_height, int count,
+                                        int state, int* selected, const int* enabled);
+// Images drawn instead of the box or circle of the last check box or radio button, centred on the
+// box: the first while it is set (radio: bound to its own value), the second otherwise.
+void Set_Check_Images(int area, const Tree_View_Image* set_image, const Tree_View_Image* clear_image);
+// A bare item at the tail of the list, for callers that fill it in themselves; null for a bad or
+// free area. The pointer holds until the next item is added or the list is cleared.
+View_Area_Item* Append_View_Area_Node(int area);
 
 // A new zero-filled buffer of n + 1 bytes with at most n characters of the text (a null text gives
 // one line end); null when memory runs out. Released with free.

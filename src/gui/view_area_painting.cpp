@@ -10,6 +10,7 @@
 #include "common/text_width.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_library.h"
+#include "platform/printlist/tree_view_images.h"
 
 namespace {
 
@@ -104,10 +105,13 @@ void Paint_Box(const View_Area_Item& it, int X, int Y) {
         Push_RFont();
     }
     pxFgc(colour);
-    if (it.kind == View_Item_Kind::Check_Box)
-        Draw_Mask(X - 20, Y - 10, X - 8, Y + 2, it.value && *it.value != 0 ? Box_Set : Box_Clear);
+    const bool set = it.kind == View_Item_Kind::Check_Box ? it.value && *it.value != 0 : it.value && *it.value == it.state;
+    if (it.image || it.clear_image)
+        Draw_TreeViewImage(set ? it.image : it.clear_image, X - 13, Y - 3);
+    else if (it.kind == View_Item_Kind::Check_Box)
+        Draw_Mask(X - 20, Y - 10, X - 8, Y + 2, set ? Box_Set : Box_Clear);
     else
-        Draw_Mask(X - 20, Y - 10, X - 9, Y + 1, it.value && *it.value == it.state ? Circle_Set : Circle_Clear);
+        Draw_Mask(X - 20, Y - 10, X - 9, Y + 1, set ? Circle_Set : Circle_Clear);
 }
 
 // Float and text fields: the value cut to its width in characters, a white box while enabled and a
@@ -163,6 +167,24 @@ void Paint_Choice_List(const View_Area_Item& it, int X, int Y, const int area[4]
     Draw_Mask(X + w + 10, Y - 10, X + w + 22, Y + 2, Drop_Down_Arrow);
 }
 
+// A drop-down list of pictures: the white box (while enabled) of row width + 20 by row height + 5,
+// the dotted frame one pixel outside it, the arrow box at its right end and the selected row.
+void Paint_Image_Choice_List(const View_Area_Item& it, int X, int Y) {
+    const Colours& c = Fixed_Colours();
+    const bool enabled = Enabled(it);
+    const int right = X + it.x2 + 20, bottom = Y + it.y2 + 5;
+    if (enabled) {
+        pxFgc(c.white);
+        pxRect(X, Y, right, bottom);
+    }
+    Draw_Image_Choice_Row(it, it.value ? *it.value : 0, X + 3, Y + 3);
+    const int frame = enabled ? c.black : c.grey;
+    Dotted_Frame(X - 1, Y - 1, right + 1, bottom + 1, frame);
+    pxFgc(frame);
+    const int arrow_top = Y + (it.y2 + 5 - 12) / 2;
+    Draw_Mask(right - 15, arrow_top, right - 3, arrow_top + 12, Drop_Down_Arrow);
+}
+
 void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int background) {
     const int X = area[0] + it.x1 - ox, Y = area[1] + it.y1 - oy;
     const int X2 = area[0] + it.x2 - ox, Y2 = area[1] + it.y2 - oy;
@@ -195,6 +217,16 @@ void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int
         case View_Item_Kind::Text_Field: Paint_Field(it, X, Y); break;
         case View_Item_Kind::Choice_List: Paint_Choice_List(it, X, Y, area); break;
         case View_Item_Kind::Picture_Button: Draw_Picture_Button_Frame(it, X, Y, Enabled(it) ? 1 : 0); break;
+        case View_Item_Kind::Picture_Object:
+            if (!it.picture || Outside(X, Y, X2, Y2, area)) break;
+            pxFgc(it.colour);
+            pxMask(X, Y, X2, Y2, it.picture->rows, it.picture->bytes_per_row);
+            break;
+        case View_Item_Kind::DIB_Image:
+            if (Outside(X, Y, X2, Y2, area)) break;
+            Draw_TreeViewImage(it.image, X + (X2 - X) / 2, Y + (Y2 - Y) / 2);
+            break;
+        case View_Item_Kind::Image_Choice_List: Paint_Image_Choice_List(it, X, Y); break;
         case View_Item_Kind::Choice_Text: {
             Pop_RFont(it.font);
             if (it.target && *it.target == it.own_value) {
@@ -219,7 +251,7 @@ void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int
             Push_RFont();
             break;
         }
-        default: break;   // hot spots and marks are not drawn; the other kinds are never added
+        default: break;   // hot spots, marks and bare nodes are not drawn
     }
 }
 
@@ -231,6 +263,14 @@ void Draw_Picture_Button_Frame(const View_Area_Item& it, int X, int Y, int frame
     pxQCR(it.aux, &r, &g, &b);
     pxDrawPartialTransparentDIB(it.text.c_str(), frame * w, it.state, frame * w + w - 1, it.state + h - 1, X, Y, X + w - 1, Y + h - 1,
                                 201, -1, r, g, b);
+}
+
+void Draw_Image_Choice_Row(const View_Area_Item& it, int row, int x, int y) {
+    if (row < 0 || row >= it.aux || it.x2 <= 0 || it.y2 <= 0) return;
+    const long long top = static_cast<long long>(row) * it.y2;
+    if (top + it.y2 > 1000000) return;
+    pxDrawPartialTransparentDIB(it.text.c_str(), 0, static_cast<int>(top), it.x2 - 1, static_cast<int>(top) + it.y2 - 1, x, y,
+                                x + it.x2 - 1, y + it.y2 - 1, 201, -1, 255, 255, 255);
 }
 
 void Paint_View_Area(int origin_x, int origin_y, int x1, int y1, int x2, int y2, int area) {

@@ -83,6 +83,10 @@ void Paint_View_Area(int origin_x, int origin_y, int x1, int y1, int x2, int y2,
 // Draws frame 0 (disabled), 1 (normal), 2 (hover) or 3 (pressed) of a picture button whose top left
 // corner stands at (X, Y) on the screen.
 void Draw_Picture_Button_Frame(const View_Area_Item& it, int X, int Y, int frame);
+// Draws row `row` of an image choice list (the bitmap's strip from y = row * row height, row width
+// wide) with its top left corner at (x, y) on the screen, white transparent; nothing for a row
+// outside the list.
+void Draw_Image_Choice_Row(const View_Area_Item& it, int row, int x, int y);
 
 // The area of a number, null for a number outside the table or a free slot (the item adders).
 Scrollable_View_Area* View_Area_Of(int area);

@@ -238,11 +238,11 @@ TEST(ChoiceListPopup, AnEmptyListOpensNothing) {
 
 TEST(ImageChoicePopup, RowsCutFromTheBitmapPickedByKeysAndClicks) {
     Scratch_Dir dir;
-    // Rows of 8 x 4 px, 8 px apart: red, green, blue; white between them.
-    std::vector<std::vector<std::uint32_t>> px(24, std::vector<std::uint32_t>(8, 0xFFFFFF));
+    // Rows of 8 x 4 px one under the other: red, green, blue.
+    std::vector<std::vector<std::uint32_t>> px(12, std::vector<std::uint32_t>(8));
     const std::uint32_t colours[3] = {0xFF0000, 0x00FF00, 0x0000FF};
     for (std::size_t row = 0; row < 3; ++row)
-        for (std::size_t y = 0; y < 4; ++y) px[8 * row + y].assign(8, colours[row]);
+        for (std::size_t y = 0; y < 4; ++y) px[4 * row + y].assign(8, colours[row]);
     const std::string file = dir.file("reihen.bmp");
     Write_File(file, Bmp(24, px));
     View_Area_Item item;

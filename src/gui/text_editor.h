@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "gui/view_area_item.h"
+#include "platform/host/screen_fonts.h"
 
 // The editing record of a Multi_Line_Text item, created with the item and owned by it.
 struct Text_Editor_State {
@@ -62,3 +63,5 @@ void Insert_Special_Character();
 // Measurements of the editor's rule: with font code 0, n characters measure 8 n - 3 px (0 for none);
 // otherwise the host's text extent in the current font.
 int Get_Text_Extent_Width(const char* text, int n);
+// The extent of the first n characters drawn at (0, 0), measured by the same rule.
+void Measure_Text_Prefix(const char* text, int n, Text_Extent* extent);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/text_width.h"
+#include "gui/text_editor.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_library.h"
 #include "platform/printlist/tree_view_images.h"
@@ -227,6 +228,10 @@ void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int
             Draw_TreeViewImage(it.image, X + (X2 - X) / 2, Y + (Y2 - Y) / 2);
             break;
         case View_Item_Kind::Image_Choice_List: Paint_Image_Choice_List(it, X, Y); break;
+        case View_Item_Kind::Multi_Line_Text:
+            if (it.state) Dotted_Frame(X, Y, X2, Y2, Enabled(it) ? Fixed_Colours().black : Fixed_Colours().grey);
+            Render_Text_Editor(it, X, Y, X2, Y2);
+            break;
         case View_Item_Kind::Choice_Text: {
             Pop_RFont(it.font);
             if (it.target && *it.target == it.own_value) {

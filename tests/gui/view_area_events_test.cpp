@@ -429,4 +429,26 @@ TEST_F(Events, AStopFlagEndsTheWaitBeforeAnyClick) {
     EXPECT_EQ(value, 0);
 }
 
+TEST_F(Events, MultiLineTextIsEditedWhenEnabledAndItsClickOutsideActsAtTheNextHandling) {
+    struct Case {
+        int enabled;
+        const char* text;
+        int spot;
+    };
+    // The text box over content (20, 20) to (220, 120), a hot spot under it and a check box below.
+    const Case cases[] = {{1, "BemerkungX\n", 0}, {0, "Bemerkung\n", 5}};
+    for (const Case& c : cases) {
+        Clear_View_Area(area);
+        char text[40] = "Bemerkung\n";
+        int spot = 0, box = 0;
+        Add_Multi_Line_Text_to_View_Area(area, 20, 20, 220, 120, text, 39, 0, 0xFFFFFF, 1, &c.enabled);
+        Add_Hot_Spot_to_View_Area(area, 20, 20, 220, 120, 5, &spot);
+        Add_Check_Box_to_View_Area(area, 60, 200, "Stahl", 0, 0, &box, &on);
+        Handle(Click(150, 160) + "type \"X\"\n" + Click(170, 300), 2);
+        EXPECT_STREQ(text, c.text) << c.enabled;
+        EXPECT_EQ(spot, c.spot) << c.enabled;
+        EXPECT_EQ(box, 1) << c.enabled;   // the second click, whether it ended an editing or not
+    }
+}
+
 }  // namespace

@@ -19,13 +19,9 @@ constexpr int Repeat_Ms = 100;         // arrows repeat while held
 constexpr int Popup_Events = 0x14022;  // keys, wheel, moves, left presses
 constexpr int Key_Bit = 0x10000;
 constexpr int Key_Up = 328, Key_Down = 336, Key_Enter = 13;
-constexpr std::uint32_t Dotted = 0xAAAAAAAA;
 
-using Mask_Rows = std::array<unsigned short, 13>;
 constexpr Mask_Rows Up_Arrow = {0xFFF8, 0x8008, 0x8008, 0x8008, 0x8208, 0x8708, 0x8F88,
                                 0x9FC8, 0xBFE8, 0x8008, 0x8008, 0x8008, 0xFFF8};
-constexpr Mask_Rows Down_Arrow = {0xFFF8, 0x8008, 0x8008, 0x8008, 0x8008, 0xBFE8, 0x9FC8,
-                                  0x8F88, 0x8708, 0x8208, 0x8008, 0x8008, 0xFFF8};
 constexpr Mask_Rows Red_Disc = {0x0000, 0x1F00, 0x3F80, 0x7FC0, 0x7FC0, 0x7FC0, 0x7FC0,
                                 0x7FC0, 0x3F80, 0x1F00, 0x0000, 0, 0};   // 11 rows
 
@@ -37,15 +33,6 @@ const Colours& Popup_Colours() {
     static const Colours c{Nearest_Color_Index(0, 0, 0), Nearest_Color_Index(235, 255, 255), Nearest_Color_Index(0, 80, 150),
                            Nearest_Color_Index(201, 237, 237), Nearest_Color_Index(255, 0, 0)};
     return c;
-}
-
-void Draw_Mask(int x1, int y1, int x2, int y2, const Mask_Rows& rows) {
-    std::array<unsigned char, 26> bits{};
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        bits[2 * r] = static_cast<unsigned char>(rows[r] >> 8);
-        bits[2 * r + 1] = static_cast<unsigned char>(rows[r] & 0xFF);
-    }
-    pxMask(x1, y1, x2, y2, bits.data(), 2);
 }
 
 bool Inside(const Choice_Popup& p, int x, int y) { return x >= p.left && x <= p.right && y >= p.top && y <= p.bottom; }
@@ -85,7 +72,7 @@ void Paint_Scroll_Bar(const Choice_Popup& p) {
     pxRect(p.right - 15, p.top + 1, p.right - 1, p.bottom - 1);
     pxFgc(c.black);
     Draw_Mask(p.right - 15, p.top + 3, p.right - 3, p.top + 15, Up_Arrow);
-    Draw_Mask(p.right - 15, p.bottom - 15, p.right - 3, p.bottom - 3, Down_Arrow);
+    Draw_Mask(p.right - 15, p.bottom - 15, p.right - 3, p.bottom - 3, Drop_Down_Arrow);
     pxFgc(c.track);
     pxRect(p.right - 13, p.top + 16, p.right - 5, p.bottom - 16);
     const int t1 = p.top + 16 + p.offset, t2 = t1 + p.thumb;
@@ -107,14 +94,7 @@ void Paint_List(const Choice_Popup& p, bool highlight, Row_Painter paint_row) {
     const int colour = pxQFgc();
     pxFgc(c.light);
     pxRect(p.left, p.top, p.right, p.bottom);
-    pxFgc(c.black);
-    const int sides[4][4] = {{p.left, p.top, p.right, p.top}, {p.left, p.bottom, p.right, p.bottom},
-                             {p.left, p.top, p.left, p.bottom}, {p.right, p.top, p.right, p.bottom}};
-    for (const auto& s : sides) {
-        pxSULn(Dotted);
-        pxLine(s[0], s[1], s[2], s[3]);
-        pxSLn(0);
-    }
+    Dotted_Frame(p.left, p.top, p.right, p.bottom, c.black);
     for (int i = 0; i < p.rows && p.first + i < p.n; ++i) paint_row(p, i, highlight && p.first + i == p.sel);
     if (p.bar) Paint_Scroll_Bar(p);
     pxFgc(colour);

@@ -160,6 +160,19 @@ TEST_F(Events, HoverCursorAndTooltipOfAHotSpotAndItsClickAtOnce) {
     EXPECT_EQ(Host_Pixel(165, 190), 0xFFFBF0);   // the screen under the box is back
 }
 
+TEST_F(Events, TooltipNearTheBottomRightCornerEndsNineBeforeBothEdges) {
+    const int corner = Create_Scrollable_View_Area(600, 450, 790, 590, 0, 0);
+    int target = 0;
+    Add_Hot_Spot_to_View_Area(corner, 150, 100, 189, 139, 1, &target);
+    Set_Hot_Spot_Tooltip(corner, "Hilfe", 0, 0, 0);
+    const Headless_Run_Result run =
+        Run_Headless("move 780 580\nwait 100\nmove 600 300\n", [&] { return Handle_View_Area_Event(corner); });
+    // The box 40 x 18 px would end at 820, 618: moved to end at 791, 591; its line at (751 + 5, 573 + 13).
+    EXPECT_EQ(Trace_Lines(run.trace, {"text"}), "text 1 756 586 4096 0,0,0 \"Hilfe\"\n");
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(target, 0);
+}
+
 TEST_F(Events, PictureButtonShowsHoverAndPressedFramesAndStoresItsValue) {
     Scratch_Dir dir;
     // Four frames of 4 x 4 px side by side: disabled red, normal green, hover blue, pressed yellow.
@@ -294,6 +307,14 @@ TEST_F(Events, TextFieldEditsTheCallersBufferAndCutsAnOverlongTextAt511) {
     Add_Text_Field_to_View_Area(area, 40, 40, padded, 0, 0, &on);
     EXPECT_EQ(Handle(Click(150, 138) + "type \"D\"\nkey Enter\n").result, 1);
     EXPECT_STREQ(padded, "ABCD      ");
+
+    // Shown 10 characters wide, the text still grows to its 30: the editor scrolls.
+    Clear_View_Area(area);
+    char wide[31] = "AB                            ";
+    Add_Text_Field_to_View_Area(area, 40, 40, wide, 0, 0, &on);
+    Set_Text_Field_Width(area, 10);
+    EXPECT_EQ(Handle(Click(150, 138) + "type \"CDEFGHIJKLMNOPQRSTUVWXYZ0123456789\"\nkey Enter\n").result, 1);
+    EXPECT_STREQ(wide, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
 
     // 600 characters and a guard behind them: the editor holds 511, and the text comes back cut there.
     Clear_View_Area(area);

@@ -100,6 +100,7 @@ struct Fastener {
     int effective_class_index; // the class the resistances use
     int effective_size_index;  // the size the resistances use
     int preloaded;             // "vorgespannt": set and cleared by the derivation
+    double slot_length;        // editing form only: a slot's length d + enlargement; not stored
 };
 
 // ---------------------------------------------------------------------------------------------

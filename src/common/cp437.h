@@ -4,7 +4,7 @@
 // Source literals are written with the characters that the files hold, e.g. "Größe", "≤", "«", and
 // the print-list escape byte 0xCE as "╬". The report font shows some box-drawing positions as Greek
 // letters ("║" is its α, "╗" its β); those are written with their CP437 glyphs. The one extension:
-// "γ", which CP437 lacks, stands for 0xC0, the report font's γ.
+// "γ", which CP437 lacks, stands for 0xC0, the report font's γ; "§" is CP437's glyph of byte 0x15.
 //
 //   OLI_Printf(report, "%sBreite b = %.1lf mm ≤ %.1lf mm\n"_cp, ...);   // converted at compile time
 //   std::string s = To_Cp437(utf8_text);                                 // converted at run time
@@ -37,6 +37,7 @@ inline constexpr Alias Aliases[] = {
     {U'μ', 0xE6},   // Greek mu and micro sign
     {U'Ω', 0xEA},   // ohm sign
     {U'∅', 0xED},   // empty set drawn as phi
+    {U'§', 0x15},   // section sign: CP437's own glyph of the control position 0x15
 };
 
 // Decodes one UTF-8 sequence at text[i]; advances i. Returns 0xFFFFFFFF for a broken sequence.

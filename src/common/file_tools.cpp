@@ -9,11 +9,6 @@
 
 namespace {
 
-struct File_Closer {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-using File_Handle = std::unique_ptr<FILE, File_Closer>;
-
 bool Read_Whole_File(const char* path, std::string& text) {
     File_Handle f(std::fopen(path, "rb"));
     if (!f) return false;
@@ -56,21 +51,38 @@ int Replace_In_File(const char* path, const char* pattern, const char* replaceme
         start = stop + 1;
     }
 
-    const std::string temp_path = std::string(path) + ".tmp";
-    {
-        File_Handle f(std::fopen(temp_path.c_str(), "wb"));
-        if (!f) return -1;
-        const bool written = std::fwrite(out.data(), 1, out.size(), f.get()) == out.size();
-        if (std::fclose(f.release()) != 0 || !written) {
-            std::remove(temp_path.c_str());
-            return -1;
-        }
-    }
-    if (std::rename(temp_path.c_str(), path) != 0) {
-        std::remove(temp_path.c_str());
-        return -1;
-    }
+    const auto write = [&out](FILE* f) { return std::fwrite(out.data(), 1, out.size(), f) == out.size() ? 0 : 1; };
+    if (Write_File_Replacing(path, write) != 0) return -1;
     return count;
+}
+
+int Write_File_Replacing(const char* path, const std::function<int(FILE*)>& writer) {
+    if (!path || !writer) return 1;
+    const std::string temp_path = std::string(path) + ".tmp";
+    File_Handle f(std::fopen(temp_path.c_str(), "wb"));
+    if (!f) return 1;
+    const bool written = writer(f.get()) == 0;
+    const bool closed = std::fclose(f.release()) == 0;
+    if (!written || !closed || std::rename(temp_path.c_str(), path) != 0) {
+        std::remove(temp_path.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int Copy_File(const char* target, const char* source) {
+    if (!target || !source) return 1;
+    File_Handle from(std::fopen(source, "rb"));
+    if (!from) return 1;
+    struct stat a, b;
+    if (stat(source, &a) == 0 && stat(target, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino) return 0;
+    return Write_File_Replacing(target, [&from](FILE* to) {
+        char chunk[4096];
+        std::size_t n;
+        while ((n = std::fread(chunk, 1, sizeof chunk, from.get())) > 0)
+            if (std::fwrite(chunk, 1, n, to) != n) return 1;
+        return std::ferror(from.get()) ? 1 : 0;
+    });
 }
 
 std::time_t Get_File_Time(const char* path) {

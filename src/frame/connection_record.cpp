@@ -19,6 +19,7 @@ namespace {
 
 Connection_Conversion Pack_Hook = nullptr;
 Connection_Conversion Unpack_Hook = nullptr;
+Input_Load_Hook Load_Hook = nullptr;
 
 struct File_Closer {
     void operator()(FILE* f) const { std::fclose(f); }
@@ -178,13 +179,18 @@ void Load_Input_File() {
         else
             NAD_Read_Input_Name(file.get());
     }
-    if (!Refresh_Mode) Unpack_Connection_Record(&Connection);
+    if (!Refresh_Mode) {
+        if (Load_Hook) Load_Hook();
+        Unpack_Connection_Record(&Connection);
+    }
 }
 
 void Set_Connection_Conversion(Connection_Conversion pack, Connection_Conversion unpack) {
     Pack_Hook = pack;
     Unpack_Hook = unpack;
 }
+
+void Set_Input_Load_Hook(Input_Load_Hook hook) { Load_Hook = hook; }
 
 void Pack_Connection_Record(Connection_Record* record) {
     if (record && Pack_Hook) Pack_Hook(record);

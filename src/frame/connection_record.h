@@ -71,3 +71,7 @@ using Connection_Conversion = void (*)(Connection_Record* record);
 void Set_Connection_Conversion(Connection_Conversion pack, Connection_Conversion unpack);
 void Pack_Connection_Record(Connection_Record* record);
 void Unpack_Connection_Record(Connection_Record* record);
+// Called at the end of every load of the input file off the batch road, right before the unpack, so
+// that the editing state kept across page rebuilds follows the loaded record; null for none.
+using Input_Load_Hook = void (*)();
+void Set_Input_Load_Hook(Input_Load_Hook hook);

@@ -10,6 +10,12 @@
 #include <cstdio>
 
 inline constexpr int Steel_Grade_Count = 48;
+// The four groups of the grade table, each its first grade and its count: structural steels,
+// stainless steels, high-strength steels, flat products.
+inline constexpr int Structural_Steel_First = 0, Structural_Steel_Count = 26;
+inline constexpr int Stainless_Steel_First = 26, Stainless_Steel_Count = 5;
+inline constexpr int High_Strength_Steel_First = 31, High_Strength_Steel_Count = 4;
+inline constexpr int Flat_Product_First = 35, Flat_Product_Count = 13;
 inline constexpr int Plate_Designation_Size = 26;   // 25 characters and the terminator
 
 // Kind of a plate material.

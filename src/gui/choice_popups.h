@@ -24,6 +24,12 @@ struct Choice_Popup {
     int offset = 0;                 // o
 };
 
+// Where the list of the choice list item whose text stands at (x, y) opens: W = field width + 32
+// (+1 for an odd width) from x - 7; rows of 13 px, 13 n + 6 high; below the field from y + 5 when it
+// fits there with 30 px to spare, else above it ending at y - 13, else shortened on the roomier side
+// to (space - 48) / 13 rows with a scroll bar whose thumb is at least 6 px high. The selection stands
+// in the middle of the rows shown where it can.
+Choice_Popup Place_Choice_List_Popup(int x, int y, const View_Area_Item& item);
 // Opens the list of the choice list item whose text stands at (x, y) on the screen. Writes the chosen
 // index into the item's bound int and returns 1 when the user took a row with Enter; a click on a row
 // writes it too and returns 0; any other key and a click outside return 0 and change nothing. An
@@ -32,8 +38,8 @@ int Run_Choice_List_Popup(int x, int y, const View_Area_Item& item);
 // Draws the open list; without highlight while the mouse is outside it.
 void Paint_Choice_List_Popup(const Choice_Popup& p, bool highlight);
 
-// The same for an image choice list whose rows are cut from its bitmap (row width x2, row height y2
-// of the item, rows row height + 4 px apart, white transparent), opened at the field's top left
+// The same for an image choice list whose rows are cut from its bitmap as its field shows them (row
+// width x2, row height y2 of the item; white transparent), row height + 4 px apart, opened at the field's top left
 // (x, y) below the field when it fits above the area's bottom (screen rows), else above it when it
 // fits below the area's top, else shortened on the roomier side.
 int Run_Image_Choice_Popup(int area_top, int area_bottom, int x, int y, const View_Area_Item& item);

@@ -24,13 +24,13 @@ int Set_Notice_Output_Mode(int mode) {
     return mode;
 }
 
-int Print_Notice(const char* format, ...) {
-    if (!format || !*format) return 0;
+namespace {
+
+// Formats and delivers one notice in the mode in force; the text is formed on the stack.
+void Deliver_Notice(const char* format, va_list args) {
+    if (!format || !*format) return;
     char text[Notice_Length + 1];
-    va_list args;
-    va_start(args, format);
     std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
 
     switch (Notice_Output_Mode) {
     case 1:
@@ -43,5 +43,35 @@ int Print_Notice(const char* format, ...) {
         PrintMessage("%s", Skip_Escape_Pairs(text));
         break;
     }
+}
+
+}  // namespace
+
+int Print_Notice(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    Deliver_Notice(format, args);
+    va_end(args);
     return 0;
+}
+
+int Print_Notice_In_Mode(int mode, const char* format, ...) {
+    const int kept = Notice_Output_Mode;
+    Notice_Output_Mode = mode;
+    va_list args;
+    va_start(args, format);
+    Deliver_Notice(format, args);
+    va_end(args);
+    Notice_Output_Mode = kept;
+    return 0;
+}
+
+int Print_Error_Notice(const char* format, ...) {
+    if (!format) return 0;
+    char text[Notice_Length + 1];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return Print_Notice("^bFEHLER: %s!", text);
 }

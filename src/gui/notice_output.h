@@ -12,3 +12,9 @@ int Set_Notice_Output_Mode(int mode);
 // "^x" style pairs are stepped over. An empty or missing format does nothing. The text is formed
 // on the stack, so a notice about exhausted memory needs no further allocation. Result 0.
 int Print_Notice(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// As Print_Notice, with the output mode switched to `mode` for this one text and restored after it.
+int Print_Notice_In_Mode(int mode, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// Formats the text (at most 500 characters) and delivers "^bFEHLER: text!" through Print_Notice.
+int Print_Error_Notice(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -3,6 +3,7 @@
 // Items never copy the values they show: they point to the caller's variables and enabled flags.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/printlist/tree_view_images.h"
@@ -12,6 +13,12 @@ enum class View_Item_Kind {
     Bare_Node = 0, Text = 1, Line, Bitmap, Painter_Box, Picture_Object, Rotated_Text, Check_Box, Radio_Button, Choice_Text,
     Float_Field, Filled_Rectangle, Hot_Spot, Mark, DIB_Image, Text_Field, Choice_List, Image_Choice_List,
     Picture_Button, Multi_Line_Text,
+};
+
+// The editing record of a Multi_Line_Text item (gui/text_editor.h), owned by the item.
+struct Text_Editor_State;
+struct Text_Editor_State_Deleter {
+    void operator()(Text_Editor_State* state) const;
 };
 
 // One row of a drop-down list, in the caller's array.
@@ -63,4 +70,5 @@ struct View_Area_Item {
     int own_value = 0;             // Choice_Text, Hot_Spot
     const Choice_List_Entry* entries = nullptr;   // Choice_List: the caller's array
     int* target = nullptr;         // Choice_Text, Hot_Spot: the caller's int they write
+    std::unique_ptr<Text_Editor_State, Text_Editor_State_Deleter> editor;   // Multi_Line_Text
 };

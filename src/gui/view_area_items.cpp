@@ -7,6 +7,7 @@
 
 #include "common/text_width.h"
 #include "common/tracked_alloc.h"
+#include "gui/text_editor.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_library.h"
 
@@ -234,6 +235,20 @@ void Add_Picture_Button_to_View_Area(int area, int x, int y, int width, int heig
     Append(*a, std::move(it));
 }
 
+void Add_Multi_Line_Text_to_View_Area(int area, int x1, int y1, int x2, int y2, char* buffer, int max_length, int text_colour,
+                                      int background, int frame, const int* enabled) {
+    Scrollable_View_Area* a = View_Area_Of(area);
+    if (!a) return;
+    View_Area_Item it = Item(View_Item_Kind::Multi_Line_Text, x1, y1, x2, y2, text_colour);
+    it.state = frame;
+    it.aux = background;
+    it.buffer = buffer;
+    it.enabled = enabled;
+    it.editor.reset(Create_Text_Editor_State(buffer, max_length, text_colour, background));
+    Grow(*a, static_cast<long long>(x2) + 4, static_cast<long long>(y2) + 4);
+    Append(*a, std::move(it));
+}
+
 void Set_Hot_Spot_Cursor(int area, int shape) {
     if (View_Area_Item* it = Last(area, {View_Item_Kind::Hot_Spot})) it->state = shape;
 }
@@ -299,6 +314,10 @@ void Remove_View_Area_Items_From_Mark(int area, int number) {
 
 void Set_Bitmap_Opaque(int area) {
     if (View_Area_Item* it = Last(area, {View_Item_Kind::Bitmap})) it->state = 1;
+}
+
+void Set_Multi_Line_Text_Font(int area, int font) {
+    if (View_Area_Item* it = Last(area, {View_Item_Kind::Multi_Line_Text}); it && it->editor) it->editor->font = font;
 }
 
 void Set_Field_Disabled_Text(int area, const char* text) {

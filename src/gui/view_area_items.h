@@ -37,6 +37,11 @@ void Add_Filled_Rectangle_to_View_Area(int area, int x1, int y1, int x2, int y2,
 void Add_Picture_Button_to_View_Area(int area, int x, int y, int width, int height, const char* file, int top_row,
                                      int transparent_colour, int cursor, const char* tooltip, int own_value, int* bound,
                                      const int* enabled);
+// A framed box x1..y2 that edits the caller's buffer in place (multi-line, word-wrapped): the buffer
+// holds max_length characters and the terminator, and at least one character; frame 1 draws a
+// dotted frame along the box's edges.
+void Add_Multi_Line_Text_to_View_Area(int area, int x1, int y1, int x2, int y2, char* buffer, int max_length, int text_colour,
+                                      int background, int frame, const int* enabled);
 
 // Setters of the last added item; nothing when it has another kind.
 void Set_Hot_Spot_Cursor(int area, int shape);
@@ -53,6 +58,7 @@ void Add_Mark_to_View_Area(int area, int number);
 void Remove_View_Area_Items_From_Mark(int area, int number);
 void Set_Bitmap_Opaque(int area);
 void Set_Field_Disabled_Text(int area, const char* text);
+void Set_Multi_Line_Text_Font(int area, int font);
 // The caller's 1-bit mask in the colour, over x to x + width - 1, y to y + height - 1.
 void Add_Picture_Object_to_View_Area(int area, int x, int y, const Picture_Object* picture, int colour);
 // The caller's image, drawn centred in the rectangle.

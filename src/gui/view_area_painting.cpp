@@ -8,14 +8,13 @@
 #include <string>
 
 #include "common/text_width.h"
+#include "gui/text_editor.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_library.h"
 #include "platform/printlist/tree_view_images.h"
 
 namespace {
 
-// 1-bit masks, rows of 16 bits from the top, the leftmost pixel in the highest bit.
-using Mask_Rows = std::array<unsigned short, 13>;
 constexpr Mask_Rows Box_Clear = {0xFFF8, 0xFFF8, 0xC018, 0xC018, 0xC018, 0xC018, 0xC018,
                                  0xC018, 0xC018, 0xC018, 0xC018, 0xFFF8, 0xFFF8};
 constexpr Mask_Rows Box_Set = {0xFFF8, 0xFFF8, 0xC018, 0xC058, 0xC0D8, 0xD1D8, 0xDB98,
@@ -24,8 +23,6 @@ constexpr Mask_Rows Circle_Set = {0x0F00, 0x3FC0, 0x70E0, 0x6060, 0xC630, 0xCF30
                                   0xC630, 0x6060, 0x70E0, 0x3FC0, 0x0F00, 0};   // 12 rows
 constexpr Mask_Rows Circle_Clear = {0x0F00, 0x3FC0, 0x70E0, 0x6060, 0xC030, 0xC030, 0xC030,
                                     0xC030, 0x6060, 0x70E0, 0x3FC0, 0x0F00, 0};   // 12 rows
-constexpr Mask_Rows Drop_Down_Arrow = {0xFFF8, 0x8008, 0x8008, 0x8008, 0x8008, 0xBFE8, 0x9FC8,
-                                       0x8F88, 0x8708, 0x8208, 0x8008, 0x8008, 0xFFF8};
 
 constexpr std::uint32_t Dotted = 0xAAAAAAAA;
 constexpr int Disabled_Text_Font = 0x1000;
@@ -39,15 +36,6 @@ struct Colours {
 const Colours& Fixed_Colours() {
     static const Colours c{Nearest_Color_Index(190, 190, 190), Nearest_Color_Index(0, 0, 0), Nearest_Color_Index(255, 255, 255)};
     return c;
-}
-
-void Draw_Mask(int x1, int y1, int x2, int y2, const Mask_Rows& rows) {
-    std::array<unsigned char, 26> bits{};
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        bits[2 * r] = static_cast<unsigned char>(rows[r] >> 8);
-        bits[2 * r + 1] = static_cast<unsigned char>(rows[r] & 0xFF);
-    }
-    pxMask(x1, y1, x2, y2, bits.data(), 2);
 }
 
 bool Enabled(const View_Area_Item& it) { return !it.enabled || *it.enabled != 0; }
@@ -68,16 +56,6 @@ int Blend(int background, int text, double weight_background) {
     pxQCR(text, &tr, &tg, &tb);
     const auto mix = [&](int b, int t) { return static_cast<int>(weight_background * b + (1 - weight_background) * t); };
     return Nearest_RGB_Color(mix(br, tr), mix(bg, tg), mix(bb, tb));
-}
-
-void Dotted_Frame(int x1, int y1, int x2, int y2, int colour) {
-    pxFgc(colour);
-    const int sides[4][4] = {{x1, y1, x2, y1}, {x1, y2, x2, y2}, {x1, y1, x1, y2}, {x2, y1, x2, y2}};
-    for (const auto& s : sides) {
-        pxSULn(Dotted);
-        pxLine(s[0], s[1], s[2], s[3]);
-        pxSLn(0);
-    }
 }
 
 bool Outside(int x1, int y1, int x2, int y2, const int area[4]) {
@@ -167,15 +145,6 @@ void Paint_Choice_List(const View_Area_Item& it, int X, int Y, const int area[4]
     Draw_Mask(X + w + 10, Y - 10, X + w + 22, Y + 2, Drop_Down_Arrow);
 }
 
-void Paint_Picture_Button(const View_Area_Item& it, int X, int Y, int X2, int Y2) {
-    const int w = it.x2 - it.x1, h = it.y2 - it.y1;
-    const int frame = Enabled(it) ? 1 : 0;
-    int r, g, b;
-    pxQCR(it.aux, &r, &g, &b);
-    pxDrawPartialTransparentDIB(it.text.c_str(), frame * w, it.state, frame * w + w - 1, it.state + h - 1, X, Y, X2 - 1, Y2 - 1,
-                                201, -1, r, g, b);
-}
-
 // A drop-down list of pictures: the white box (while enabled) of row width + 20 by row height + 5,
 // the dotted frame one pixel outside it, the arrow box at its right end and the selected row.
 void Paint_Image_Choice_List(const View_Area_Item& it, int X, int Y) {
@@ -225,7 +194,11 @@ void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int
         case View_Item_Kind::Float_Field:
         case View_Item_Kind::Text_Field: Paint_Field(it, X, Y); break;
         case View_Item_Kind::Choice_List: Paint_Choice_List(it, X, Y, area); break;
-        case View_Item_Kind::Picture_Button: Paint_Picture_Button(it, X, Y, X2, Y2); break;
+        case View_Item_Kind::Picture_Button: Draw_Picture_Button_Frame(it, X, Y, Enabled(it) ? 1 : 0); break;
+        case View_Item_Kind::Multi_Line_Text:
+            if (it.state) Dotted_Frame(X, Y, X2, Y2, Enabled(it) ? Fixed_Colours().black : Fixed_Colours().grey);
+            Render_Text_Editor(it, X, Y, X2, Y2);
+            break;
         case View_Item_Kind::Picture_Object:
             if (!it.picture || Outside(X, Y, X2, Y2, area)) break;
             pxFgc(it.colour);
@@ -265,6 +238,33 @@ void Paint_Item(const View_Area_Item& it, int ox, int oy, const int area[4], int
 }
 
 }  // namespace
+
+void Dotted_Frame(int x1, int y1, int x2, int y2, int colour) {
+    pxFgc(colour);
+    const int sides[4][4] = {{x1, y1, x2, y1}, {x1, y2, x2, y2}, {x1, y1, x1, y2}, {x2, y1, x2, y2}};
+    for (const auto& s : sides) {
+        pxSULn(Dotted);
+        pxLine(s[0], s[1], s[2], s[3]);
+        pxSLn(0);
+    }
+}
+
+void Draw_Mask(int x1, int y1, int x2, int y2, const Mask_Rows& rows) {
+    std::array<unsigned char, 2 * std::tuple_size_v<Mask_Rows>> bits{};
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        bits[2 * r] = static_cast<unsigned char>(rows[r] >> 8);
+        bits[2 * r + 1] = static_cast<unsigned char>(rows[r] & 0xFF);
+    }
+    pxMask(x1, y1, x2, y2, bits.data(), 2);
+}
+
+void Draw_Picture_Button_Frame(const View_Area_Item& it, int X, int Y, int frame) {
+    const int w = it.x2 - it.x1, h = it.y2 - it.y1;
+    int r, g, b;
+    pxQCR(it.aux, &r, &g, &b);
+    pxDrawPartialTransparentDIB(it.text.c_str(), frame * w, it.state, frame * w + w - 1, it.state + h - 1, X, Y, X + w - 1, Y + h - 1,
+                                201, -1, r, g, b);
+}
 
 void Draw_Image_Choice_Row(const View_Area_Item& it, int row, int x, int y) {
     if (row < 0 || row >= it.aux || it.x2 <= 0 || it.y2 <= 0) return;

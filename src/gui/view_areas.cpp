@@ -79,7 +79,7 @@ void Create_Library_Area(int slot, int x1, int y1, int x2, int y2, int horizonta
         a.hslider = Add_HSlider_to_Scrollable_Area(a.handle, 5, 10, -1, 0);
         Set_HSlider_Speed(a.hslider, 0.1);
     }
-    Scrollable_View_Areas[static_cast<std::size_t>(slot)] = a;
+    Scrollable_View_Areas[static_cast<std::size_t>(slot)] = std::move(a);
 }
 
 void Read_Origin_Back(Scrollable_View_Area& a) {

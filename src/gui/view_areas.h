@@ -80,6 +80,20 @@ void Scroll_View_Area_To_Rectangle(int area, int x1, int y1, int x2, int y2);
 // Draws the area: its frame, its background and its display list, shifted by the scroll origin and
 // clipped to the screen rectangle x1..y2.
 void Paint_View_Area(int origin_x, int origin_y, int x1, int y1, int x2, int y2, int area);
+// 1-bit masks of up to 16 by 13 pixels, rows of 16 bits from the top, the leftmost pixel in the
+// highest bit; a shorter mask leaves its last rows 0. Draw_Mask paints the set bits in the current
+// colour over x1..x2, y1..y2.
+using Mask_Rows = std::array<unsigned short, 13>;
+void Draw_Mask(int x1, int y1, int x2, int y2, const Mask_Rows& rows);
+// The arrow box at the right end of a drop-down field, pointing down.
+inline constexpr Mask_Rows Drop_Down_Arrow = {0xFFF8, 0x8008, 0x8008, 0x8008, 0x8008, 0xBFE8, 0x9FC8,
+                                              0x8F88, 0x8708, 0x8208, 0x8008, 0x8008, 0xFFF8};
+// A frame dotted black and clear along the four edges of x1..x2, y1..y2, in the colour; the line
+// style is solid again afterwards.
+void Dotted_Frame(int x1, int y1, int x2, int y2, int colour);
+// Draws frame 0 (disabled), 1 (normal), 2 (hover) or 3 (pressed) of a picture button whose top left
+// corner stands at (X, Y) on the screen.
+void Draw_Picture_Button_Frame(const View_Area_Item& it, int X, int Y, int frame);
 // Draws row `row` of an image choice list (the bitmap's strip from y = row * row height, row width
 // wide) with its top left corner at (x, y) on the screen, white transparent; nothing for a row
 // outside the list.

@@ -41,7 +41,8 @@ void Write_Polygon(int n, const double* x, const double* y) {
     Plot_Write_Polygon_Area(n, x, y);
 }
 
-// The polygon writers: extents, turn in place, write, turn back.
+}  // namespace
+
 void Fill_Polygon_Core(int n, double* x, double* y) {
     if (n < 1 || !x || !y) return;
     Widen_Extents(x[Find_Extreme_Index(n, x, 0)], y[Find_Extreme_Index(n, y, 0)]);
@@ -51,8 +52,6 @@ void Fill_Polygon_Core(int n, double* x, double* y) {
     Write_Polygon(n, x, y);
     Transform_Points(x, y, n, 0, 0, -r, 1);
 }
-
-}  // namespace
 
 void OLI_Draw_Line(double x1, double y1, double x2, double y2) {
     const Graphic_Block_State& g = Graphic_State;
@@ -78,21 +77,26 @@ void OLI_Draw_Centred_Rectangle(double cx, double cy, double width, double heigh
     OLI_Draw_Rectangle(cx - width / 2, cy - height / 2, cx + width / 2, cy + height / 2);
 }
 
-void OLI_Fill_Rectangle(double x1, double y1, double x2, double y2) {
+bool Write_Filled_Rectangle(double x1, double y1, double x2, double y2, Ordered_Rectangle& r) {
     const Graphic_Block_State& g = Graphic_State;
     Widen_Extents(x1, y1);
     Widen_Extents(x2, y2);
     Turn_Point(x1, y1);
     Turn_Point(x2, y2);
-    if (!All_Finite({x1 * g.x_scale, y1 * g.y_scale, x2 * g.x_scale, y2 * g.y_scale})) return;
+    if (!All_Finite({x1 * g.x_scale, y1 * g.y_scale, x2 * g.x_scale, y2 * g.y_scale})) return false;
     // The corners run against the window: X1 at the window's start in x, Y1 at its end in y.
-    const double X1 = g.x_direction == 1 ? std::min(x1, x2) : std::max(x1, x2);
-    const double X2 = g.x_direction == 1 ? std::max(x1, x2) : std::min(x1, x2);
-    const double Y1 = g.mirror_code == 0 ? std::max(y1, y2) : std::min(y1, y2);
-    const double Y2 = g.mirror_code == 0 ? std::min(y1, y2) : std::max(y1, y2);
-    Print_To_Stream(g.stream, " 24  %lf %lf %lf %lf\n", X1 * g.x_scale, Y1 * g.y_scale,
-                    X2 * g.x_scale, Y2 * g.y_scale);
-    Plot_Write_Rectangle_Area(X1, Y1, X2, Y2);
+    r.X1 = g.x_direction == 1 ? std::min(x1, x2) : std::max(x1, x2);
+    r.X2 = g.x_direction == 1 ? std::max(x1, x2) : std::min(x1, x2);
+    r.Y1 = g.mirror_code == 0 ? std::max(y1, y2) : std::min(y1, y2);
+    r.Y2 = g.mirror_code == 0 ? std::min(y1, y2) : std::max(y1, y2);
+    Print_To_Stream(g.stream, " 24  %lf %lf %lf %lf\n", r.X1 * g.x_scale, r.Y1 * g.y_scale,
+                    r.X2 * g.x_scale, r.Y2 * g.y_scale);
+    return true;
+}
+
+void OLI_Fill_Rectangle(double x1, double y1, double x2, double y2) {
+    Ordered_Rectangle r{};
+    if (Write_Filled_Rectangle(x1, y1, x2, y2, r)) Plot_Write_Rectangle_Area(r.X1, r.Y1, r.X2, r.Y2);
 }
 
 void OLI_Fill_Centred_Rectangle(double cx, double cy, double width, double height) {
@@ -117,6 +121,11 @@ void OLI_Draw_Polyline(int n, const double* x, const double* y) {
 }
 
 void OLI_Draw_Arc(double cx, double cy, double diameter, double start, double sweep) {
+    Draw_Arc_Chords(cx, cy, diameter, start, sweep, OLI_Draw_Line);
+}
+
+void Draw_Arc_Chords(double cx, double cy, double diameter, double start, double sweep,
+                     const std::function<void(double, double, double, double)>& chord) {
     const double r = diameter / 2;
     double s = start * Degree;
     double e = s + sweep * Degree;
@@ -129,7 +138,7 @@ void OLI_Draw_Arc(double cx, double cy, double diameter, double start, double sw
     for (double a = 0;;) {
         if (s < a && a <= e) {
             const double qx = cx + r * std::cos(a), qy = cy + r * std::sin(a);
-            OLI_Draw_Line(px, py, qx, qy);
+            chord(px, py, qx, qy);
             px = qx;
             py = qy;
         }
@@ -137,7 +146,7 @@ void OLI_Draw_Arc(double cx, double cy, double diameter, double start, double sw
         a += h;
         if (a >= 2 * Geometry_Two_Pi) break;
     }
-    OLI_Draw_Line(px, py, cx + r * std::cos(e), cy + r * std::sin(e));
+    chord(px, py, cx + r * std::cos(e), cy + r * std::sin(e));
     if (plot) Plot_Close_Group();
 }
 

@@ -8,6 +8,8 @@
 // the plot-file entities. A shape with a coordinate that is not finite writes nothing.
 #pragma once
 
+#include <functional>
+
 // Command 1: " 1  x1 y1 x2 y2".
 void OLI_Draw_Line(double x1, double y1, double x2, double y2);
 
@@ -44,3 +46,22 @@ void OLI_Fill_Circle(double cx, double cy, double diameter);
 void OLI_Set_Dimension_Flags(int flags);
 void OLI_Set_Label_Alternation_Off();
 void OLI_Set_Label_Alternation_On();
+
+// Helpers shared by the composite shapes.
+
+// The polygon writer behind OLI_Fill_Polygon, whatever the fill switch: widens the extents, turns
+// the arrays in place, writes command 18 (" \n" at the end) and the plot area, turns them back.
+void Fill_Polygon_Core(int n, double* x, double* y);
+
+// The corners of a filled rectangle turned and ordered by the block's orientation (model units).
+struct Ordered_Rectangle {
+    double X1, Y1, X2, Y2;
+};
+// Steps of OLI_Fill_Rectangle before its plot area: extents, turning, order and command 24; false
+// (nothing written) when a corner is not finite.
+bool Write_Filled_Rectangle(double x1, double y1, double x2, double y2, Ordered_Rectangle& r);
+
+// The chords of OLI_Draw_Arc, each handed to the writer (model points, not yet turned), within a
+// plot group when a plot file is open.
+void Draw_Arc_Chords(double cx, double cy, double diameter, double start, double sweep,
+                     const std::function<void(double, double, double, double)>& chord);

@@ -236,13 +236,54 @@ void Plot_Write_Line(double x1, double y1, double x2, double y2) {
 }
 
 void Plot_Write_Rectangle_Area(double x1, double y1, double x2, double y2) {
+    if (!All_Finite({x1, Mirror_Y(y1), x2, Mirror_Y(y2)})) return;
+    if (!Plot_Begin_Area(0, 4)) return;
+    Plot_Write_Rectangle_Ring(x1, y1, x2, y2);
+}
+
+void Plot_Write_Polygon_Area(int n, const double* x, const double* y) {
+    if (n < 1) return;
+    for (int i = 0; i < n; ++i)
+        if (!All_Finite({x[i], Mirror_Y(y[i])})) return;
+    if (!Plot_Begin_Area(0, n)) return;
+    Plot_Write_Ring(n, x, y, 1);
+}
+
+void Plot_Write_Circle_Area(double cx, double cy, double r) {
     FILE* f = Plot_State.stream;
     if (!f || Plot_State.filling < 0) return;
+    if (!All_Finite({cx, Mirror_Y(cy), r})) return;
+    Print_To_Stream(f, "-opengroup\n");
+    Plot_Begin_Area(0, 2);
+    Plot_Write_Half_Circles(cx, cy, r);
+    Print_To_Stream(f, "-closegroup\n");
+}
+
+bool Plot_Begin_Area(int holes, int count) {
+    FILE* f = Plot_State.stream;
+    if (!f || Plot_State.filling < 0) return false;
+    Print_To_Stream(f, "-area / %d %d\n %d", holes, Plot_State.filling, count);
+    return true;
+}
+
+void Plot_Begin_Hole(int count) { Print_To_Stream(Plot_State.stream, " %d", count); }
+
+void Plot_Write_Ring(int n, const double* x, const double* y, int flag) {
+    FILE* f = Plot_State.stream;
+    if (!f) return;
+    const char* tail = flag ? "0 1 0.0" : "0 0 0.0";
+    const int first = Graphic_State.point_id;
+    for (int i = 0; i < n; ++i)
+        Write_Area_Item(f, x[i], Mirror_Y(y[i]), i + 1 < n ? Graphic_State.point_id + 1 : first,
+                        tail);
+}
+
+void Plot_Write_Rectangle_Ring(double x1, double y1, double x2, double y2) {
+    FILE* f = Plot_State.stream;
+    if (!f) return;
     y1 = Mirror_Y(y1);
     y2 = Mirror_Y(y2);
-    if (!All_Finite({x1, y1, x2, y2})) return;
     Graphic_Block_State& g = Graphic_State;
-    Print_To_Stream(f, "-area / 0 %d\n %d", Plot_State.filling, 4);
     const int first = g.point_id;
     Write_Area_Item(f, x1, y2, g.point_id + 1, "0 0 0.0");
     Write_Area_Item(f, x1, y1, g.point_id + 1, "0 0 0.0");
@@ -254,31 +295,14 @@ void Plot_Write_Rectangle_Area(double x1, double y1, double x2, double y2) {
     ++g.point_id;
 }
 
-void Plot_Write_Polygon_Area(int n, const double* x, const double* y) {
+void Plot_Write_Half_Circles(double cx, double cy, double r) {
     FILE* f = Plot_State.stream;
-    if (!f || Plot_State.filling < 0 || n < 1) return;
-    for (int i = 0; i < n; ++i)
-        if (!All_Finite({x[i], Mirror_Y(y[i])})) return;
-    Graphic_Block_State& g = Graphic_State;
-    Print_To_Stream(f, "-area / 0 %d\n %d", Plot_State.filling, n);
-    const int first = g.point_id;
-    for (int i = 0; i < n; ++i)
-        Write_Area_Item(f, x[i], Mirror_Y(y[i]), i + 1 < n ? g.point_id + 1 : first, "0 1 0.0");
-}
-
-void Plot_Write_Circle_Area(double cx, double cy, double r) {
-    FILE* f = Plot_State.stream;
-    if (!f || Plot_State.filling < 0) return;
+    if (!f) return;
     cy = Mirror_Y(cy);
-    if (!All_Finite({cx, cy, r})) return;
-    Graphic_Block_State& g = Graphic_State;
-    Print_To_Stream(f, "-opengroup\n");
-    Print_To_Stream(f, "-area / 0 %d\n %d", Plot_State.filling, 2);
-    const int first = g.point_id;
+    const int first = Graphic_State.point_id;
     const std::string tail = Format_Text("0 0 %lf", r);
-    Write_Area_Item(f, cx, cy + r, g.point_id + 1, tail.c_str());
+    Write_Area_Item(f, cx, cy + r, Graphic_State.point_id + 1, tail.c_str());
     Write_Area_Item(f, cx, cy - r, first, tail.c_str());
-    Print_To_Stream(f, "-closegroup\n");
 }
 
 void Plot_Open_Group() { Print_To_Stream(Plot_State.stream, "-opengroup\n"); }

@@ -68,6 +68,19 @@ void Plot_Write_Line(double x1, double y1, double x2, double y2);
 void Plot_Write_Rectangle_Area(double x1, double y1, double x2, double y2);
 // Area of a filled polygon; only when the filling is 0 or more.
 void Plot_Write_Polygon_Area(int n, const double* x, const double* y);
+
+// Pieces of an area with holes. Plot_Begin_Area writes "-area / holes filling" and, on the next
+// line, the outer ring's item count; it gives false (and writes nothing) without an open plot or
+// with no filling. The rings follow: Plot_Begin_Hole writes a hole ring's item count.
+bool Plot_Begin_Area(int holes, int count);
+void Plot_Begin_Hole(int count);
+// Items of a ring of straight edges, the last pointing back to the ring's first point; flag 1 for
+// the items of general polygons, 0 for regions and their holes.
+void Plot_Write_Ring(int n, const double* x, const double* y, int flag);
+// The ring of a filled rectangle from its ordered corners, as Plot_Write_Rectangle_Area writes it.
+void Plot_Write_Rectangle_Ring(double x1, double y1, double x2, double y2);
+// A circle as two half-circle items (top, then bottom) of radius r.
+void Plot_Write_Half_Circles(double cx, double cy, double r);
 // Area of a filled circle as two half circles; only when the filling is 0 or more.
 void Plot_Write_Circle_Area(double cx, double cy, double r);
 void Plot_Open_Group();

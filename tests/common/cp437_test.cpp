@@ -7,6 +7,8 @@ TEST(Cp437, LiteralsConvertAtCompileTime) {
     EXPECT_EQ(std::string("«Deutschland»"_cp), "\xAE" "Deutschland\xAF");
     EXPECT_EQ(std::string("╬bF╬r γ ║ ╗ î"_cp), "\xCE" "bF\xCEr \xC0 \xBA \xBB \x8C");
     EXPECT_EQ(std::string("ÄÖÜäöüß"_cp), "\x8E\x99\x9A\x84\x94\x81\xE1");
+    EXPECT_EQ(std::string("!§$%&/()=?"_cp), "!\x15$%&/()=?");   // the section sign at CP437's 0x15
+    EXPECT_EQ(To_Cp437("§ 3"), "\x15 3");
 }
 
 TEST(Cp437, RunTimeConversionRoundTrips) {

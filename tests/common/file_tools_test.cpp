@@ -73,4 +73,25 @@ TEST_F(FileTools, TimeAndExistence) {
     EXPECT_EQ(Get_File_Time(nullptr), -1);
 }
 
+TEST_F(FileTools, CopyFile) {
+    Write(std::string(10000, 'q') + "\nende");   // over one read chunk
+    const std::string target = folder + "/kopie.txt";
+    EXPECT_EQ(Copy_File(target.c_str(), path.c_str()), 0);
+    EXPECT_EQ(Read_File(target), Read());
+
+    // A missing source leaves the target untouched; a target that cannot be written gives 1.
+    Write_File(target, "alt");
+    EXPECT_EQ(Copy_File(target.c_str(), (folder + "/fehlt.txt").c_str()), 1);
+    EXPECT_EQ(Read_File(target), "alt");
+    EXPECT_EQ(Copy_File((folder + "/fehlt/kopie.txt").c_str(), path.c_str()), 1);
+    EXPECT_EQ(Copy_File(nullptr, path.c_str()), 1);
+
+    // A file copied onto itself, under either spelling of its name, stays as it is.
+    const std::string before = Read();
+    EXPECT_EQ(Copy_File(path.c_str(), path.c_str()), 0);
+    EXPECT_EQ(Copy_File((folder + "/./daten.txt").c_str(), path.c_str()), 0);
+    EXPECT_EQ(Read(), before);
+    EXPECT_FALSE(File_Exists(path + ".tmp"));
+}
+
 }  // namespace

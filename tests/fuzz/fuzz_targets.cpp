@@ -23,6 +23,8 @@
 #include "checks/tstub_tension.h"
 #include "checks/weld_record.h"
 #include "common/base_path.h"
+#include "common/counted_alloc.h"
+#include "common/data_files.h"
 #include "common/key_lines.h"
 #include "common/version_texts.h"
 #include "frame/connection_record.h"
@@ -31,6 +33,7 @@
 #include "frame/report_driver.h"
 #include "frame/safety_factors.h"
 #include "frame/startup.h"
+#include "material/material_records.h"
 #include "platform/printlist/print_list_reader.h"
 #include "platform/printlist/print_list_renderer.h"
 
@@ -329,6 +332,22 @@ void Fuzz_Frame_Blocks(std::string_view bytes) {
     Init_Print_Settings(&settings);   // frees the remarks
 }
 
+// A versioned data file of the material dialogs: the data version, a concrete and a steel record
+// (each with or without its structure version), a text field since a version and a data block.
+void Fuzz_Data_File(std::string_view bytes) {
+    Fuzz_Stream s(bytes);
+    if (Begin_Data_Read(s.f, 2.0) != 0) return;
+    Concrete_Material concrete{};
+    Rebar_Material steel{};
+    (void)Read_Concrete_Material(&concrete);
+    (void)Read_Rebar_Material(&steel);
+    char text[56];
+    (void)Read_Text_Field_Since(text, 1.0, "frei");
+    char* block = nullptr;
+    (void)Read_Data_Block(&block, 0.0, nullptr);
+    Free_And_Null(&block);
+}
+
 constexpr std::array Targets = {
     Fuzz_Target{"print_list", Fuzz_Print_List},
     Fuzz_Target{"print_list_render", Fuzz_Print_List_Render},
@@ -346,6 +365,7 @@ constexpr std::array Targets = {
     Fuzz_Target{"tstub_tension", Fuzz_T_Stub_Tension},
     Fuzz_Target{"tstub_compression", Fuzz_T_Stub_Compression},
     Fuzz_Target{"frame_blocks", Fuzz_Frame_Blocks},
+    Fuzz_Target{"data_file", Fuzz_Data_File},
 };
 
 }  // namespace

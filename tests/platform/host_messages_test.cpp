@@ -88,3 +88,19 @@ TEST(HostMessages, HelpTracesTheTopicAndNamesTheFile) {
               "help \"ec301_stummel_zug\"\n"
               "message \"Hilfe\" \"Hilfethema: ec301_stummel_zug\" \"Die Hilfedatei VEVO_150.HLP wird nicht mitgeliefert.\"\n");
 }
+
+TEST(HostMessages, SymbolIsTracedWithTheNextBoxOnly) {
+    Clear_Host_Message_History();
+    const Headless_Run_Result run = Run_Headless("answer no\n", [] {
+        Open_Demo_Sheet();
+        Set_Message_Symbol(3, 1, 0, 0);
+        EXPECT_EQ(Ask("", "Laden?"), 0);
+        EXPECT_EQ(Ask("", "Nochmals?"), 1);
+        return 0;
+    });
+    EXPECT_EQ(Trace_Lines(run.trace, {"question"}),
+              "question \"\" \"Laden?\" symbol 3,1,0,0\n"
+              "question \"\" \"Nochmals?\"\n");
+    ASSERT_EQ(Host_Message_History().size(), 2u);
+    EXPECT_EQ(Host_Message_History()[0], "Laden?");   // the text of the box is unchanged
+}

@@ -28,6 +28,9 @@ struct Message_Box {
     std::vector<std::string> lines;
 };
 
+// The symbol set for the next box; empty when none is set.
+std::string next_symbol;
+
 Message_Box open_box;
 std::vector<std::string> history;
 std::string help_file;
@@ -78,6 +81,7 @@ int Show_Box(const Message_Box& box, bool question, int default_button) {
     if (Host_Tracing()) {
         std::string line = std::string(question ? "question " : "message ") + Trace_Text(box.title);
         for (const std::string& l : box.lines) line += " " + Trace_Text(l);
+        if (!next_symbol.empty()) line += " symbol " + next_symbol;
         Host_Trace_Line(line);
     }
     int answer = Yes_Code;
@@ -96,11 +100,11 @@ int Show_Box(const Message_Box& box, bool question, int default_button) {
 // On the batch road the text goes to standard error and every question is answered no.
 int Show(const Message_Box& box, const std::string& text, bool question, int default_button) {
     Remember(text);
-    if (!Graphics_Mode()) {
-        std::fprintf(stderr, "%s\n", From_Cp437(text).c_str());
-        return 0;
-    }
-    return Show_Box(box, question, default_button);
+    int answer = 0;
+    if (!Graphics_Mode()) std::fprintf(stderr, "%s\n", From_Cp437(text).c_str());
+    else answer = Show_Box(box, question, default_button);
+    next_symbol.clear();
+    return answer;
 }
 
 Message_Box Box_Of_Text(const std::string& text) {
@@ -136,8 +140,15 @@ void Draw_Message() {
 int Answer_is_Yes(int default_button) {
     const Message_Box box = open_box;
     open_box = Message_Box{};
-    if (box.title.empty() && box.lines.empty() && !Graphics_Mode()) return 0;
+    if (box.title.empty() && box.lines.empty() && !Graphics_Mode()) {
+        next_symbol.clear();
+        return 0;
+    }
     return Show(box, Joined(box), true, default_button);
+}
+
+void Set_Message_Symbol(int kind, int a, int b, int c) {
+    next_symbol = std::to_string(kind) + "," + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c);
 }
 
 void Init_Helpview(const char* folder, const char* file) {

@@ -20,6 +20,10 @@ void Draw_Message();
 // Shows the open box as a question; nonzero for yes. default_button 1 makes "Ja" the answer of
 // Enter, any other value "Nein"; Esc answers "Nein".
 int Answer_is_Yes(int default_button);
+// The symbol of the next box (kind 3 is the question mark; a, b and c are the host's further
+// settings of it): traced with that box as " symbol KIND,A,B,C" after its lines; the box's text is
+// unchanged. It holds for one box only.
+void Set_Message_Symbol(int kind, int a, int b, int c);
 
 // Help: no help file is shipped. Init_Helpview keeps the folder and the file's name; Helpview traces
 // the topic and shows a box naming it.

@@ -175,6 +175,28 @@ TEST_F(Text_Editor, FrameIsDottedInBlackOrGreyWhenDisabled) {
     }
 }
 
+TEST_F(Text_Editor, BoxScrolledOutOfTheAreaDrawsNothingOutsideIt) {
+    Add("eins\nzwei\n", 50);
+    // With the origin 200 px down the box lies wholly above the area; 150 px down it straddles the
+    // area's top edge.
+    for (const int oy : {200, 150}) {
+        Open_White_Screen(800, 600);
+        pxFgc(Black);
+        pxRect(0, 0, 799, AY1 - 1);
+        const Headless_Run_Result run = Run_Headless("", [&] {
+            Paint_View_Area(0, oy, AX1, AY1, AX2, AY2, area);
+            return 0;
+        });
+        int stray = 0;   // pixels above the area that the painting changed
+        for (int y = 0; y < AY1; ++y)
+            for (int x = 0; x < 800; ++x) stray += Host_Pixel(x, y) != Black;
+        EXPECT_EQ(stray, 0) << oy;
+        EXPECT_EQ(Host_Pixel(X1 + 5, AY1), oy == 150 ? White : Area_Background) << oy;
+        // Wholly outside, the lines are not even handed to the library.
+        EXPECT_EQ(Drawn_Texts(run.trace, X1 + 7).size(), oy == 200 ? 0u : 2u) << oy;
+    }
+}
+
 TEST_F(Text_Editor, SelectionIsFilledBehindTheTextOfEachLineItTouches) {
     Add("abc def\nhik\n", 50);
     State().selection_start = 2;   // from "c" of the first line

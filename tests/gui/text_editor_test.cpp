@@ -243,6 +243,26 @@ TEST_F(Text_Editor, CaretIsABlueLineFromTenAboveToFourBelowTheBaseline) {
     EXPECT_EQ(picture(X1 + 39, Y1 + 16), std::string(17, '.'));   // the old caret is gone
 }
 
+TEST_F(Text_Editor, GaugesShowTheLengthAndTheLinesShown) {
+    constexpr int Length_Bar = 0xFF8C8C, Position_Bar = 0x58C78F;
+    Add(Lines_Of(30), 540);   // 270 characters of at most 540: half the bar
+    Run_Headless("", [&] {
+        Paint();
+        Draw_Text_Editor_Gauges(State());
+        return 0;
+    });
+    // Length: x1 + 2 to x1 + 2 + 270 / 540 * (300 - 7) = x1 + 148, on y2 - 3 and y2 - 2.
+    const auto row = [&](int y) { return Screen_Picture(X1 + 1, y, X1 + 149, y, {{Length_Bar, 'L'}}); };
+    const std::string half = "." + std::string(147, 'L') + ".\n";
+    EXPECT_EQ(row(Y2 - 3), half);
+    EXPECT_EQ(row(Y2 - 2), half);
+    EXPECT_EQ(row(Y2 - 4), std::string(149, '.') + "\n");
+    // Lines 0 to 10 of 30 shown: y1 + 2 to y1 + 2 + 11 / 30 * (162 - 4) = y1 + 59, on x2 - 3 and x2 - 2.
+    std::string column;
+    for (int y = Y1 + 1; y <= Y1 + 60; ++y) column += Host_Pixel(X2 - 3, y) == Position_Bar && Host_Pixel(X2 - 2, y) == Position_Bar ? 'P' : '.';
+    EXPECT_EQ(column, "." + std::string(58, 'P') + ".");
+}
+
 // Keys after a click before the first character of the first line.
 TEST_F(Text_Editor, KeysEditAndMoveTheCaretWithinTheText) {
     struct Case {

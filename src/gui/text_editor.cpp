@@ -47,10 +47,14 @@ Clip Current_Clip() {
     return c;
 }
 
-// Clips to the rectangle within the current clip.
-void Clip_Within(int x1, int y1, int x2, int y2) {
+// Clips to the rectangle within the current clip; false, with the clip unchanged, when the two do
+// not meet (the library would take the crossed corners of an empty meet for a rectangle).
+bool Clip_Within(int x1, int y1, int x2, int y2) {
     const Clip c = Current_Clip();
-    pxView(std::max(c.x1, x1), std::max(c.y1, y1), std::min(c.x2, x2), std::min(c.y2, y2));
+    const Clip r{std::max(c.x1, x1), std::max(c.y1, y1), std::min(c.x2, x2), std::min(c.y2, y2)};
+    if (r.x1 > r.x2 || r.y1 > r.y2) return false;
+    pxView(r.x1, r.y1, r.x2, r.y2);
+    return true;
 }
 
 // The pixel width of n characters from p in the editor's font: 8 n - 3 for font 0 (0 for none),
@@ -110,11 +114,15 @@ int Line_End(const Text_Editor_State& s, int p, int limit) {
 void Lay_Out(Text_Editor_State& s, int limit) {
     s.lines.clear();
     int p = 0;
-    for (;;) {
-        if (s.lines.size() == s.lines.capacity()) s.lines.reserve(4 * std::max<std::size_t>(s.lines.capacity(), 1));
-        s.lines.push_back(p);
-        if (p >= s.length) break;
-        p = Line_End(s, p, limit);
+    try {
+        for (;;) {
+            if (s.lines.size() == s.lines.capacity()) s.lines.reserve(4 * std::max<std::size_t>(s.lines.capacity(), 1));
+            s.lines.push_back(p);
+            if (p >= s.length) break;
+            p = Line_End(s, p, limit);
+        }
+    } catch (const std::bad_alloc&) {
+        Abort_Out_Of_Memory();
     }
 }
 
@@ -122,8 +130,9 @@ void Lay_Out(Text_Editor_State& s, int limit) {
 void Fill_Selection(const Text_Editor_State& s, int line, int baseline, int selection_colour) {
     const int a = Line_Start(s, line), next = Line_Start(s, line + 1);
     if (!Has_Selection(s) || s.selection_start > next || s.selection_end < a) return;
-    const int from = s.selection_start > a ? Width_To(s, line, s.selection_start) : 0;
-    const int to = Width_To(s, line, std::min(s.selection_end, Drawn_End(s, line)));
+    const int end = Drawn_End(s, line);
+    const int from = s.selection_start > a ? Width_To(s, line, std::min(s.selection_start, end)) : 0;
+    const int to = Width_To(s, line, std::min(s.selection_end, end));
     pxFgc(selection_colour);
     pxRect(s.x1 + 8 + from, baseline - 10, s.x1 + 8 + to, baseline + 2);
 }
@@ -137,21 +146,22 @@ void Render(Text_Editor_State& s, int x1, int y1, int x2, int y2) {
     s.y1 = y1;
     s.x2 = x2;
     s.y2 = y2;
-    Clip_Within(x1 + 1, y1 + 1, x2 - 1, y2 - 1);
-    pxFgc(s.background);
-    pxRect(x1 + 1, y1 + 1, x2 - 1, y2 - 1);
     s.visible = (y2 - y1 - 22) / Line_Pitch;
     Lay_Out(s, x2 - x1 - Wrap_Margin);
-    Pop_RFont(s.font);
-    for (int i = s.first; i <= s.first + s.visible && i < Count(s) - 1; ++i) {
-        const int baseline = Baseline(s, i);
-        Fill_Selection(s, i, baseline, selection_colour);
-        pxFgc(s.text_colour);
-        const int a = Line_Start(s, i);
-        pxText(x1 + Text_Inset, baseline, s.text + a, Drawn_End(s, i) - a);
+    if (Clip_Within(x1 + 1, y1 + 1, x2 - 1, y2 - 1)) {
+        pxFgc(s.background);
+        pxRect(x1 + 1, y1 + 1, x2 - 1, y2 - 1);
+        Pop_RFont(s.font);
+        for (int i = s.first; i <= s.first + s.visible && i < Count(s) - 1; ++i) {
+            const int baseline = Baseline(s, i);
+            Fill_Selection(s, i, baseline, selection_colour);
+            pxFgc(s.text_colour);
+            const int a = Line_Start(s, i);
+            pxText(x1 + Text_Inset, baseline, s.text + a, Drawn_End(s, i) - a);
+        }
+        Push_RFont();
     }
     s.caret_x = 0;
-    Push_RFont();
     pxFgc(colour);
     pxView(saved.x1, saved.y1, saved.x2, saved.y2);
 }
@@ -490,8 +500,10 @@ int Edit_Multi_Line_Text(const View_Area_Item& item, int ax1, int ay1, int ax2, 
     if (!state || !item.buffer || (item.enabled && *item.enabled == 0)) return 0;
     Text_Editor_State& s = *state;
     const Clip saved = Current_Clip();
-    Clip_Within(ax1, ay1, ax2, ay2);
-    Clip_Within(x1, y1, x2, y2);
+    if (!Clip_Within(ax1, ay1, ax2, ay2) || !Clip_Within(x1, y1, x2, y2)) {
+        pxView(saved.x1, saved.y1, saved.x2, saved.y2);
+        return 0;
+    }
     s.x1 = x1;
     s.y1 = y1;
     s.x2 = x2;

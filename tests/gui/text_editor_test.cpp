@@ -175,6 +175,28 @@ TEST_F(Text_Editor, FrameIsDottedInBlackOrGreyWhenDisabled) {
     }
 }
 
+TEST_F(Text_Editor, BoxScrolledOutOfTheAreaDrawsNothingOutsideIt) {
+    Add("eins\nzwei\n", 50);
+    // With the origin 200 px down the box lies wholly above the area; 150 px down it straddles the
+    // area's top edge.
+    for (const int oy : {200, 150}) {
+        Open_White_Screen(800, 600);
+        pxFgc(Black);
+        pxRect(0, 0, 799, AY1 - 1);
+        const Headless_Run_Result run = Run_Headless("", [&] {
+            Paint_View_Area(0, oy, AX1, AY1, AX2, AY2, area);
+            return 0;
+        });
+        int stray = 0;   // pixels above the area that the painting changed
+        for (int y = 0; y < AY1; ++y)
+            for (int x = 0; x < 800; ++x) stray += Host_Pixel(x, y) != Black;
+        EXPECT_EQ(stray, 0) << oy;
+        EXPECT_EQ(Host_Pixel(X1 + 5, AY1), oy == 150 ? White : Area_Background) << oy;
+        // Wholly outside, the lines are not even handed to the library.
+        EXPECT_EQ(Drawn_Texts(run.trace, X1 + 7).size(), oy == 200 ? 0u : 2u) << oy;
+    }
+}
+
 TEST_F(Text_Editor, SelectionIsFilledBehindTheTextOfEachLineItTouches) {
     Add("abc def\nhik\n", 50);
     State().selection_start = 2;   // from "c" of the first line
@@ -219,6 +241,26 @@ TEST_F(Text_Editor, CaretIsABlueLineFromTenAboveToFourBelowTheBaseline) {
     });
     EXPECT_EQ(picture(X1 + 7, Y1 + 30), column);
     EXPECT_EQ(picture(X1 + 39, Y1 + 16), std::string(17, '.'));   // the old caret is gone
+}
+
+TEST_F(Text_Editor, GaugesShowTheLengthAndTheLinesShown) {
+    constexpr int Length_Bar = 0xFF8C8C, Position_Bar = 0x58C78F;
+    Add(Lines_Of(30), 540);   // 270 characters of at most 540: half the bar
+    Run_Headless("", [&] {
+        Paint();
+        Draw_Text_Editor_Gauges(State());
+        return 0;
+    });
+    // Length: x1 + 2 to x1 + 2 + 270 / 540 * (300 - 7) = x1 + 148, on y2 - 3 and y2 - 2.
+    const auto row = [&](int y) { return Screen_Picture(X1 + 1, y, X1 + 149, y, {{Length_Bar, 'L'}}); };
+    const std::string half = "." + std::string(147, 'L') + ".\n";
+    EXPECT_EQ(row(Y2 - 3), half);
+    EXPECT_EQ(row(Y2 - 2), half);
+    EXPECT_EQ(row(Y2 - 4), std::string(149, '.') + "\n");
+    // Lines 0 to 10 of 30 shown: y1 + 2 to y1 + 2 + 11 / 30 * (162 - 4) = y1 + 59, on x2 - 3 and x2 - 2.
+    std::string column;
+    for (int y = Y1 + 1; y <= Y1 + 60; ++y) column += Host_Pixel(X2 - 3, y) == Position_Bar && Host_Pixel(X2 - 2, y) == Position_Bar ? 'P' : '.';
+    EXPECT_EQ(column, "." + std::string(58, 'P') + ".");
 }
 
 // Keys after a click before the first character of the first line.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <string>
 
 #include "checks/bolt_resistances.h"
 #include "common/cp437.h"
@@ -138,6 +139,21 @@ struct Bolt_Form {
                       Colours_Of_Group(slot));
         y += rp;
     }
+    // The edge distances and the spacing of one direction ("1" in the force direction, "2" across it);
+    // an anchor bolt has no plate 2. Result: the group's slot.
+    const int* Distances(int& y, const char* heading, const char* direction, double* e_1, double* e_2, double* p,
+                         bool sheared) {
+        const int* g = Take_Group_Slot(editable, sheared);
+        Add_Part_Text(area, x, y, heading, Colours_Of_Group(g).label);
+        y += rp;
+        const std::string e_1_sub = std::string(direction) + ",1";
+        const std::string e_2_sub = std::string(direction) + ",2";
+        Length_Row(y, "Randabstand (Blech 1)", 20, "e", e_1_sub.c_str(), e_1, g);
+        if (!Anchor()) Length_Row(y, "Randabstand (Blech 2)", 20, "e", e_2_sub.c_str(), e_2, g);
+        Length_Row(y, "Lochabstand", 20, "p", direction, p, g);
+        return g;
+    }
+
     // A category: the list of bolts and rivets, or for an anchor bolt a check box on the same int
     // (0 none, 1 verified). Positions are offsets from x.
     template <std::size_t N>
@@ -279,12 +295,7 @@ struct Bolt_Form {
             Radio(150, y, "Schaft liegt in der Scherfuge", c.label, 0, &P.thread_in_shear_plane, g);
             y += rp;
         }
-        g = Take_Group_Slot(editable, sheared);
-        Add_Part_Text(area, x, y, "in Kraftrichtung:", Colours_Of_Group(g).label);
-        y += rp;
-        Length_Row(y, "Randabstand (Blech 1)", 20, "e", "1,1", &B.e_11, g);
-        if (!Anchor()) Length_Row(y, "Randabstand (Blech 2)", 20, "e", "1,2", &B.e_12, g);
-        Length_Row(y, "Lochabstand", 20, "p", "1", &B.p_1, g);
+        Distances(y, "in Kraftrichtung:", "1", &B.e_11, &B.e_12, &B.p_1, sheared);
         if (!Anchor()) {
             g = Take_Group_Slot(editable, sheared && B.p_1 > 0.001);
             c = Colours_Of_Group(g);
@@ -297,12 +308,7 @@ struct Bolt_Form {
                       &P.single_lap_one_row, g);
             y += rp;
         }
-        g = Take_Group_Slot(editable, sheared);
-        Add_Part_Text(area, x, y, "quer zur Kraftrichtung:", Colours_Of_Group(g).label);
-        y += rp;
-        Length_Row(y, "Randabstand (Blech 1)", 20, "e", "2,1", &B.e_21, g);
-        if (!Anchor()) Length_Row(y, "Randabstand (Blech 2)", 20, "e", "2,2", &B.e_22, g);
-        Length_Row(y, "Lochabstand", 20, "p", "2", &B.p_2, g);
+        g = Distances(y, "quer zur Kraftrichtung:", "2", &B.e_21, &B.e_22, &B.p_2, sheared);
 
         if (Anchor() || Current_Code_Edition == 0) {
             B.bearing_deformation = 0;

@@ -29,8 +29,10 @@ struct Paper_Polygon {
             if (!All_Finite({x[i], y[i]})) return false;
         return true;
     }
-    // " 18 n x y ..." closed by the given end (" \n" for general polygons, "\n" for round ones).
+    // " 18 n x y ..." closed by the given end (" \n" for general polygons, "\n" for round ones);
+    // nothing while the fill switch is clear.
     void write(const char* end) const {
+        if (!Graphic_State.fill) return;
         FILE* f = Graphic_State.stream;
         Print_To_Stream(f, " 18 %d", static_cast<int>(x.size()));
         for (std::size_t i = 0; i < x.size(); ++i) Print_To_Stream(f, " %lf %lf", x[i], y[i]);

@@ -233,7 +233,6 @@ void OLI_Fill_Region_With_Holes(int n, const double* x, const double* y, int m,
                                 const int* hole_counts, const double* hole_x,
                                 const double* hole_y, int k, const double* centre_x,
                                 const double* centre_y, const double* areas) {
-    const Graphic_Block_State& g = Graphic_State;
     // Everything is checked before the first line, so that the plot area never announces more
     // holes than follow it. The rings are turned as copies; the caller's arrays stay as they are.
     if (n < 1 || !x || !y || m < 0 || k < 0) return;

@@ -29,8 +29,10 @@ struct Paper_Polygon {
             if (!All_Finite({x[i], y[i]})) return false;
         return true;
     }
-    // " 18 n x y ..." closed by the given end (" \n" for general polygons, "\n" for round ones).
+    // " 18 n x y ..." closed by the given end (" \n" for general polygons, "\n" for round ones);
+    // nothing while the fill switch is clear.
     void write(const char* end) const {
+        if (!Graphic_State.fill) return;
         FILE* f = Graphic_State.stream;
         Print_To_Stream(f, " 18 %d", static_cast<int>(x.size()));
         for (std::size_t i = 0; i < x.size(); ++i) Print_To_Stream(f, " %lf %lf", x[i], y[i]);
@@ -231,7 +233,6 @@ void OLI_Fill_Region_With_Holes(int n, const double* x, const double* y, int m,
                                 const int* hole_counts, const double* hole_x,
                                 const double* hole_y, int k, const double* centre_x,
                                 const double* centre_y, const double* areas) {
-    const Graphic_Block_State& g = Graphic_State;
     // Everything is checked before the first line, so that the plot area never announces more
     // holes than follow it. The rings are turned as copies; the caller's arrays stay as they are.
     if (n < 1 || !x || !y || m < 0 || k < 0) return;

@@ -7,7 +7,8 @@
 // Coordinates and lengths are model units, circles take diameters, arc angles are degrees. The
 // common rules of the primitives hold: the extents grow, points are turned by the block's rotation
 // (the filled slot excepted) and scaled, and with a plot file open the filled shapes also write
-// their plot areas. A shape with a value that is not finite writes nothing.
+// their plot areas. While the fill switch is clear no filled polygon (command 18) is written. A
+// shape with a value that is not finite writes nothing.
 #pragma once
 
 // Command 1 from (x1, y1) + (dx, dy) to (x2, y2) + (dx, dy); no plot entity.

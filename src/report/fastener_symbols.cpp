@@ -34,8 +34,9 @@ void Centre_Line(double xa, double y, double xb) {
     OLI_Draw_Line(xa, y, xb, y);
 }
 
-// A hexagon in plan with the corners (x +- c, y +- e) and (x, y +- t).
+// A hexagon in plan with the corners (x +- c, y +- e) and (x, y +- t), while the fill switch is on.
 void Fill_Hexagon(double x, double y, double c, double e, double t) {
+    if (!Graphic_State.fill) return;
     double hx[6] = {x + c, x, x - c, x - c, x, x + c};
     double hy[6] = {y + e, y + t, y + e, y - e, y - t, y - e};
     Fill_Polygon_Core(6, hx, hy);

@@ -10,6 +10,7 @@
 #include <regex>
 
 #include "common/cp437.h"
+#include "platform/page_image.h"
 #include "platform/print_list_reference_cases.h"
 #include "test_support.h"
 
@@ -21,30 +22,6 @@ const std::string Reference_Dir = std::string(BASIS_SOURCE_DIR) + "/tests/platfo
 // edge shading of glyphs and lines that another build of FreeType or cairo computes a little
 // differently; a missing, moved or recoloured stroke differs by far more.
 constexpr int Channel_Tolerance = 32;
-
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
-};
-
-bool Load_Png(const std::string& path, Image& image) {
-    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
-    const bool ok = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
-    if (ok) {
-        cairo_surface_flush(s);
-        image.width = cairo_image_surface_get_width(s);
-        image.height = cairo_image_surface_get_height(s);
-        const int stride = cairo_image_surface_get_stride(s);
-        const unsigned char* data = cairo_image_surface_get_data(s);
-        for (int y = 0; y < image.height; ++y) {
-            const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
-            image.pixels.insert(image.pixels.end(), row, row + image.width);
-        }
-    }
-    cairo_surface_destroy(s);
-    return ok;
-}
 
 // Empty when every pixel lies within the tolerance, else where and how much they differ.
 std::string Difference(const Image& a, const Image& b) {

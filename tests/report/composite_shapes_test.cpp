@@ -291,4 +291,21 @@ TEST(Region_With_Holes, AnyBadValueWritesNothingAndTheArraysStay) {
     EXPECT_EQ(r.hy[2], 3);
 }
 
+TEST(Fill_Switch, ClearWritesNoFilledPolygons) {
+    Block block;
+    Plot_Capture plot;
+    Plot_Open_With_Header(plot.stream, 0, 0, 100, 100, 1, 0, "", nullptr);
+    plot.set_mark();
+    OLI_Set_Fill_Switch(0);
+    OLI_Fill_Slot(10, 5, 8, 2);
+    OLI_Fill_Ring(10, 10, 4, 2);
+    OLI_Fill_Circle_Round(0, 0, 10);
+    OLI_Draw_Band(0, 0, 10, 0, 2, 0);
+    Region_Fixture r;
+    OLI_Fill_Region_With_Holes(4, r.x, r.y, 1, r.counts, r.hx, r.hy, 1, r.cx, r.cy, r.area);
+    // Only the region's pattern line stays in the print list; the plot keeps its areas.
+    EXPECT_EQ(block.out.since(), " 20  0\n");
+    EXPECT_NE(plot.since().find("-area / 2 0"), std::string::npos);
+}
+
 }  // namespace

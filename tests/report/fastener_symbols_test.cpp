@@ -93,6 +93,8 @@ TEST(Fastener_Symbol, HeadBandsAndCentreLine) {
     OLI_Draw_Fastener_Symbol(0, 1, 8, 20, 50, 0);
     const std::string clear = b.out.since();
     EXPECT_EQ(Lines_Starting(clear, " 18 ").size(), 0u);
+    OLI_Draw_Fastener_Symbol(0, 3, 8, 20, 50, 0);   // neither hexagon
+    EXPECT_EQ(Lines_Starting(b.out.since(), " 18 ").size(), 0u);
     for (const std::string& f : Lines_Starting(clear, " 20 ")) EXPECT_EQ(f, " 20  0");
 }
 

@@ -176,6 +176,9 @@ int Compute_Rebar(const Section_Material_Set* set, double xi, double eps_u, Sect
     if (xi < Missing) s.eps_s = s.e_s > 0.0 ? 1000.0 * s.f_yd / s.e_s : 0.0;
     else if (xi > 0.999) s.eps_s = 0.0;
     else s.eps_s = (1.0 - 1.0 / xi) * eps_u;
+    // own steel values without a rupture strain: the strain at the ultimate state is the limit,
+    // not zero (a missing value would otherwise cut the steel strain to nothing)
+    if (s.grade == Rebar_Grade_Own_Values && s.eps_su < Missing) s.eps_su = s.eps_s;
     if (s.eps_s > s.eps_su) {
         const bool cut = s.eps_s > s.eps_su + 0.001;
         s.eps_s = s.eps_su;

@@ -281,6 +281,29 @@ TEST(SectionMaterialSet, NonlinearValuesWithoutAModulusAndTwice) {
     EXPECT_EQ(End_Nonlinear_Values(&f.set), 0);
 }
 
+TEST(SectionMaterialSet, NonlinearValuesOfTheNonlinearLawWithTheAnnexFactors) {
+    Set_Fixture f;
+    Make_EN_Set(f);
+    Compute_Material_Set(&f.set, 0);
+    f.set.law = 1;
+    f.set.ec2_block->gamma_c_sls = 1.0;
+    f.set.ec2_block->gamma_s_sls = 1.0;
+    ASSERT_EQ(Begin_Nonlinear_Values(&f.set, 9.0, 9.0, 1), 1);   // mode 1 takes the annex pair
+    EXPECT_EQ(f.set.gamma_c, 1.0);
+    EXPECT_EQ(f.set.gamma_s, 1.0);
+    EXPECT_EQ(f.c().alpha_cc, 1.0);
+    EXPECT_EQ(f.c().f_cd, 38.0);                        // f_cm / C
+    EXPECT_NEAR(f.c().eps_peak, -2.161877, 5e-7);       // -0.7 · 38^0.31
+    EXPECT_EQ(f.c().eps_ult, -3.5);
+    EXPECT_NEAR(f.c().n, 1.961528, 5e-7);               // 1.05 · E_cm · 2.161877 / (1000 · 38)
+    EXPECT_EQ(f.c().law_used, 1);
+    EXPECT_EQ(f.s().f_yd, 500.0);
+    ASSERT_EQ(End_Nonlinear_Values(&f.set), 1);
+    EXPECT_EQ(f.c().alpha_cc, 0.85);                    // the given α_cc comes back
+    EXPECT_EQ(f.set.gamma_c, 1.5);
+    EXPECT_NEAR(f.s().f_yd, 434.7826, 5e-5);
+}
+
 TEST(SectionMaterialSet, ExponentText) {
     EXPECT_STREQ(Format_Exponent_Text(-1.0), "  --- ");
     EXPECT_STREQ(Format_Exponent_Text(100.0), " Block");

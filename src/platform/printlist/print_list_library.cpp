@@ -41,6 +41,11 @@ int OLI_setMarginsCM(FILE* stream, int mode, float left, float right) {
                              static_cast<double>(right));
 }
 
+int OLI_setMarginsChar(FILE* stream, int mode, float margin, int left_chars, int gap_chars, int right_chars) {
+    return Write_Layout_Line(stream, "#LAYOUT setMarginsChar 0x%x %.6g %d %d %d\n", static_cast<unsigned>(mode),
+                             static_cast<double>(margin), left_chars, gap_chars, right_chars);
+}
+
 int OLI_storeYPosition(FILE* stream, int index) {
     return Write_Layout_Line(stream, "#LAYOUT storeYPosition %d\n", index);
 }

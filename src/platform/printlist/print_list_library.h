@@ -11,6 +11,8 @@ int OLI_setFlags(FILE* stream, int flags);
 int OLI_reserveSpaceCM(FILE* stream, float height);
 int OLI_setYPositionCM(FILE* stream, int mode, float distance);
 int OLI_setMarginsCM(FILE* stream, int mode, float left, float right);
+// Margins counted in characters: mode, the left margin (cm), then three character counts.
+int OLI_setMarginsChar(FILE* stream, int mode, float margin, int left_chars, int gap_chars, int right_chars);
 int OLI_storeYPosition(FILE* stream, int index);
 int OLI_restoreYPosition(FILE* stream, int index);
 int OLI_resetMaxMargin(FILE* stream);

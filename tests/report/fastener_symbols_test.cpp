@@ -14,22 +14,7 @@
 
 namespace {
 
-struct Block {
-    Graphic_Capture out;
-    explicit Block(double scale = 1, bool y_down = false) {
-        OLI_Open_Graphic(out.stream, 0, y_down ? 100 : 0, 100, y_down ? 0 : 100, scale, scale, 0,
-                         nullptr);
-        OLI_Set_Graphic_Verbose(0);
-        out.set_mark();
-    }
-};
-
-std::vector<std::string> Lines_Starting(const std::string& text, const std::string& start) {
-    std::vector<std::string> out;
-    for (const std::string& l : Split_Lines(text))
-        if (l.rfind(start, 0) == 0) out.push_back(l);
-    return out;
-}
+using Block = Quiet_Block;
 
 TEST(Fastener_Symbol, TypeOutsideTheFamilyWritesGroupAndWidthOnly) {
     Block b;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "report/graphic_block.h"
 #include "report/plot_file.h"
 
 struct Graphic_Capture {
@@ -92,4 +93,23 @@ inline std::vector<std::string> Quoted_Texts(const std::string& text) {
         p = e + 1;
     }
     return texts;
+}
+
+// A graphic block opened on a capture, 100 × 100 units at the given scale with x to the right and y
+// upwards (or downwards), without the verbose group marks; the mark stands after the block's head.
+struct Quiet_Block {
+    Graphic_Capture out;
+    explicit Quiet_Block(double scale = 1, bool y_down = false) {
+        OLI_Open_Graphic(out.stream, 0, y_down ? 100 : 0, 100, y_down ? 0 : 100, scale, scale, 0, nullptr);
+        OLI_Set_Graphic_Verbose(0);
+        out.set_mark();
+    }
+};
+
+// The lines of a text that begin with the given start.
+inline std::vector<std::string> Lines_Starting(const std::string& text, const std::string& start) {
+    std::vector<std::string> out;
+    for (const std::string& l : Split_Lines(text))
+        if (l.rfind(start, 0) == 0) out.push_back(l);
+    return out;
 }

@@ -13,44 +13,25 @@
 #include "platform/host/screen_fonts.h"
 #include "platform/host/screen_surface.h"
 #include "platform/screen_picture.h"
+#include "sketches/screen_sketch_fixture.h"
 
 namespace {
 
-constexpr int White = 0xFFFFFF, Black = 0x000000, Face = 0xD4D0C8, Grey = 0x808080;
+constexpr int White = White_Pixel, Black = Black_Pixel, Face = 0xD4D0C8, Grey = 0x808080;
 
-// A white 200 x 150 screen drawing in black, font 0, the default transform, width 1, style 0, and
-// the drawn texts traced.
-class World_Drawing : public testing::Test {
+// A white screen drawing in black, font 0, the default transform, width 1, style 0, and the drawn
+// texts traced.
+class World_Drawing : public Screen_Sketch_Test {
   protected:
     void SetUp() override {
-        Open_White_Screen(200, 150);
+        Screen_Sketch_Test::SetUp();
         Init_RFont();
         Set_World_Transform(0, 0, 0, 1, 1);
         Set_World_Line_Width(1);
         Set_World_Line_Style(0);
         pxSLn(0);
-        Host_Trace_To_Memory(true);
     }
-    void TearDown() override {
-        Host_Trace_To_Memory(false);
-        Exit_Grafik_Mode();
-    }
-    // The drawn texts, one per line, without the word "text" and the frame number.
-    static std::string Texts() {
-        std::istringstream in(Host_Trace_Memory());
-        std::string line, out;
-        while (std::getline(in, line)) {
-            if (line.rfind("text ", 0) != 0) continue;
-            out += line.substr(line.find(' ', 5) + 1) + "\n";
-        }
-        return out;
-    }
-    static int Count(int x1, int y1, int x2, int y2, int colour) {
-        int n = 0;
-        for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x) n += Host_Pixel(x, y) == colour;
-        return n;
-    }
+    static int Count(int x1, int y1, int x2, int y2, int colour) { return Count_Pixels(x1, y1, x2, y2, colour); }
     // The bounding box of the pixels of the colour, or all -1 when there is none.
     static std::string Box(int colour) {
         int x1 = -1, y1 = -1, x2 = -1, y2 = -1;
@@ -82,9 +63,9 @@ TEST_F(World_Drawing, TextSpanCoversNCellsOfEightPixelsAroundTheBaseline) {
 
 TEST_F(World_Drawing, TextSpanOfAnAbsurdCountStaysOnTheScreen) {
     Fill_Text_Span(10, 20, 1e300, Black);
-    EXPECT_EQ(Box(Black), "9,10-199,23");
+    EXPECT_EQ(Box(Black), "9,10-639,23");
     Fill_Text_Span(10, 60, std::nan(""), Black);   // no characters: just the leading column
-    EXPECT_EQ(Count(0, 50, 199, 63, Black), 14 * 2);
+    EXPECT_EQ(Count(0, 50, 639, 63, Black), 14 * 2);
 }
 
 TEST_F(World_Drawing, StateTextTakesTheColourOfItsStateAndRestoresFontAndColour) {
@@ -506,7 +487,7 @@ TEST_F(World_Drawing, PointsThatCannotBeMappedDrawNothing) {
     Set_World_Transform(0, 0, 0, 1, 1);
     Set_World_Line_Width(1);
     Draw_World_Line(10, 10, 1e300, 10);
-    EXPECT_EQ(Box(Black), "10,10-199,10");
+    EXPECT_EQ(Box(Black), "10,10-639,10");
     double x = 1e300, y = -1e300;
     Transform_World_Point(&x, &y);
     EXPECT_EQ(x, 2147483647.0);

@@ -315,6 +315,12 @@ void msStCu(int x, int y) {
     Backend().warp_mouse(input.pointer_x, input.pointer_y);
 }
 
+int msStat(int* x, int* y) {
+    if (x) *x = input.pointer_x;
+    if (y) *y = input.pointer_y;
+    return (M_LEFT ? 1 : 0) | (M_RIGHT ? 2 : 0);
+}
+
 void setMouseCursor(int shape) {
     input.cursor = shape;
     if (Host_Tracing()) Host_Trace_Line("cursor " + std::to_string(shape));

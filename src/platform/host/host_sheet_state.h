@@ -60,6 +60,8 @@ struct Prop_Sheet {
     bool has_ok = false, has_break = false;
     int ok_code = 0, break_code = 0;
     bool float_auto = false;
+    bool click_outside = false;   // Set_ClickOutsideEvent_to_PS
+    int click_outside_code = 0;
     bool activated = false;
     int dx = 0, dy = 0;                  // displacement
     int* out_dx = nullptr;

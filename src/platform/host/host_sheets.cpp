@@ -257,7 +257,10 @@ bool Escape_Area_At(const Prop_Sheet& s, int x, int y, bool moved, int& code) {
 
 bool Press(Prop_Sheet& s, int button, int& code) {
     const int x = M_XPOS, y = M_YPOS;
-    if (!Contains(On_Screen(s, s.rect), x, y)) return false;
+    if (!Contains(On_Screen(s, s.rect), x, y)) {
+        code = s.click_outside_code;
+        return s.click_outside;
+    }
     if (button == 0) {
         if (s.close_box && Contains(Close_Box(s), x, y)) return Window_Code(s, false, code);
         if (s.title_bar && Contains(Title_Bar(s), x, y)) {
@@ -468,6 +471,27 @@ int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text
     const long long width = raster ? Symbol_Width : std::max<long long>(Text_Button_Least, 8LL * static_cast<long long>(e.text.size()) + 16);
     e.rect = Held_Rect(x, y, Held(x) + width - 1, Held(y) + Button_Height - 1);
     return Add_Element(std::move(e));
+}
+
+int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text, const Button_Size* size,
+                            const char* comment) {
+    if (!size) return Add_Single_Button_to_PS(x, y, active, code, text, 0, comment);
+    Sheet_Element e;
+    e.kind = Sheet_Element::Button;
+    e.code = code;
+    e.activity = active;
+    e.text = text ? text : "";
+    e.comment = comment ? comment : "";
+    e.rect = Held_Rect(x, y, Held(x) + std::clamp(size->width, 1, 1000000) - 1LL,
+                       Held(y) + std::clamp(size->height, 1, 1000000) - 1LL);
+    return Add_Element(std::move(e));
+}
+
+void Set_ClickOutsideEvent_to_PS(int code) {
+    if (Prop_Sheet* s = Top_Sheet()) {
+        s->click_outside = true;
+        s->click_outside_code = code;
+    }
 }
 
 int Add_Help_to_PS(int x, int y, int active, int code, const char* text, const char* help_key) {

@@ -77,6 +77,17 @@ void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int style);
 // A 1-px rule in the dark shade (64, 64, 64), whatever the style; traced as `rule X1,Y1 X2,Y2`.
 void Draw_Funny_Line_to_PS(int style, int x1, int y1, int x2, int y2);
 
+// A plain button of the caller's size, its text centred (none for null). A null size gives the
+// text button of Add_Single_Button_to_PS.
+struct Button_Size {
+    int width, height;
+};
+int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text, const Button_Size* size,
+                            const char* comment);
+// A click with either button outside the topmost sheet ends Edit_Prop_Sheet with the code (without
+// it such clicks are ignored); the button stays down for the caller.
+void Set_ClickOutsideEvent_to_PS(int code);
+
 // A register of tabs over x1..x2, y1..y2 whose tabs are tab_height px high; a member is a tab over
 // x1..x2 (row 1) returning its code; its number (1 and up) selects it. The selected tab is outlined.
 int Add_Register_to_PS(int x1, int y1, int x2, int y2, int tab_height);

@@ -210,7 +210,7 @@ void Screen_Plot(long long x, long long y, std::uint32_t colour) {
     switch (screen.raster_op) {
         case 1: p &= colour; break;
         case 2: p |= colour; break;
-        case 3: p ^= colour; break;
+        case 3: p ^= 0xFFFFFF; break;   // inverts, whatever the colour, so that every colour shows
         default: p = colour; break;
     }
 }

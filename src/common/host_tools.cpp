@@ -63,12 +63,12 @@ bool Read_Component_Text(FILE* in, char (&field)[Component_Text_Size]) {
     int c = 0;
     do c = std::fgetc(in);
     while (c == ' ' || c == '\t' || c == '\r' || c == '\n');
-    if (c != 0xAB) {   // «
+    if (c != 0xAE) {   // « in CP437
         if (c != EOF) std::ungetc(c, in);
         return true;
     }
     int n = 0;
-    while ((c = std::fgetc(in)) != EOF && c != 0xBB) {   // »
+    while ((c = std::fgetc(in)) != EOF && c != 0xAF) {   // »
         if (n == Component_Text_Size - 1) return false;
         field[n++] = static_cast<char>(c);
     }

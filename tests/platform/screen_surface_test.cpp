@@ -115,6 +115,33 @@ TEST(Screen_Primitives, SolidDashedAndDottedLines) {
                                            }));
 }
 
+TEST(Screen_Primitives, LineStylesByNumber) {
+    // 1 dotted, 2 dash-dot, every other nonzero style dashed; each line starts its pattern afresh.
+    struct Case {
+        int style;
+        const char* row;
+    };
+    const Case cases[] = {
+        {0, "################################"},
+        {1, "#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#."},
+        {2, "####################.....##....."},
+        {3, "########........########........"},
+        {4, "########........########........"},
+        {-1, "########........########........"},
+        {99, "########........########........"},
+    };
+    for (const Case& c : cases) {
+        Open_White_Screen(40, 4);
+        pxSLn(c.style);
+        pxLine(0, 1, 31, 1);
+        pxLine(31, 2, 0, 2);   // right to left: the pattern starts at x 31
+        EXPECT_EQ(Screen_Picture(0, 1, 31, 1), std::string(c.row) + "\n") << c.style;
+        EXPECT_EQ(Screen_Picture(0, 2, 31, 2), std::string(std::string(c.row).rbegin(), std::string(c.row).rend()) + "\n")
+            << c.style;
+        pxSLn(0);
+    }
+}
+
 TEST(Screen_Primitives, ThickLineIsASquareAlongThePath) {
     Open_White_Screen(10, 7);
     pxTkLn(2, 3, 7, 3, 3);

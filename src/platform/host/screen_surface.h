@@ -56,8 +56,7 @@ void pxFlsh();   // shows everything drawn so far
 // Raster operation of every drawing call: 0 copy (at start), 1 and, 2 or, 3 exclusive or.
 void pxSBop(int operation);
 
-// Line style of pxLine, pxTkLn, pxArc: pxSLn(0) solid, 1 dotted, 2 dash-dot, 3 dashed, any other
-// solid; pxSULn(pattern) a pattern of 32 pixels, the first pixel in the highest bit (0xAAAAAAAA
+// Line style of pxLine, pxTkLn, pxArc: pxSLn(0) solid, 1 dotted, 2 dash-dot, any other dashed; pxSULn(pattern) a pattern of 32 pixels, the first pixel in the highest bit (0xAAAAAAAA
 // dots), in force until the next pxSLn. A pattern starts afresh at the first point of every line.
 void pxSLn(int style);
 void pxSULn(std::uint32_t pattern);

@@ -34,9 +34,10 @@ done
 
 tables=src/platform/host/screen_font_tables.cpp
 art=(EXEC/Talvo-EC301/Buttons.bmp EXEC/Talvo-EC301/act_but.bmp EXEC/Talvo-EC301/UComment.bmp
-     EXEC/Talvo-EC301/Glory3.bmp EXEC/Talvo-EC301/schweisslast.bmp EXEC/Talvo-EC301/animsandclock.bmp
-     EXEC/Talvo-EC301/Anima2.bmp DATA/NAD/Buttons.bmp DATA/NAD/EuroFlags.bmp)
+     EXEC/Talvo-EC301/Glory3.bmp EXEC/Talvo-EC301/schweisslast.bmp DATA/NAD/Buttons.bmp DATA/NAD/EuroFlags.bmp)
 
+# The waiting pictures: the sand clock and the busy animation.
+art+=(EXEC/Talvo-EC301/animsandclock.bmp EXEC/Talvo-EC301/Anima2.bmp)
 if [ $check -eq 0 ]; then
   "$build/bin/font_table_generator" "$top/$tables" "${bdf[@]}"
   # The bitmaps draw their labels with the tables just written.

@@ -54,7 +54,6 @@ struct Input_State {
     std::vector<Rect> saved_positions;  // x1, y1 used
     int timer = 0;
     int cursor = 0;
-    bool pointer_hidden = false;
 };
 
 Input_State input;
@@ -327,10 +326,14 @@ void setMouseCursor(int shape) {
     Backend().set_cursor(shape);
 }
 
+namespace {
+bool pointer_hidden = false;   // msVisi
+}  // namespace
+
 int msVisi(int mode) {
-    const int before = input.pointer_hidden ? -1 : 0;
-    input.pointer_hidden = mode < 0;
-    if (Host_Tracing()) Host_Trace_Line(input.pointer_hidden ? "pointer hidden" : "pointer shown");
+    const int before = pointer_hidden ? -1 : 0;
+    pointer_hidden = mode < 0;
+    if (Host_Tracing()) Host_Trace_Line(pointer_hidden ? "pointer hidden" : "pointer shown");
     return before;
 }
 

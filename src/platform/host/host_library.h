@@ -63,6 +63,11 @@ void ShowVEKProcessWindow(int process, int show);
 // sees no other programs' windows and answers 1 while any program started with mode 1 runs. Each
 // call takes a few milliseconds of real time, so that a loop polling for a window never spins.
 int FindVEKWindow(const char* title, int length);
+// Runs the program with the argument list (argv[0] its path, no shell) and waits for it, its
+// standard output and standard error written to the output file (made anew). Its exit code; -1 when
+// it cannot be started (the output file cannot be made, the program is missing or not executable)
+// or ends by a signal.
+int Host_Run_Program(const char* program, const char* const* argv, const char* output);
 
 // The print-list viewer and printer: both render the report to a PDF beside it (its extension
 // replaced by ".pdf"). Quick_OLI_View opens the PDF with xdg-open when a display is present and

@@ -1,5 +1,6 @@
 // The host's programs on this platform: started with posix_spawn from an argument vector (no shell
 // ever sees the arguments), waited for, or kept in a table of running tools and reaped when asked.
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -81,4 +82,20 @@ int FindVEKWindow(const char*, int) {
     for (auto& [pid, p] : started)
         if (p.mode == 1 && !Has_Ended(pid, p)) return 1;
     return 0;
+}
+
+int Host_Run_Program(const char* program, const char* const* argv, const char* output) {
+    if (!program || !argv || !argv[0] || !output) return -1;
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) return -1;
+    pid_t pid = 0;
+    int spawned = posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (spawned == 0) spawned = posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    if (spawned == 0) spawned = posix_spawn(&pid, program, &actions, nullptr, const_cast<char* const*>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return -1;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return -1;
+    return Exit_Code(status);
 }

@@ -19,7 +19,7 @@ struct Alternative_Choice {
 };
 
 struct Sheet_Element {
-    enum Kind { Button, Help, Register, Escape_Area, Scroll_Area, Slider, Alternative } kind = Button;
+    enum Kind { Button, Help, Register, Escape_Area, Scroll_Area, Slider, Float_Field, Alternative } kind = Button;
     int handle = 0;
     Screen_Rect rect{0, 0, -1, -1};   // where it lies on the sheet as defined
     int code = 0;
@@ -48,6 +48,13 @@ struct Sheet_Element {
     int area = 0;
     bool vertical = true;
     double speed = 0.1;
+    // Number field: the caller's double shown in a printf format in a box of `chars` characters;
+    // with step arrows it keeps within low and high.
+    double* value = nullptr;
+    std::string format;
+    int chars = 1;
+    bool stepped = false;
+    double low = 0.0, step = 1.0, high = 0.0;
     // Alternative (a radio button): the caller's int, the value it stores, the text connected to it
     Alternative_Choice choice;
 };
@@ -87,6 +94,11 @@ Screen_Rect On_Screen(const Prop_Sheet& sheet, const Screen_Rect& r);
 bool Contains(const Screen_Rect& r, int x, int y);
 // Whether the topmost sheet's float editors select their text at opening.
 bool Top_Sheet_Float_Auto();
+
+// Number fields (host_sheet_fields.cpp): drawing, and a press on a field or its arrows. A press that
+// hit them gives true with the field's code (0: the sheet goes on waiting).
+void Draw_Float_Field(const Prop_Sheet& sheet, const Sheet_Element& field);
+bool Press_Float_Field(const Prop_Sheet& sheet, Sheet_Element& field, int x, int y, int& code);
 
 // Scrollable areas (host_scroll_areas.cpp): painting with the sliders, the wheel over an area, a
 // press on a slider (handled until the button is released).

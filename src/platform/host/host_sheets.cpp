@@ -138,6 +138,7 @@ void Draw_Element(const Prop_Sheet& s, const Sheet_Element& e) {
         case Sheet_Element::Scroll_Area:
             if (e.activity > 0) Paint_Scroll_Area(s, e);
             break;
+        case Sheet_Element::Float_Field: Draw_Float_Field(s, e); break;
         case Sheet_Element::Alternative: Draw_Alternative(s, e); break;
         case Sheet_Element::Escape_Area: break;
     }
@@ -252,6 +253,8 @@ bool Press(Prop_Sheet& s, int button, int& code) {
                 code = e.code;
                 return true;
             }
+            if (e.kind == Sheet_Element::Float_Field && e.activity > 0 && Press_Float_Field(s, e, x, y, code))
+                return code != 0;
             if (e.kind == Sheet_Element::Register)
                 for (std::size_t k = 0; k < e.members.size(); ++k)
                     if (Contains(On_Screen(s, Tab(e, e.members[k])), x, y)) {

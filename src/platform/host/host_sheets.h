@@ -61,6 +61,22 @@ void Move_Mouse_Cursor_to_Button_of_PS(int button, int dx, int dy);
 // replaces it.
 void Set_Prop_Sheet_Edit_Float_Auto_Mode();
 
+// Number fields: a white box of `width` characters (8 px each plus 16; 21 px high) at (x, y) showing
+// the caller's double in the printf format, its text at (x + 8, y + 14) where the float editor opens
+// over it. A click on an active field (activity above 0) edits the value in place; when the editor
+// is left, Edit_Prop_Sheet ends with the field's code, unless that is 0. At 0 or below the field is
+// greyed and takes no clicks. Result: the field's handle, -1 without a sheet.
+int Add_Float_to_PS(int x, int y, int width, const char* format, int activity, int code, double* value);
+// Two arrows (12 x 10 px) right of a number field that step its value by step; the arrows and the
+// editor keep the value within low and high, and an arrow ends Edit_Prop_Sheet as an edit does.
+// 0, or -1 for a handle that is no number field.
+int Add_SingleStep_to_Float(int field, double low, double step, double high);
+// A text on a sheet's face in the font, the letters standing on row y; style 2 engraves it: a white
+// copy 1 px right and down under the black text. Traced as every drawn text.
+void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int style);
+// A 1-px rule in the dark shade (64, 64, 64), whatever the style; traced as `rule X1,Y1 X2,Y2`.
+void Draw_Funny_Line_to_PS(int style, int x1, int y1, int x2, int y2);
+
 // A register of tabs over x1..x2, y1..y2 whose tabs are tab_height px high; a member is a tab over
 // x1..x2 (row 1) returning its code; its number (1 and up) selects it. The selected tab is outlined.
 int Add_Register_to_PS(int x1, int y1, int x2, int y2, int tab_height);

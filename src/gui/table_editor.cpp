@@ -87,6 +87,8 @@ void Add_Icon(int area, Table_Icon icon, int x1, int y1, int x2, int y2, int val
     if (tooltip) Set_Hot_Spot_Tooltip(area, tooltip, Tooltip_Font, BLACK_CI, 0);
 }
 
+int Floor_Div(int a, int b) { return b > 0 ? (a >= 0 ? a / b : -((-a + b - 1) / b)) : 0; }
+
 void Wait_For_Release() {
     while (M_LEFT && Get_Mouse_Event() != 0) {
     }
@@ -334,7 +336,16 @@ int Handle_Table_Event(int table) {
         const int key = LAST_SHEET_EDIT_KEY;
         LAST_SHEET_EDIT_KEY = 0;
         if (key != Key_Up && key != Key_Down) return 1;
-        Move_To_Next_Row(*t, key == Key_Up ? -1 : 1, visible_height);
+        // Past the first or the last row the loop ends: the same column of the append line or the
+        // sort buttons above the rows is no cell, and a click there would append a row or open the
+        // column menu. The button state is the user's again.
+        const int step = key == Key_Up ? -1 : 1;
+        const int row_index = Floor_Div(M_YPOS - (t->top + oy - sy), t->row_height) + step;
+        if (row_index < 0 || row_index >= t->row_count) {
+            if (moved_by_key) M_LEFT = 0;
+            return 1;
+        }
+        Move_To_Next_Row(*t, step, visible_height);
         moved_by_key = true;
     }
     return 0;

@@ -229,3 +229,129 @@ TEST_F(Table_Events, ClickOutsideTheTableIsLeftToThePage) {
         EXPECT_EQ(pressed, 1);   // the user's press stays for the page
     }
 }
+
+namespace {
+
+// Column a's sort button at content (70, 20): screen (156..184, 112..128).
+const std::string Sort_Button = Click(170, 120);
+
+// The fill sheet's top left corner on an 800 x 600 screen, where the sheet will open.
+struct Fill_Sheet {
+    int x1 = 0, y1 = 0;
+    Fill_Sheet() {
+        int cx = 0, cy = 0;
+        Get_Column_Fill_Centre(&cx, &cy);
+        x1 = cx - 163;
+        y1 = cy - 119;
+    }
+    std::string at(int dx, int dy) const { return Click(x1 + dx, y1 + dy); }
+    std::string whole() const { return at(115, 55); }
+    std::string range() const { return at(140, 73); }   // on the text "Zeilenausschnitt"
+    std::string first(const char* v) const { return at(100, 100) + "type \"" + v + "\"\nkey Enter\n"; }
+    std::string last(const char* v) const { return at(247, 100) + "type \"" + v + "\"\nkey Enter\n"; }
+    std::string start(const char* v) const { return at(207, 142) + "type \"" + v + "\"\nkey Enter\n"; }
+    std::string increment(const char* v) const { return at(207, 174) + "type \"" + v + "\"\nkey Enter\n"; }
+    std::string ok() const { return at(300, 221); }
+    std::string cancel() const { return at(34, 221); }
+};
+
+}  // namespace
+
+TEST_F(Table_Events, ColumnMenuSortsThroughItsSubMenuAndOnlyWhenSortable) {
+    struct Case {
+        const char* what;
+        int flags;
+        const char* path;
+        std::vector<double> after;
+        const char* traced;
+    };
+    const Case cases[] = {
+        {"ascending", 3, "menu 1 1\n", {1, 2, 3}, "menu 1 \"aufsteigend\""},
+        {"descending", 1, "menu 1 2\n", {3, 2, 1}, "menu 2 \"absteigend\""},
+        {"not sortable: the entry is inactive", 2, "menu 1 1\n", {3, 1, 2}, "menu none"},
+        {"nothing chosen", 3, "menu none\n", {3, 1, 2}, "menu none"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Delete_Table(table);
+        table = Create_Table(area, 40, 10, 360, 24, sizeof(Row), Two_Cells);
+        Add_Table_Column(table, 70, 20, 0, c.flags, "%6.1f", 0);
+        for (const double v : {3.0, 1.0, 2.0}) {
+            const Row r{v, 0, static_cast<int>(v)};
+            Append_Table_Row(table, &r);
+        }
+        Run(std::string(c.path) + Sort_Button);
+        EXPECT_EQ(results, (std::vector<int>{1}));
+        EXPECT_EQ(A(), c.after);
+        EXPECT_NE(trace.find(c.traced), std::string::npos) << trace;
+    }
+}
+
+TEST_F(Table_Events, FillSheetByClicksAndTyping) {
+    struct Case {
+        const char* what;
+        int rows;
+        std::string (*script)(const Fill_Sheet&);
+        std::vector<double> after;
+    };
+    const Case cases[] = {
+        {"rows 2 to 3 of five from 10 by 5", 5,
+         [](const Fill_Sheet& s) {
+             return s.range() + s.first("2") + s.last("3") + s.start("10") + s.increment("5") + s.ok();
+         },
+         {1, 10, 15, 4, 5}},
+        {"whole column from 3 by 2", 5, [](const Fill_Sheet& s) { return s.start("3") + s.increment("2") + s.ok(); },
+         {3, 5, 7, 9, 11}},
+        {"first 7 over last 5 makes the last 7", 8,
+         [](const Fill_Sheet& s) { return s.range() + s.last("5") + s.first("7") + s.start("100") + s.ok(); },
+         {1, 2, 3, 4, 5, 6, 100, 8}},
+        {"last 2 under first 4 makes the first 2", 5,
+         [](const Fill_Sheet& s) { return s.range() + s.first("4") + s.last("2") + s.start("100") + s.ok(); },
+         {1, 100, 3, 4, 5}},
+        {"the range fields take nothing before the choice", 5,
+         [](const Fill_Sheet& s) { return s.at(100, 100) + "type \"3\"\n" + s.range() + s.start("10") + s.ok(); },
+         {10, 10, 10, 10, 10}},
+        {"back to the whole column", 5,
+         [](const Fill_Sheet& s) { return s.range() + s.first("3") + s.whole() + s.start("10") + s.ok(); },
+         {10, 10, 10, 10, 10}},
+        {"break", 5, [](const Fill_Sheet& s) { return s.range() + s.first("2") + s.start("10") + s.cancel(); },
+         {1, 2, 3, 4, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Delete_Table(table);
+        table = Create_Table(area, 40, 10, 360, 24, sizeof(Row), Two_Cells);
+        Add_Table_Column(table, 70, 20, 0, 2, "%6.1f", 0);
+        Rows(c.rows);
+        const Fill_Sheet sheet;
+        Run("menu 2\n" + Sort_Button + c.script(sheet));
+        EXPECT_EQ(results, (std::vector<int>{1}));
+        EXPECT_EQ(A(), c.after);
+        EXPECT_NE(trace.find("sheet define 2 " + std::to_string(sheet.x1) + "," + std::to_string(sheet.y1) + "," +
+                             std::to_string(sheet.x1 + 326) + "," + std::to_string(sheet.y1 + 238) +
+                             " \"Tabellenspalte belegen\""),
+                  std::string::npos)
+            << trace;
+    }
+}
+
+TEST_F(Table_Events, FillSheetKeepsWhereTheUserLeftItEvenOnBreak) {
+    Add_Table_Column(table, 70, 20, 0, 2, "%6.1f", 0);
+    Rows(3);
+    int cx = 0, cy = 0;
+    Get_Column_Fill_Centre(&cx, &cy);
+    const Fill_Sheet sheet;
+    const std::string drag = "drag " + std::to_string(sheet.x1 + 60) + " " + std::to_string(sheet.y1 + 12) + " " +
+                             std::to_string(sheet.x1 + 100) + " " + std::to_string(sheet.y1 + 32) + "\n";
+    Run("menu 2\n" + Sort_Button + drag + Click(sheet.x1 + 40 + 34, sheet.y1 + 20 + 221));   // break, moved along
+    EXPECT_EQ(A(), (std::vector<double>{1, 2, 3}));
+    int nx = 0, ny = 0;
+    Get_Column_Fill_Centre(&nx, &ny);
+    EXPECT_EQ(nx, cx + 40);
+    EXPECT_EQ(ny, cy + 20);
+    // The next opening stands there.
+    const Fill_Sheet moved;
+    EXPECT_EQ(moved.x1, sheet.x1 + 40);
+    Run("menu 2\n" + Sort_Button + moved.start("5") + moved.ok());
+    EXPECT_EQ(A(), (std::vector<double>{5, 5, 5}));
+}

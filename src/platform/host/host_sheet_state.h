@@ -8,8 +8,18 @@
 #include "platform/host/host_sheets.h"
 #include "platform/host/screen_raster.h"
 
+// A radio button of a sheet: a click on its circle or its connected text stores its value into the
+// caller's int and returns its code.
+struct Alternative_Choice {
+    int* bound = nullptr;
+    int value = 0;
+    std::string label;
+    int label_x = 0, label_y = 0;   // on the sheet as defined; the text's baseline
+    int label_font = 0, label_colour = 0, label_alignment = 0;
+};
+
 struct Sheet_Element {
-    enum Kind { Button, Help, Register, Escape_Area, Scroll_Area, Slider, Float_Field } kind = Button;
+    enum Kind { Button, Help, Register, Escape_Area, Scroll_Area, Slider, Float_Field, Alternative } kind = Button;
     int handle = 0;
     Screen_Rect rect{0, 0, -1, -1};   // where it lies on the sheet as defined
     int code = 0;
@@ -47,6 +57,8 @@ struct Sheet_Element {
     int chars = 1;
     bool stepped = false;
     double low = 0.0, step = 1.0, high = 0.0;
+    // Alternative (a radio button): the caller's int, the value it stores, the text connected to it
+    Alternative_Choice choice;
 };
 
 struct Prop_Sheet {
@@ -101,5 +113,10 @@ void Paint_Scroll_Area(const Prop_Sheet& sheet, const Sheet_Element& area);
 void Draw_Slider(const Prop_Sheet& sheet, const Sheet_Element& slider);
 bool Wheel_Over_Areas(Prop_Sheet& sheet, int x, int y, int notches);
 void Press_Slider(Prop_Sheet& sheet, int slider_handle, int x, int y);
+// Radio buttons (host_sheet_choices.cpp): drawing, and a press on the circle or the connected text
+// (true with the code when the button took the click and has a code).
+void Draw_Alternative(const Prop_Sheet& sheet, const Sheet_Element& button);
+bool Press_Alternative(Prop_Sheet& sheet, Sheet_Element& button, int x, int y, int& code);
+
 // The strip of a slider on the sheet as defined.
 Screen_Rect Slider_Strip(const Sheet_Element& area, bool vertical);

@@ -159,6 +159,7 @@ void Draw_Element(const Prop_Sheet& s, const Sheet_Element& e) {
             if (e.activity > 0) Paint_Scroll_Area(s, e);
             break;
         case Sheet_Element::Float_Field: Draw_Float_Field(s, e); break;
+        case Sheet_Element::Alternative: Draw_Alternative(s, e); break;
         case Sheet_Element::Escape_Area: break;
     }
 }
@@ -285,6 +286,7 @@ bool Press(Prop_Sheet& s, int button, int& code) {
                         code = e.members[k].code;
                         return true;
                     }
+            if (e.kind == Sheet_Element::Alternative && Press_Alternative(s, e, x, y, code)) return code != 0;
             if (e.kind == Sheet_Element::Slider && e.activity > 0) {
                 const Sheet_Element* area = Find_Element(e.area);
                 if (area && Contains(On_Screen(s, Slider_Strip(*area, e.vertical)), x, y)) {

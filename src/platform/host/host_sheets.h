@@ -98,6 +98,18 @@ void Set_Selected_Register_Member(int reg, int member);
 int Add_Escape_Area_to_PS(int x1, int y1, int x2, int y2, int active, int code);
 void Set_Escape_Area_to_MouseMoveEvent(int area, int on);
 
+// Radio buttons: a 12 x 12 circle with its top left corner at (x, y), bound to the caller's int and
+// set while it holds the value; a click (active above 0) stores the value and returns the code (the
+// sheet goes on waiting when the code is 0). The layout picks the look; RADIO_BUTTON_LAYOUT is the
+// round one, the only layout of this platform.
+inline constexpr int RADIO_BUTTON_LAYOUT = 1;
+int Add_Alternativ_Button_to_PS(int x, int y, int active, int code, int* bound, int value, int layout);
+// A text connected to a button: drawn at (x, y) (its baseline; alignment 0 starts, 1 ends, 2 centres
+// it there) in the font and colour, greyed while the button is inactive; a click on it acts as a
+// click on the button.
+void Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font, int colour,
+                                                int alignment);
+
 // Activity of any element: buttons grey out at 0 or below; escape areas and sliders answer only
 // above 0; a scrollable area is painted at once when switched above 0 and not painted at 0 or below.
 void Change_Activity_PS(int handle, int activity);

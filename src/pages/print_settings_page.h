@@ -4,6 +4,9 @@
 
 #include "frame/print_settings.h"
 
+// Set to 1 by the action button "Vorbemerkungen" when it was clicked; Edit_Preliminary_Remarks
+// clears it.
+extern int Remarks_Button_Flag;
 // Number of line breaks in the remarks, shown beside the remarks button as "(%d Zeilen)".
 extern int Remarks_Line_Count;
 

@@ -6,8 +6,8 @@
 
 // Activates the named annex. A null name, and "lokale Definitionen" silently, activate "Deutschland";
 // a name that is not in the annex list activates "Deutschland" and tells the user so with a message
-// box "Warnung" (on the batch road, Refresh_Mode, nothing is shown). Result: 0; for a null name the
-// result of loading "Deutschland" (1 when its file was read).
+// sheet or box "Warnung" (on the batch road, Refresh_Mode, nothing is shown). Result: 0, or that of
+// the notice; for a null name the result of loading "Deutschland" (1 when its file was read).
 int NAD_Set_Annex_By_Name(const char* name);
 
 // Activates the annex named behind the key "ACTIV_NADNAME"; without the key or the name "Deutschland".

@@ -1,0 +1,127 @@
+// The comment editor sheet, run headless on scripts: its size on the screen, confirming, cancelling
+// and help; and the wrapped texts it shares with the report, added to a view area.
+#include "gui/user_comment_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+#include "gui/view_area_fixture.h"
+#include "gui/view_areas.h"
+#include "platform/host/host_headless.h"
+#include "platform/host/host_library.h"
+#include "platform/host_demo_sheet.h"
+
+namespace {
+
+struct Editor_Run {
+    char* result = nullptr;
+    std::string trace;   // sheets, codes and help
+};
+
+char* Heap_Text(const std::string& text) {
+    char* p = static_cast<char*>(std::malloc(text.size() + 1));
+    std::memcpy(p, text.c_str(), text.size() + 1);
+    return p;
+}
+
+// Runs the editor on the text on a screen of the size. The program's bitmaps are those it ships.
+Editor_Run Edit(char* text, const std::string& script, int width = 1024, int height = 768) {
+    setenv("EXEC", BASIS_SOURCE_DIR "/host/EXEC", 1);
+    Editor_Run run;
+    const Headless_Run_Result headless = Run_Headless(script, [&] {
+        Host_Open_Screen(width, height);
+        Init_Prop_Sheets();
+        run.result = Edit_User_Comment(text, "Vorbemerkungen");
+        Release_All_View_Areas();
+        Exit_Prop_Sheets();
+        Exit_Grafik_Mode();
+        return 0;
+    });
+    run.trace = Trace_Lines(headless.trace, {"sheet", "help"});
+    return run;
+}
+
+// On 1024 x 768 the sheet spans 212,184 to 811,583; its view area starts 5 px inside and 34 px below
+// the top and is 589 x 360 px. The buttons stand at y 15 of the area, x = width - 120, - 80, - 40.
+constexpr const char* Cancel = "click 704 251\n";
+constexpr const char* Help = "click 744 251\n";
+constexpr const char* Confirm = "click 784 251\n";
+// Into the text field, to its end, type, and out onto the hint texts.
+std::string Type(const std::string& text) { return "click 700 290\nkey Ctrl+End\ntype \"" + text + "\"\nclick 400 230\n"; }
+
+}  // namespace
+
+TEST(Edit_User_Comment, SheetSizeFollowsTheScreen) {
+    struct Case {
+        int width, height;
+        int sheet_width;
+    };
+    const Case cases[] = {{1024, 768, 600}, {800, 600, 550}, {640, 480, 430}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const Editor_Run run = Edit(nullptr, "", c.width, c.height);
+        std::istringstream in(run.trace);
+        std::string sheet, define, depth;
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        char comma = 0;
+        ASSERT_TRUE(in >> sheet >> define >> depth >> x1 >> comma >> y1 >> comma >> x2 >> comma >> y2) << run.trace;
+        EXPECT_EQ(x2 - x1 + 1, c.sheet_width);
+        EXPECT_EQ(y2 - y1 + 1, 400);
+        EXPECT_EQ(run.result, nullptr);
+    }
+}
+
+// "bestätigen" hands back a fresh copy of the edited text; the old text is released (the sanitizer
+// would report a second release or a leak of the caller's block as the run goes on).
+TEST(Edit_User_Comment, ConfirmReturnsAFreshCopyOfTheEditedText) {
+    char* old = Heap_Text("Alt\n");
+    const Editor_Run run = Edit(old, Type("neu") + Confirm);
+    ASSERT_NE(run.result, nullptr);
+    EXPECT_STREQ(run.result, "Altneu\n");   // typed before the final line end
+    std::free(run.result);
+
+    // Without a text the buffer starts as one line end.
+    const Editor_Run fresh = Edit(nullptr, Type("Hallo") + Confirm);
+    ASSERT_NE(fresh.result, nullptr);
+    EXPECT_STREQ(fresh.result, "Hallo\n");
+    std::free(fresh.result);
+}
+
+// "abbrechen", Esc and the close of the sheet give back the caller's pointer as it was, whatever was
+// typed.
+TEST(Edit_User_Comment, CancelKeepsTheOldText) {
+    const std::string ways[] = {Cancel, "key Esc\n"};
+    for (const std::string& way : ways) {
+        SCOPED_TRACE(way);
+        char* old = Heap_Text("Alt");
+        const Editor_Run run = Edit(old, Type(" verworfen") + way);
+        EXPECT_EQ(run.result, old);
+        EXPECT_STREQ(old, "Alt");
+        std::free(old);
+    }
+}
+
+// "Hilfe" shows the topic and the sheet stays open for the next button.
+TEST(Edit_User_Comment, HelpKeepsTheSheetOpen) {
+    const Editor_Run run = Edit(nullptr, std::string(Help) + Type("Text") + Confirm);
+    EXPECT_NE(run.trace.find("help \"USER_COMMENT\"\n"), std::string::npos) << run.trace;
+    ASSERT_NE(run.result, nullptr);
+    EXPECT_STREQ(run.result, "Text\n");
+    std::free(run.result);
+}
+
+// The buffer holds four times a long text, so a text of 5000 characters still takes more; a buffer
+// of the 5000-character floor would be full.
+TEST(Edit_User_Comment, LongTextsGetRoomToGrow) {
+    char* old = Heap_Text(std::string(5000, 'a'));
+    const Editor_Run run = Edit(old, "click 230 290\nkey Home\ntype \"xy\"\nclick 400 230\n" + std::string(Confirm));
+    ASSERT_NE(run.result, nullptr);
+    const std::string edited = run.result;
+    EXPECT_EQ(edited.size(), 5002u);
+    EXPECT_EQ(edited.substr(0, 4), "xyaa");
+    std::free(run.result);
+}

@@ -125,3 +125,42 @@ TEST(Edit_User_Comment, LongTextsGetRoomToGrow) {
     EXPECT_EQ(edited.substr(0, 4), "xyaa");
     std::free(run.result);
 }
+
+// The wrapped lines become text items at x and a running baseline; empty lines take their step
+// without an item, and the lines are measured in the font asked for (font 0 is 8 px a character,
+// 0x1002 5 px).
+class Draw_Wrapped_Text_Area : public View_Area_Sheet {};
+
+TEST_F(Draw_Wrapped_Text_Area, LinesBecomeTextItems) {
+    struct Case {
+        const char* text;
+        int width, font;
+        std::string items;   // "y text|" per item
+        int y_after;
+    };
+    const Case cases[] = {
+        {"A\n\nB", 600, 0, "20 A|50 B|", 65},
+        {"eins zwei", 40, 0, "20 eins |35 zwei|", 50},
+        {"abcdefgh", 20, 0x1002, "20 abcde|35 fgh|", 50},
+        {"", 600, 0, "", 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const int area = Create_Scrollable_View_Area(100, 100, 500, 400, 0, 0);
+        const int font_before = Host_Current_Font();
+        int y = 20;
+        Draw_Wrapped_Text(area, 12, c.width, &y, c.text, c.font, 0x123456, 15);
+        std::string items;
+        for (const View_Area_Item& it : View_Area_Of(area)->items) {
+            EXPECT_EQ(it.kind, View_Item_Kind::Text);
+            EXPECT_EQ(it.x1, 12);
+            EXPECT_EQ(it.font, c.font);
+            EXPECT_EQ(it.colour, 0x123456);
+            items += std::to_string(it.y1) + " " + it.text + "|";
+        }
+        EXPECT_EQ(items, c.items);
+        EXPECT_EQ(y, c.y_after);
+        EXPECT_EQ(Host_Current_Font(), font_before);
+        Release_View_Area(area);
+    }
+}

@@ -28,6 +28,20 @@ char* Heap_Text(const std::string& text) {
     return p;
 }
 
+struct Sheet_Rect {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The rectangle of the first sheet defined in a trace.
+Sheet_Rect First_Sheet(const std::string& trace) {
+    std::istringstream in(trace.substr(trace.find("sheet define")));
+    std::string sheet, define, depth;
+    char comma = 0;
+    Sheet_Rect r;
+    in >> sheet >> define >> depth >> r.x1 >> comma >> r.y1 >> comma >> r.x2 >> comma >> r.y2;
+    return r;
+}
+
 // Runs the editor on the text on a screen of the size. The program's bitmaps are those it ships.
 Editor_Run Edit(char* text, const std::string& script, int width = 1024, int height = 768) {
     setenv("EXEC", BASIS_SOURCE_DIR "/host/EXEC", 1);
@@ -45,13 +59,33 @@ Editor_Run Edit(char* text, const std::string& script, int width = 1024, int hei
     return run;
 }
 
-// On 1024 x 768 the sheet spans 212,184 to 811,583; its view area starts 5 px inside and 34 px below
-// the top and is 589 x 360 px. The buttons stand at y 15 of the area, x = width - 120, - 80, - 40.
-constexpr const char* Cancel = "click 704 251\n";
-constexpr const char* Help = "click 744 251\n";
-constexpr const char* Confirm = "click 784 251\n";
-// Into the text field, to its end, type, and out onto the hint texts.
-std::string Type(const std::string& text) { return "click 700 290\nkey Ctrl+End\ntype \"" + text + "\"\nclick 400 230\n"; }
+// The points of a scripted edit on 1024 x 768. The sheet reopens where it was left, so a first run
+// without input finds it. Its view area starts 5 px inside and 34 px below the top; the 36-px
+// buttons stand at y 15 of the area and x = area width - 120, - 80, - 40.
+struct Editor_Points {
+    std::string cancel, help, confirm;
+    int field_x = 0, field_y = 0;   // in the text field
+    int out_x = 0, out_y = 0;       // on the hint texts
+    Editor_Points() {
+        const Sheet_Rect r = First_Sheet(Edit(nullptr, "").trace);
+        const int ax = r.x1 + 5, ay = r.y1 + 34, aw = r.x2 - 5 - ax;
+        auto click = [](int x, int y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; };
+        cancel = click(ax + aw - 120 + 18, ay + 33);
+        help = click(ax + aw - 80 + 18, ay + 33);
+        confirm = click(ax + aw - 40 + 18, ay + 33);
+        field_x = ax + 300, field_y = ay + 72;
+        out_x = ax + 150, out_y = ay + 12;
+    }
+    // Into the text field, to its end, type, and out onto the hint texts.
+    std::string type(const std::string& text) const {
+        return "click " + std::to_string(field_x) + " " + std::to_string(field_y) + "\nkey Ctrl+End\ntype \"" + text +
+               "\"\nclick " + std::to_string(out_x) + " " + std::to_string(out_y) + "\n";
+    }
+    std::string home_type(const std::string& text) const {
+        return "click " + std::to_string(field_x) + " " + std::to_string(field_y) + "\nkey Ctrl+Home\ntype \"" + text +
+               "\"\nclick " + std::to_string(out_x) + " " + std::to_string(out_y) + "\n";
+    }
+};
 
 }  // namespace
 
@@ -64,13 +98,10 @@ TEST(Edit_User_Comment, SheetSizeFollowsTheScreen) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         const Editor_Run run = Edit(nullptr, "", c.width, c.height);
-        std::istringstream in(run.trace);
-        std::string sheet, define, depth;
-        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        char comma = 0;
-        ASSERT_TRUE(in >> sheet >> define >> depth >> x1 >> comma >> y1 >> comma >> x2 >> comma >> y2) << run.trace;
-        EXPECT_EQ(x2 - x1 + 1, c.sheet_width);
-        EXPECT_EQ(y2 - y1 + 1, 400);
+        ASSERT_NE(run.trace.find("sheet define 1 "), std::string::npos) << run.trace;
+        const Sheet_Rect r = First_Sheet(run.trace);
+        EXPECT_EQ(r.x2 - r.x1 + 1, c.sheet_width);
+        EXPECT_EQ(r.y2 - r.y1 + 1, 400);
         EXPECT_EQ(run.result, nullptr);
     }
 }
@@ -78,14 +109,15 @@ TEST(Edit_User_Comment, SheetSizeFollowsTheScreen) {
 // "bestätigen" hands back a fresh copy of the edited text; the old text is released (the sanitizer
 // would report a second release or a leak of the caller's block as the run goes on).
 TEST(Edit_User_Comment, ConfirmReturnsAFreshCopyOfTheEditedText) {
+    const Editor_Points at;
     char* old = Heap_Text("Alt\n");
-    const Editor_Run run = Edit(old, Type("neu") + Confirm);
+    const Editor_Run run = Edit(old, at.type("neu") + at.confirm);
     ASSERT_NE(run.result, nullptr);
     EXPECT_STREQ(run.result, "Altneu\n");   // typed before the final line end
     std::free(run.result);
 
     // Without a text the buffer starts as one line end.
-    const Editor_Run fresh = Edit(nullptr, Type("Hallo") + Confirm);
+    const Editor_Run fresh = Edit(nullptr, at.type("Hallo") + at.confirm);
     ASSERT_NE(fresh.result, nullptr);
     EXPECT_STREQ(fresh.result, "Hallo\n");
     std::free(fresh.result);
@@ -94,11 +126,12 @@ TEST(Edit_User_Comment, ConfirmReturnsAFreshCopyOfTheEditedText) {
 // "abbrechen", Esc and the close of the sheet give back the caller's pointer as it was, whatever was
 // typed.
 TEST(Edit_User_Comment, CancelKeepsTheOldText) {
-    const std::string ways[] = {Cancel, "key Esc\n"};
+    const Editor_Points at;
+    const std::string ways[] = {at.cancel, "key Esc\n"};
     for (const std::string& way : ways) {
         SCOPED_TRACE(way);
         char* old = Heap_Text("Alt");
-        const Editor_Run run = Edit(old, Type(" verworfen") + way);
+        const Editor_Run run = Edit(old, at.type(" verworfen") + way);
         EXPECT_EQ(run.result, old);
         EXPECT_STREQ(old, "Alt");
         std::free(old);
@@ -107,7 +140,8 @@ TEST(Edit_User_Comment, CancelKeepsTheOldText) {
 
 // "Hilfe" shows the topic and the sheet stays open for the next button.
 TEST(Edit_User_Comment, HelpKeepsTheSheetOpen) {
-    const Editor_Run run = Edit(nullptr, std::string(Help) + Type("Text") + Confirm);
+    const Editor_Points at;
+    const Editor_Run run = Edit(nullptr, at.help + at.type("Text") + at.confirm);
     EXPECT_NE(run.trace.find("help \"USER_COMMENT\"\n"), std::string::npos) << run.trace;
     ASSERT_NE(run.result, nullptr);
     EXPECT_STREQ(run.result, "Text\n");
@@ -118,7 +152,8 @@ TEST(Edit_User_Comment, HelpKeepsTheSheetOpen) {
 // of the 5000-character floor would be full.
 TEST(Edit_User_Comment, LongTextsGetRoomToGrow) {
     char* old = Heap_Text(std::string(5000, 'a'));
-    const Editor_Run run = Edit(old, "click 230 290\nkey Home\ntype \"xy\"\nclick 400 230\n" + std::string(Confirm));
+    const Editor_Points at;
+    const Editor_Run run = Edit(old, at.home_type("xy") + at.confirm);
     ASSERT_NE(run.result, nullptr);
     const std::string edited = run.result;
     EXPECT_EQ(edited.size(), 5002u);

@@ -23,6 +23,7 @@
 #include "platform/host/host_headless.h"
 #include "platform/host/host_library.h"
 #include "platform/host_demo_sheet.h"
+#include "gui/sheet_trace.h"
 #include "sketches/screen_palette.h"
 
 namespace {
@@ -31,27 +32,6 @@ const std::string Shipped_Data = std::string(BASIS_SOURCE_DIR) + "/host/DATA";
 // 27 characters, the most an annex name holds: 216 px in the 8-px list font, so the list shortens
 // it to 19 and "..." (176 px).
 const std::string Long_Name = "Ingenieurbuero Nord und Par";
-
-struct Rect {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-// The rectangle of the n-th sheet defined in a trace (from 0).
-Rect Defined_Sheet(const std::string& trace, int n = 0) {
-    std::size_t at = std::string::npos;
-    for (int k = 0; k <= n; ++k) {
-        at = trace.find("sheet define", at == std::string::npos ? 0 : at + 1);
-        if (at == std::string::npos) return {};
-    }
-    std::istringstream in(trace.substr(at));
-    std::string sheet, define, depth;
-    char comma = 0;
-    Rect r;
-    in >> sheet >> define >> depth >> r.x1 >> comma >> r.y1 >> comma >> r.x2 >> comma >> r.y2;
-    return r;
-}
-
-std::string Click(int x, int y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
 
 struct Sheet_Run {
     int result = -1;
@@ -93,7 +73,7 @@ struct AnnexSheets : ::testing::Test {
     // Points of the selection sheet where it stands now (a run without input finds it, as it
     // reopens where it was left): list rows from (12, 60) of the sheet, 25 px apart from 5.
     struct Points {
-        Rect r;
+        Traced_Sheet r;
         std::string row(int i) const { return Click(r.x1 + 12 + 100, r.y1 + 60 + 5 + 25 * i + 12); }
         std::string ok() const { return Click(r.x1 + 250 + 15, r.y1 + 261 + 11); }
         std::string cancel() const { return Click(r.x1 + 16 + 15, r.y1 + 261 + 11); }
@@ -181,7 +161,7 @@ TEST_F(AnnexSheets, SelectionSheetReopensWhereItWasLeft) {
     EXPECT_EQ(p.r.y2 - p.r.y1, 289);
     Select("drag " + std::to_string(p.r.x1 + 60) + " " + std::to_string(p.r.y1 + 10) + " " + std::to_string(p.r.x1 + 30) + " " +
            std::to_string(p.r.y1 + 40) + "\n" + "key Enter\n");
-    const Rect again = Defined_Sheet(Select("").trace);
+    const Traced_Sheet again = Defined_Sheet(Select("").trace);
     EXPECT_EQ(again.x1, p.r.x1 - 30);
     EXPECT_EQ(again.y1, p.r.y1 + 30);
 }
@@ -215,7 +195,7 @@ TEST_F(AnnexSheets, WarningNamesTheLostAndTheSubstitutedAnnex) {
     const Sheet_Run run = Run("dump " + dump + "\nkey Enter\n", [&] { return NAD_Set_Annex_By_Name(lost.c_str()); });
     EXPECT_EQ(run.result, 0);
     EXPECT_STREQ(NAD_Get_Active_Name(), "Deutschland");
-    const Rect r = Defined_Sheet(run.trace);
+    const Traced_Sheet r = Defined_Sheet(run.trace);
     EXPECT_EQ(r.x2 - r.x1 + 1, 260);
     EXPECT_EQ(r.y2 - r.y1 + 1, 224);
     EXPECT_NE(run.trace.find("\"Warnung\""), std::string::npos);
@@ -242,7 +222,7 @@ TEST_F(AnnexSheets, WarningOffersTheSelection) {
     Install_Annex_Sheets();
     const Points p = Find_Selection_Sheet();
     const std::string lost = To_Cp437("Gelöschter Anhang");
-    const Rect warning = Defined_Sheet(Run("key Enter\n", [&] { return NAD_Set_Annex_By_Name(lost.c_str()); }).trace);
+    const Traced_Sheet warning = Defined_Sheet(Run("key Enter\n", [&] { return NAD_Set_Annex_By_Name(lost.c_str()); }).trace);
     const std::string button = Click(warning.x1 + 10 + 173 + 20, warning.y1 + 40 + 124 + 20);
     const Sheet_Run run = Run(button + p.row(2) + p.ok(), [&] { return NAD_Set_Annex_By_Name(lost.c_str()); });
     EXPECT_NE(run.trace.find("\"Nationale Anwendungsdokumente\""), std::string::npos) << run.trace;

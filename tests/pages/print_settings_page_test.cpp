@@ -17,6 +17,7 @@
 #include "platform/host/host_headless.h"
 #include "platform/host/host_library.h"
 #include "platform/host_demo_sheet.h"
+#include "gui/sheet_trace.h"
 #include "sketches/screen_palette.h"
 
 namespace {
@@ -168,31 +169,10 @@ Dialog_Run Run_Dialog(Print_Settings* S, const std::string& script) {
     return run;
 }
 
-struct Rect {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-// The rectangle of the n-th sheet defined in a trace (from 0).
-Rect Defined_Sheet(const std::string& trace, int n = 0) {
-    std::size_t at = 0;
-    for (int k = 0; k <= n; ++k) {
-        at = trace.find("sheet define", k == 0 ? 0 : at + 1);
-        if (at == std::string::npos) return {};
-    }
-    std::istringstream in(trace.substr(at));
-    std::string sheet, define, depth;
-    char comma = 0;
-    Rect r;
-    in >> sheet >> define >> depth >> r.x1 >> comma >> r.y1 >> comma >> r.x2 >> comma >> r.y2;
-    return r;
-}
-
-std::string Click(int x, int y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
-
 // Where the dialog and the editor stand: a first run of each without input finds them, since both
 // reopen where they were left. The dialog's view area starts 10 px inside and 42 px below its top.
 struct Dialog_Points {
-    Rect dialog, editor;
+    Traced_Sheet dialog, editor;
     Dialog_Points() {
         Settings S;
         dialog = Defined_Sheet(Run_Dialog(&S, "").trace);
@@ -214,7 +194,7 @@ struct Dialog_Points {
 
 TEST(Edit_Print_Settings, DialogOf370By585AroundItsRememberedCentre) {
     Settings S;
-    const Rect first = Defined_Sheet(Run_Dialog(&S, "").trace);
+    const Traced_Sheet first = Defined_Sheet(Run_Dialog(&S, "").trace);
     EXPECT_EQ(first.x2 - first.x1 + 1, 370);
     EXPECT_EQ(first.y2 - first.y1 + 1, 585);
     // Moved by its title bar and left with OK, it opens there again.
@@ -222,7 +202,7 @@ TEST(Edit_Print_Settings, DialogOf370By585AroundItsRememberedCentre) {
                                                 std::to_string(first.x1 + 140) + " " + std::to_string(first.y1 + 30) +
                                                 "\nkey Enter\n");
     EXPECT_NE(moved.trace.find("moved 40,20"), std::string::npos) << moved.trace;
-    const Rect again = Defined_Sheet(Run_Dialog(&S, "").trace);
+    const Traced_Sheet again = Defined_Sheet(Run_Dialog(&S, "").trace);
     EXPECT_EQ(again.x1, first.x1 + 40);
     EXPECT_EQ(again.y1, first.y1 + 20);
     EXPECT_EQ(again.x2 - again.x1 + 1, 370);

@@ -242,3 +242,35 @@ TEST_F(AnnexSheets, NoWarningOnTheBatchRoadOrForLocalDefinitions) {
 }
 
 }  // namespace
+
+// ---- the flags ----
+
+// A flag copied from the shipped flag picture, its top left at x.
+static std::string Flag_At(int x) {
+    std::string rgb;
+    for (int y = 0; y < 19; ++y)
+        for (int dx = 0; dx < 25; ++dx) rgb += std::to_string(Host_Pixel(x + dx, y)) + ",";
+    return rgb;
+}
+
+// Country numbers of 20 and more show the flag of a local definition; without DATA nothing is
+// drawn.
+TEST(AnnexFlags, CountryFlagsFromTheFlagPicture) {
+    setenv("DATA", Shipped_Data.c_str(), 1);
+    Host_Open_Screen(300, 40);
+    NAD_Draw_Country_Flag(0, 0, 24, 18, 0, 17);
+    NAD_Draw_Country_Flag(30, 0, 54, 18, 0, 25);
+    NAD_Draw_Country_Flag(60, 0, 84, 18, 0, 18);
+    int local = NAD_Country_Local;
+    NAD_Paint_Annex_Flag(90, 0, 300, 40, &local);
+    EXPECT_EQ(Flag_At(30), Flag_At(0));
+    EXPECT_EQ(Flag_At(90), Flag_At(0));
+    EXPECT_NE(Flag_At(60), Flag_At(0));
+
+    unsetenv("DATA");
+    const std::string blank = Flag_At(120);
+    NAD_Draw_Country_Flag(120, 0, 144, 18, 0, 18);
+    NAD_Paint_Annex_Flag(120, 0, 300, 40, &local);
+    EXPECT_EQ(Flag_At(120), blank);
+    Exit_Grafik_Mode();
+}

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -295,4 +296,65 @@ TEST_F(Main_Window_Run, AnInactiveConnectionTabShowsOnlyTheNote) {
     const std::string after = w.trace.substr(w.trace.find("sheet 1 code 10003"));
     EXPECT_TRUE(Has(after, "\"Der Nachweis ist inaktiv (siehe erstes Registerblatt)\"")) << after;
     EXPECT_FALSE(Has(after, "Nachweis einer Schweißverbindung:"));
+}
+
+// The main window in a real window on a virtual X display (Xvfb): every tab is shown once and the
+// screen dumped; the same script run headless gives the same course and the same pictures.
+TEST_F(Main_Window_Run, SwitchesThroughAllFiveTabsInARealWindowUnderXvfb) {
+    if (std::system("command -v xvfb-run >/dev/null 2>&1 && command -v xauth >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "xvfb-run or xauth is missing (Debian xvfb, xauth; scripts/setup.sh installs them)";
+    auto script = [&](const std::string& prefix) {
+        std::string s;
+        for (int tab : {2, 3, 4, 5, 1})
+            s += Click(Tab[tab]) + "mark " + std::to_string(tab) + "\ndump " + dir.file(prefix + std::to_string(tab) + ".png") + "\n";
+        return s + "close\n";
+    };
+    const std::vector<std::string> environment = {
+        "EXEC=" + dir.file("host/EXEC"), "DATA=" + dir.file("host/DATA"), "DRAM=" + dir.file("host/DRAM"),
+        "VEK_TRACE=" + dir.file("trace.txt"), "VEK_SCRIPT=" + dir.file("script.txt"),
+        // The window system's libraries keep allocations to the process end.
+        "ASAN_OPTIONS=detect_leaks=0"};
+
+    Write_File(dir.file("script.txt"), script("window"));
+    std::vector<std::string> in_window = environment;
+    in_window.insert(in_window.end(), {"VEK_HEADLESS", "SDL_VIDEODRIVER=x11"});
+    const Program_Run window = Run_Program_File("xvfb-run", dir.path,
+                                                {"-a", "-s", "-screen 0 1280x1024x24", BASIS_EXECUTABLE, "B001", "0", "1", "1"},
+                                                in_window);
+    if (window.exit_code != 0 && Has(window.err, "Xvfb failed to start")) GTEST_SKIP() << window.err;
+    const std::string window_trace = Read_File(dir.file("trace.txt"));
+
+    Write_File(dir.file("script.txt"), script("headless"));
+    std::vector<std::string> headless_environment = environment;
+    headless_environment.push_back("VEK_HEADLESS=1");
+    const Program_Run headless = Run_Executable(dir.path, {"B001", "0", "1", "1"}, headless_environment);
+    const std::string headless_trace = Read_File(dir.file("trace.txt"));
+
+    EXPECT_EQ(window.exit_code, 0) << window.err;
+    EXPECT_EQ(headless.exit_code, 0) << headless.err;
+    const std::string course = Trace_Lines(window_trace, {"title", "sheet", "mark", "close", "process"});
+    EXPECT_EQ(course,
+              "title \"Position 1: Anschluss Träger an Stütze\"\n"
+              "sheet define 1 0,0,1023,767 \"\"\n"
+              "sheet 1 code 10002\nmark 2\n"
+              "sheet 1 code 10003\nmark 3\n"
+              "sheet 1 code 10004\nmark 4\n"
+              "sheet 1 code 10005\nmark 5\n"
+              "sheet 1 code 10001\nmark 1\n"
+              "close request\n"
+              "sheet define 2 368,332,655,434 \"\"\n"
+              "sheet undefine 2\n"
+              "sheet undefine 1\n"
+              "close allowed\n"
+              "process end 0\n");
+    EXPECT_EQ(Trace_Lines(headless_trace, {"title", "sheet", "mark", "close", "process"}), course);
+    // Each tab shows its own page: the five pictures differ, and the window drew what the headless
+    // run drew.
+    for (int tab = 1; tab <= 5; ++tab) {
+        const std::string picture = Read_File(dir.file("window" + std::to_string(tab) + ".png"));
+        ASSERT_FALSE(picture.empty()) << tab;
+        EXPECT_TRUE(picture == Read_File(dir.file("headless" + std::to_string(tab) + ".png"))) << tab;
+        for (int other = 1; other < tab; ++other)
+            EXPECT_FALSE(picture == Read_File(dir.file("window" + std::to_string(other) + ".png"))) << tab << " " << other;
+    }
 }

@@ -22,13 +22,15 @@ int Run_End_Dialog() {
         Centre_X = NPIXEL_X / 2;
         Centre_Y = NPIXEL_Y / 2;
     }
-    int x1 = Centre_X - Sheet_Width / 2, y1 = Centre_Y - 77;
-    int x2 = x1 + Sheet_Width - 1, y2 = y1 + Sheet_Height - 1;
+    // The corners lie the sheet's size apart, so that the centre taken back from them is the same
+    // point and the dialog does not creep by a pixel on every opening.
+    int x1 = Centre_X - Sheet_Width / 2, y1 = Centre_Y - Sheet_Height / 2;
+    int x2 = x1 + Sheet_Width, y2 = y1 + Sheet_Height;
     // A screen too low for the sheet: the sheet takes its height less 20 px and the content scrolls.
     const bool low_screen = NPIXEL_Y <= 174;
     if (low_screen) {
         y1 = 10;
-        y2 = NPIXEL_Y - 11;
+        y2 = NPIXEL_Y - 10;
     }
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
     Centre_X = (x1 + x2) / 2;

@@ -155,7 +155,7 @@ TEST_F(Main_Window_Run, SaveAndEndWritesFileAndReportWithOne) {
     EXPECT_EQ(w.run.exit_code, 1) << w.run.err;
     EXPECT_DOUBLE_EQ(Stored_Tension_Force(), 50000.0);
     EXPECT_TRUE(Has(Report(), Tension_Line_50));
-    EXPECT_TRUE(Has(w.trace, "sheet define 2 382,307,641,461 \"BEARBEITUNG BEENDEN\"\n")) << w.trace;
+    EXPECT_TRUE(Has(w.trace, "sheet define 2 382,307,642,462 \"BEARBEITUNG BEENDEN\"\n")) << w.trace;
 }
 
 TEST_F(Main_Window_Run, BreakInTheEndDialogKeepsTheWindow) {
@@ -164,7 +164,7 @@ TEST_F(Main_Window_Run, BreakInTheEndDialogKeepsTheWindow) {
     EXPECT_EQ(Trace_Lines(w.trace, {"sheet", "mark", "close", "process"}),
               "sheet define 1 0,0,1023,767 \"\"\n"
               "sheet 1 code 1\n"
-              "sheet define 2 382,307,641,461 \"BEARBEITUNG BEENDEN\"\n"
+              "sheet define 2 382,307,642,462 \"BEARBEITUNG BEENDEN\"\n"
               "sheet 2 code 1\n"
               "sheet undefine 2\n"
               "mark weiter\n"

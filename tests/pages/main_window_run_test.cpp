@@ -298,6 +298,35 @@ TEST_F(Main_Window_Run, AnInactiveConnectionTabShowsOnlyTheNote) {
     EXPECT_FALSE(Has(after, "Nachweis einer Schweißverbindung:"));
 }
 
+// The annex selection sheet from the toolbar, around the screen centre: its first row
+// "EC-Standardparameter", OK and break. OK makes the chosen annex the one saved with the input; break
+// restores the annex of entry.
+TEST_F(Main_Window_Run, TheAnnexChosenInTheSelectionSheetIsSavedWithTheInput) {
+    constexpr Point First_Row{450, 315}, Sheet_Ok{632, 511}, Sheet_Break{398, 511};
+    const struct {
+        Point button;
+        const char* saved;
+    } cases[] = {{Sheet_Ok, "«EC-Standardparameter»"}, {Sheet_Break, "«Deutschland»"}};
+    const std::string example = Input();   // its annex is "Deutschland"
+    for (const auto& c : cases) {
+        Write_File(dir.file("B001_01.INP"), example);
+        const Window_Run w = Run(Click(Annex_Icon) + Click(First_Row) + Click(c.button) + Click(Save_Icon));
+        EXPECT_TRUE(Has(w.trace, "sheet define 2 367,239,657,528 \"Nationale Anwendungsdokumente\"\n")) << w.trace;
+        EXPECT_TRUE(Has(Input(), "\nACTIV_NADNAME\n" + To_Cp437(c.saved) + "\n")) << c.saved;
+    }
+}
+
+// An input file naming an annex that no longer exists: the window road shows the sheet "Warnung".
+TEST_F(Main_Window_Run, AnInputNamingADeletedAnnexShowsTheWarning) {
+    std::string input = Input();
+    const std::string name = To_Cp437("«Deutschland»");
+    ASSERT_NE(input.find(name), std::string::npos);
+    input.replace(input.find(name), name.size(), To_Cp437("«Atlantis»"));
+    Write_File(dir.file("B001_01.INP"), input);
+    const Window_Run w = Run("");
+    EXPECT_TRUE(Has(Trace_Lines(w.trace, {"sheet"}), "\"Warnung\"\n")) << w.trace;
+}
+
 // The main window in a real window on a virtual X display (Xvfb): every tab is shown once and the
 // screen dumped; the same script run headless gives the same course and the same pictures.
 TEST_F(Main_Window_Run, SwitchesThroughAllFiveTabsInARealWindowUnderXvfb) {

@@ -28,7 +28,7 @@ struct Point {
 
 // The register's tabs and the toolbar's icons (bar from x 703, icons 42 x 37 from y 9).
 constexpr Point Tab[6] = {{0, 0}, {39, 30}, {110, 30}, {181, 30}, {252, 30}, {323, 30}};
-constexpr Point Annex_Icon{714, 25}, Preview_Icon{814, 25}, Print_Icon{859, 25}, Save_Icon{904, 25},
+constexpr Point Annex_Icon{714, 25}, Settings_Icon{769, 25}, Preview_Icon{814, 25}, Print_Icon{859, 25}, Save_Icon{904, 25},
     Help_Icon{949, 25}, End_Icon{994, 25};
 // The end dialog around the screen centre: its second choice, its OK and break buttons.
 constexpr Point End_Without_Saving{418, 389}, End_Ok{616, 440}, End_Break{407, 440};
@@ -81,13 +81,15 @@ class Main_Window_Run : public ::testing::Test {
         const std::string path = dir.file("B001_01.OLI");
         return File_Exists(path) ? From_Cp437(Read_File(path)) : std::string();
     }
-    // F_t,Ed of the bolted connection stored in the input file, in N.
-    double Stored_Tension_Force() {
+    // The record stored in the input file.
+    const Connection_Record& Stored() {
         Text_Stream in(Input());
         static Connection_Record R{};
         EXPECT_EQ(Read_Input_File(in.stream, &R), 0);
-        return R.bolted.F_t_Ed;
+        return R;
     }
+    // F_t,Ed of the bolted connection stored in the input file, in N.
+    double Stored_Tension_Force() { return Stored().bolted.F_t_Ed; }
 };
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -107,6 +109,14 @@ std::string Last_Text_At(const std::string& trace, Point p) {
 }
 
 const std::string Tension_Line_50 = "Bemessungswert der einwirkenden Zugkraft je Schraube F╬\\t,Ed╬r = 50.0 kN";
+// The end of a run that the script left in the window: the host's close, asked and allowed.
+const std::string Closed_By_Host =
+    "close request\n"
+    "sheet define 2 368,332,655,434 \"\"\n"
+    "sheet undefine 2\n"
+    "sheet undefine 1\n"
+    "close allowed\n"
+    "process end 0\n";
 const std::string Saved_Message = "message \"\" \"Der aktuelle Datenzustand wurde temporär gesichert.\"\n";
 
 }  // namespace
@@ -168,13 +178,8 @@ TEST_F(Main_Window_Run, BreakInTheEndDialogKeepsTheWindow) {
               "sheet 2 code 1\n"
               "sheet undefine 2\n"
               "mark weiter\n"
-              "sheet 1 code 10003\n"
-              "close request\n"
-              "sheet define 2 368,332,655,434 \"\"\n"
-              "sheet undefine 2\n"
-              "sheet undefine 1\n"
-              "close allowed\n"
-              "process end 0\n");
+              "sheet 1 code 10003\n" +
+                  Closed_By_Host);
     EXPECT_EQ(w.run.exit_code, 0);
     EXPECT_FALSE(File_Exists(dir.file("B001_01.OLI")));
 }
@@ -327,6 +332,16 @@ TEST_F(Main_Window_Run, AnInputNamingADeletedAnnexShowsTheWarning) {
     EXPECT_TRUE(Has(Trace_Lines(w.trace, {"sheet"}), "\"Warnung\"\n")) << w.trace;
 }
 
+// "Ausdrucksteuerung" from the toolbar (around the screen centre): "Grafik" switched off and the
+// dialog left with break; the change is kept and saved with the input.
+TEST_F(Main_Window_Run, PrintSettingsChangedAndBrokenOffAreKept) {
+    constexpr Point Graphics_Box{378, 198}, Settings_Break{355, 657};
+    ASSERT_EQ(Stored().print.graphics, 1);
+    const Window_Run w = Run(Click(Settings_Icon) + Click(Graphics_Box) + Click(Settings_Break) + Click(Save_Icon));
+    EXPECT_TRUE(Has(w.trace, "\"Ausdrucksteuerung\"\n")) << w.trace;
+    EXPECT_EQ(Stored().print.graphics, 0);
+}
+
 // The main window in a real window on a virtual X display (Xvfb): every tab is shown once and the
 // screen dumped; the same script run headless gives the same course and the same pictures.
 TEST_F(Main_Window_Run, SwitchesThroughAllFiveTabsInARealWindowUnderXvfb) {
@@ -369,13 +384,8 @@ TEST_F(Main_Window_Run, SwitchesThroughAllFiveTabsInARealWindowUnderXvfb) {
               "sheet 1 code 10003\nmark 3\n"
               "sheet 1 code 10004\nmark 4\n"
               "sheet 1 code 10005\nmark 5\n"
-              "sheet 1 code 10001\nmark 1\n"
-              "close request\n"
-              "sheet define 2 368,332,655,434 \"\"\n"
-              "sheet undefine 2\n"
-              "sheet undefine 1\n"
-              "close allowed\n"
-              "process end 0\n");
+              "sheet 1 code 10001\nmark 1\n" +
+                  Closed_By_Host);
     EXPECT_EQ(Trace_Lines(headless_trace, {"title", "sheet", "mark", "close", "process"}), course);
     // Each tab shows its own page: the five pictures differ, and the window drew what the headless
     // run drew.

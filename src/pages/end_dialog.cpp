@@ -46,8 +46,8 @@ int Run_End_Dialog() {
     const int cx2 = cx1 + Content_Width, cy2 = low_screen ? y2 - 40 : cy1 + Content_Height;
     const int escape = Add_Escape_Area_to_PS(cx1, cy1, cx2, cy2, 1, Content_Code);
     Set_Escape_Area_to_MouseMoveEvent(escape, 1);
-    const int area = Create_Scrollable_View_Area(cx1, cy1, low_screen ? cx2 - View_Area_Slider_Strip : cx2, cy2, 0,
-                                                 low_screen ? 1 : 0);
+    // The area takes the slider's strip off its own rectangle.
+    const int area = Create_Scrollable_View_Area(cx1, cy1, cx2, cy2, 0, low_screen ? 1 : 0);
     int choice = 1;
     Activate_Prop_Sheet();
     int dx = 0, dy = 0;

@@ -68,7 +68,7 @@ void Add_Switch(int area, int x, int y, const char* label, int* bound) {
 }
 
 // The sheet with its background, register, toolbar area, page area and view area. Result: the view
-// area; the toolbar's and the page's escape areas through the pointers.
+// area; the page's escape area through the pointer.
 int Define_Main_Sheet(int* page_area) {
     const int xm = NPIXEL_X - 1, ym = NPIXEL_Y - 1;
     Set_NoFrameFlag_to_Next_PropSheet();

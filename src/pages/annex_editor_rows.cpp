@@ -66,11 +66,11 @@ void NAD_Draw_EC5_Editor_Row(int area, int y, int height, const char* clause, co
     Draw_Texts(area, y, clause, symbol, explanation, font);
 }
 
-int NAD_Draw_Editor_Section(int area, int top, const char* label, int* open) {
+int NAD_Draw_Editor_Section(int area, int y, const char* label, int* open) {
     const NAD_Editor_Style& c = NAD_Editor_Colours();
-    Add_Filled_Rectangle_to_View_Area(area, 4, top, 382, top + 19, c.bar);
-    Add_Check_Box_to_View_Area(area, 26, top + 13, label, NAD_Editor_Bold_Font, c.black, open, &NAD_Always_Enabled_Flag);
-    return top + 13;
+    Add_Filled_Rectangle_to_View_Area(area, 4, y - 13, 382, y + 6, c.bar);
+    Add_Check_Box_to_View_Area(area, 26, y, label, NAD_Editor_Bold_Font, c.black, open, &NAD_Always_Enabled_Flag);
+    return *open ? NAD_Draw_Editor_Column_Heads(area, y) : y;
 }
 
 int NAD_Draw_Editor_Column_Heads(int area, int y) {
@@ -93,4 +93,18 @@ int NAD_Draw_Editor_Symbol(int area, int x, int y, const char* letter, const cha
 
 void NAD_Draw_Editor_Field(int area, int x, int y, double* value, const char* format, const int* enabled) {
     Add_Float_Field_to_View_Area(area, x, y, value, format, NAD_Editor_Font, NAD_Editor_Colours().black, enabled);
+}
+
+int NAD_Draw_Editor_Value_Row(int area, int y, const char* clause, const char* letter, const char* subscript,
+                              double* value, const char* format, const char* explanation, const int* enabled) {
+    NAD_Draw_Editor_Row(area, y, 18, clause, "", "", NAD_Editor_Font);
+    NAD_Draw_Editor_Row(area, y, 0, "", "", explanation, NAD_Editor_Small_Font);
+    if (Has_Text(letter)) NAD_Draw_Editor_Symbol(area, 67, y, letter, subscript);
+    NAD_Draw_Editor_Field(area, 136, y, value, format, enabled);
+    return y + 18;
+}
+
+int NAD_Draw_Editor_Text_Row(int area, int y, const char* clause, const char* explanation) {
+    NAD_Draw_Editor_Row(area, y, 18, clause, "", "", NAD_Editor_Font);
+    return NAD_Draw_Editor_Row(area, y, 0, "", "", explanation, NAD_Editor_Small_Font) + 18;
 }

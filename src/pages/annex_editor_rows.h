@@ -36,9 +36,11 @@ int NAD_Draw_Editor_Row(int area, int y, int height, const char* clause, const c
 void NAD_Draw_EC5_Editor_Row(int area, int y, int height, const char* clause, const char* symbol, const char* explanation,
                              int font);
 
-// A section bar from top to top + 19 over x 4 to 382 in the bar colour and its check box at x 26,
-// top + 13, bound to the section flag and always enabled. Returns the baseline of the check box.
-int NAD_Draw_Editor_Section(int area, int top, const char* label, int* open);
+// A section whose check box stands at baseline y (the first section of a page at 20, a following
+// one at the running y + 30): the bar from y - 13 to y + 6 over x 4 to 382 in the bar colour, the
+// box at x 26 bound to the section flag and always enabled, and, while the section is open, the
+// column heads. Returns the first row's baseline when open, else y.
+int NAD_Draw_Editor_Section(int area, int y, const char* label, int* open);
 
 // Under an open section's check box at baseline y: a blank stripe row at y + 19 (height 11), the
 // column heads "Kapitel", "Parameter", "Erläuterung" as a bold row at y + 30 of height 30 and the
@@ -51,3 +53,10 @@ int NAD_Draw_Editor_Symbol(int area, int x, int y, const char* letter, const cha
 
 // A float field bound to the value, black, in the row font.
 void NAD_Draw_Editor_Field(int area, int x, int y, double* value, const char* format, const int* enabled);
+
+// A row of one value: the clause, the symbol (letter and subscript) at x 67, the explanation in the
+// small font and the field at x 136; height 18. Returns the next row's baseline.
+int NAD_Draw_Editor_Value_Row(int area, int y, const char* clause, const char* letter, const char* subscript,
+                              double* value, const char* format, const char* explanation, const int* enabled);
+// A row of texts only (a clause heading or a further explanation line), height 18.
+int NAD_Draw_Editor_Text_Row(int area, int y, const char* clause, const char* explanation);

@@ -173,12 +173,15 @@ void Partial_Factors(Page& p) {
 
 void Strength_Rows(Page& p, const char* c1, const char* c2, double* cc, double* ct, const char* sub_c, const char* sub_t,
                    const char* tail_c, const char* tail_t, const char* tail, bool with_c, bool with_t) {
-    const auto with_tail = [&](const char* last) {
-        return tail ? std::initializer_list<const char*>{"Abminderungsbeiwert für die"_cp, last, tail}
-                    : std::initializer_list<const char*>{"Abminderungsbeiwert für die"_cp, last};
-    };
-    if (with_c) Value(p, c1, "α"_cp, sub_c, cc, "%5.2f", with_tail(tail_c));
-    if (with_t) Value(p, c2, "α"_cp, sub_t, ct, "%5.2f", with_tail(tail_t));
+    const char* const reduce = "Abminderungsbeiwert für die"_cp;
+    if (with_c) {
+        if (tail) Value(p, c1, "α"_cp, sub_c, cc, "%5.2f", {reduce, tail_c, tail});
+        else Value(p, c1, "α"_cp, sub_c, cc, "%5.2f", {reduce, tail_c});
+    }
+    if (with_t) {
+        if (tail) Value(p, c2, "α"_cp, sub_t, ct, "%5.2f", {reduce, tail_t, tail});
+        else Value(p, c2, "α"_cp, sub_t, ct, "%5.2f", {reduce, tail_t});
+    }
 }
 
 void Cover_Rows(Page& p) {

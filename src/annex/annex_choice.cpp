@@ -15,6 +15,8 @@
 
 namespace {
 
+NAD_Missing_Annex_Notice Missing_Annex_Notice = nullptr;
+
 // Tells the user that the annex of the input file is gone and which annex replaces it.
 void Show_Missing_Annex_Warning(const char* requested, const char* substitute) {
     Init_Message();
@@ -48,6 +50,8 @@ int Count_Used(std::initializer_list<int> ids) {
 
 }  // namespace
 
+void NAD_Set_Missing_Annex_Notice(NAD_Missing_Annex_Notice notice) { Missing_Annex_Notice = notice; }
+
 int NAD_Set_Annex_By_Name(const char* name) {
     if (!name) return Activate_Germany();
     // A copy first: the name may be the active name, which the activation replaces.
@@ -58,7 +62,9 @@ int NAD_Set_Annex_By_Name(const char* name) {
     NAD_Set_Active_Name(local ? NAD_Name_Germany : requested.c_str());
     NAD_Prepare_Active_Annex();
     if (local || requested == NAD_Current_Active_Name()) return 0;
-    if (!Refresh_Mode) Show_Missing_Annex_Warning(requested.c_str(), NAD_Current_Active_Name());
+    if (Refresh_Mode) return 0;
+    if (Missing_Annex_Notice) return Missing_Annex_Notice(requested.c_str(), NAD_Current_Active_Name());
+    Show_Missing_Annex_Warning(requested.c_str(), NAD_Current_Active_Name());
     return 0;
 }
 

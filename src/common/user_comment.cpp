@@ -47,25 +47,35 @@ Wrapped_Line Wrap_One_Line(const char* line, std::size_t line_length, int width)
 
 }  // namespace
 
-void Print_Wrapped_Text(FILE* stream, const char* text) {
+void For_Each_Wrapped_Line(const char* text, int width, const std::function<void(std::string_view line)>& emit) {
     if (!text) return;
     const std::size_t n = std::strlen(text);
-    std::string out;
     for (std::size_t p = 0; p < n;) {
         if (text[p] == '\n') {   // an empty line of the text
-            OLI_Printf(stream, " \n");
+            emit({});
             ++p;
             continue;
         }
         const char* end = static_cast<const char*>(std::memchr(text + p, '\n', n - p));
         const std::size_t line_length = end ? static_cast<std::size_t>(end - text) - p : n - p;
-        const Wrapped_Line w = Wrap_One_Line(text + p, line_length, User_Comment_Wrap_Width);
-        out.assign(text + p, w.length);
-        out += '\n';
-        OLI_Printf(stream, "%s", out.c_str());
+        const Wrapped_Line w = Wrap_One_Line(text + p, line_length, width);
+        emit(std::string_view(text + p, w.length));
         p += w.next;
         if (p < n && text[p] == '\n') ++p;   // the line end that closed this line
     }
+}
+
+void Print_Wrapped_Text(FILE* stream, const char* text) {
+    std::string out;
+    For_Each_Wrapped_Line(text, User_Comment_Wrap_Width, [&](std::string_view line) {
+        if (line.empty()) {
+            OLI_Printf(stream, " \n");
+            return;
+        }
+        out.assign(line);
+        out += '\n';
+        OLI_Printf(stream, "%s", out.c_str());
+    });
 }
 
 namespace {

@@ -30,6 +30,10 @@ int NAD_Draw_EC6_Editor(int area, NAD_EC6_Block* block, int editable, int y);
 void NAD_Draw_EC0_Editor_Page(int area, NAD_EC0_Block* block, int editable);
 // EN 1995.
 void NAD_Draw_EC5_Editor_Page(int area, NAD_EC5_Block* block, int editable);
+// Painter of a picture of the EN 1995 page: the strip of picture 1 to 9 (the int behind the data)
+// of the sprite sheet "NAD\EC5ZerazNads.bmp" with its top left corner at (x1, y1); nothing for
+// another number.
+void NAD_Paint_EC5_Picture(int x1, int y1, int x2, int y2, void* number);
 
 // The "Darstellungsoptionen" sheet: which application's rows the annex tables print. 1 after "ok",
 // 0 after "abbrechen".

@@ -66,11 +66,11 @@ void NAD_Draw_EC5_Editor_Row(int area, int y, int height, const char* clause, co
     Draw_Texts(area, y, clause, symbol, explanation, font);
 }
 
-int NAD_Draw_Editor_Section(int area, int y, const char* label, int* open) {
+int NAD_Draw_Editor_Section(int area, int y, const char* label, int* open, int bar_colour, bool heads) {
     const NAD_Editor_Style& c = NAD_Editor_Colours();
-    Add_Filled_Rectangle_to_View_Area(area, 4, y - 13, 382, y + 6, c.bar);
+    Add_Filled_Rectangle_to_View_Area(area, 4, y - 13, 382, y + 6, bar_colour >= 0 ? bar_colour : c.bar);
     Add_Check_Box_to_View_Area(area, 26, y, label, NAD_Editor_Bold_Font, c.black, open, &NAD_Always_Enabled_Flag);
-    return *open ? NAD_Draw_Editor_Column_Heads(area, y) : y;
+    return *open && heads ? NAD_Draw_Editor_Column_Heads(area, y) : y;
 }
 
 int NAD_Draw_Editor_Column_Heads(int area, int y) {

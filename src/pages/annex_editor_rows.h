@@ -39,8 +39,9 @@ void NAD_Draw_EC5_Editor_Row(int area, int y, int height, const char* clause, co
 // A section whose check box stands at baseline y (the first section of a page at 20, a following
 // one at the running y + 30): the bar from y - 13 to y + 6 over x 4 to 382 in the bar colour, the
 // box at x 26 bound to the section flag and always enabled, and, while the section is open, the
-// column heads. Returns the first row's baseline when open, else y.
-int NAD_Draw_Editor_Section(int area, int y, const char* label, int* open);
+// column heads. Returns the first row's baseline when open, else y. A page of its own colour gives
+// the bar colour; without it (-1) the bar takes the style's.
+int NAD_Draw_Editor_Section(int area, int y, const char* label, int* open, int bar_colour = -1, bool heads = true);
 
 // Under an open section's check box at baseline y: a blank stripe row at y + 19 (height 11), the
 // column heads "Kapitel", "Parameter", "Erläuterung" as a bold row at y + 30 of height 30 and the

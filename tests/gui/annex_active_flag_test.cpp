@@ -11,6 +11,7 @@
 #include "annex/annex_test_support.h"
 #include "gui/annex_active_flag.h"
 #include "gui/view_area_fixture.h"
+#include "platform/host/host_headless.h"
 #include "platform/host/screen_surface.h"
 
 namespace {
@@ -60,6 +61,20 @@ TEST_F(ActiveFlag, EachTypeTakesItsRowAndTypesOutsideThePictureTheLocalFlag) {
     }
     EXPECT_EQ(Draw(NAD_Country_Germany, NAD_Draw_Active_Flag_Old_1), germany);
     EXPECT_EQ(Draw(NAD_Country_Germany, NAD_Draw_Active_Flag_Old_2), germany);
+}
+
+}  // namespace
+
+namespace {
+
+// The older names of the selection sheet open the sheet itself; Esc leaves it.
+TEST_F(ActiveFlag, OlderSelectionEntriesOpenTheSelectionSheet) {
+    for (int (*entry)() : {NAD_Show_Selection_Sheet_Old_1, NAD_Show_Selection_Sheet_Old_2}) {
+        const Headless_Run_Result run = Run_Headless("key Esc\n", entry);
+        EXPECT_FALSE(run.process_ended);
+        EXPECT_NE(run.trace.find("\"Nationale Anwendungsdokumente\""), std::string::npos) << run.trace;
+        EXPECT_NE(run.trace.find("sheet undefine 2"), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "gui/view_area_events.h"
 #include "pages/annex_editor_pages.h"
 #include "pages/annex_editor_rows.h"
-#include "pages/input_part_fixture.h"
+#include "pages/annex_editor_fixture.h"
 #include "platform/host/host_headless.h"
 #include "platform/host/host_sheets.h"
 #include "platform/host_demo_sheet.h"
@@ -36,36 +36,8 @@ std::string Flags(int n, std::initializer_list<int> cleared = {}) {
     return s;
 }
 
-class AnnexEditor : public Input_Part_Area {
+class AnnexEditor : public Annex_Editor_Area {
   protected:
-    Annex_Folders folders;
-
-    // The running application: its number and its description (null: none, every row counts).
-    void Use_Application(int number, const char* description) {
-        std::filesystem::remove_all(folders.exec);   // no description of an earlier call stays
-        std::filesystem::create_directories(folders.exec);
-        const Application_State state{"Page", number, description, false};
-        Use_Application_State(state, folders);
-        NAD_Forget_Application_Table();
-    }
-    void SetUp() override {
-        Input_Part_Area::SetUp();
-        Use_Application(0, nullptr);
-    }
-    int Handle(const std::string& script) {
-        return Run_Headless(script, [&] {
-                   Show_View_Area(area);
-                   return Handle_View_Area_Event(area);
-               })
-            .exit_code;
-    }
-    static std::string Type_Into(const View_Area_Item* field, const std::string& value) {
-        return "click " + std::to_string(field->x1 + 10) + " " + std::to_string(field->y1 - 2) + "\ntype \"" + value +
-               "\"\nkey Enter\nkey Esc\n";
-    }
-    static std::string Click_Box(const View_Area_Item* box) {
-        return "click " + std::to_string(box->x1 - 14) + " " + std::to_string(box->y1 - 4) + "\n";
-    }
     // The first text item at the content position, null when none.
     const View_Area_Item* Text_At(int x, int y) {
         for (const View_Area_Item& it : Items())

@@ -17,7 +17,7 @@
 #include "pages/annex_editor_ec0_tables.h"
 #include "pages/annex_editor_pages.h"
 #include "pages/annex_editor_rows.h"
-#include "pages/input_part_fixture.h"
+#include "pages/annex_editor_fixture.h"
 #include "gui/view_area_events.h"
 #include "platform/host/host_headless.h"
 #include "platform/host/host_sheets.h"
@@ -36,20 +36,8 @@ Host_Bitmap Shipped(const char* name) {
     return p;
 }
 
-class AnnexPicturePage : public Input_Part_Area {
+class AnnexPicturePage : public Annex_Editor_Area {
   protected:
-    Annex_Folders folders;
-    void Use_Application(int number, const char* description) {
-        std::filesystem::remove_all(folders.exec);
-        std::filesystem::create_directories(folders.exec);
-        const Application_State state{"Page", number, description, false};
-        Use_Application_State(state, folders);
-        NAD_Forget_Application_Table();
-    }
-    void SetUp() override {
-        Input_Part_Area::SetUp();
-        Use_Application(0, nullptr);
-    }
     int Count_Fields() {
         int n = 0;
         for (const View_Area_Item& it : Items()) n += it.kind == View_Item_Kind::Float_Field;
@@ -116,14 +104,7 @@ TEST_F(AnnexPicturePage, EN1990EditReachesTheBlock) {
     NAD_Draw_EC0_Editor_Page(area, &b, 1);
     const View_Area_Item* f = Field(&b.building_gamma[0][0][0]);
     ASSERT_NE(f, nullptr);
-    const int result = Run_Headless("click " + std::to_string(f->x1 + 10) + " " + std::to_string(f->y1 - 2) +
-                                        "\ntype \"1.4\"\nkey Enter\nkey Esc\n",
-                                    [&] {
-                                        Show_View_Area(area);
-                                        return Handle_View_Area_Event(area);
-                                    })
-                           .exit_code;
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Handle(Type_Into(f, "1.4")), 1);
     EXPECT_DOUBLE_EQ(b.building_gamma[0][0][0], 1.4);
 }
 
@@ -181,13 +162,7 @@ TEST_F(AnnexPicturePage, EN1995CrackFactorBoxSetsTheFormAndAReadOnlyPageChangesN
         const View_Area_Item* box = Box("   cr nach NA-DE anwenden");
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(*box->value, 0);
-        const int changed = Run_Headless("click " + std::to_string(box->x1 - 14) + " " + std::to_string(box->y1 - 4) + "\n",
-                                         [&] {
-                                             Show_View_Area(area);
-                                             return Handle_View_Area_Event(area);
-                                         })
-                                .exit_code;
-        EXPECT_EQ(changed, editable);
+        EXPECT_EQ(Handle(Click_Box(box)), editable);
         EXPECT_EQ(b.k_cr_form, editable ? 2 : 1);
         EXPECT_NE(Field(&b.k_cr_solid), nullptr);
         EXPECT_EQ(Enabled(Field(&b.k_cr_solid)), editable == 1);

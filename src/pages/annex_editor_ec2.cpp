@@ -103,7 +103,7 @@ struct Form {
     const char* after_factor = nullptr;   // with any other code
     const int* radio_enabled = nullptr;   // null: the page's editable flag
     // German annex: 1 the row of λlim (only the symbol and "s. NA-DE"); 2 a minimum reinforcement
-    // (another code: no field, "s. NA-DE"); 3 as 2, but code 1 without the "   x" line.
+    // (another code: no field, "s. NA-DE"); 3 as 2, but code 1 without the "   x" label.
     int german_rule = 0;
 };
 
@@ -128,10 +128,8 @@ void Form_Row(Page& p, const char* clause, const Form& f, std::initializer_list<
     if (*f.code == 1) {
         NAD_Draw_Editor_Field(p.area, f.field_x, y, f.value, f.value_format, &editable_flag);
         if (f.after_value) After_Field(p, f.field_x, y, f.value_format, f.after_value);
-        if (rule != 3) {
-            Add_Text_to_View_Area(p.area, 67, y + Line_Step, "   x", NAD_Editor_Font, Black(), 0);
-            Add_Text_to_View_Area(p.area, 100, y + Line_Step, "(Funktion wird ignoriert)", NAD_Editor_Small_Font, Black(), 0);
-        }
+        if (rule != 3) Add_Text_to_View_Area(p.area, 67, y + Line_Step, "   x", NAD_Editor_Font, Black(), 0);
+        Add_Text_to_View_Area(p.area, 100, y + Line_Step, "(Funktion wird ignoriert)", NAD_Editor_Small_Font, Black(), 0);
     } else if (rule >= 2) {
         Add_Text_to_View_Area(p.area, 100, y, "(Fkt. wird ignoriert)", NAD_Editor_Small_Font, Black(), 0);
         const int x2 = NAD_Draw_Editor_Symbol(p.area, 67, y + Line_Step, f.letter, f.sub);

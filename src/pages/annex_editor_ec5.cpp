@@ -86,7 +86,10 @@ int Section_Rows(int area, int y, int position, NAD_EC5_Block* b) {
             NAD_Draw_EC5_Editor_Row(area, y, Row - 10, "", "k", "", NAD_Editor_Font);
             Add_Text_to_View_Area(area, 73, y + 2, "def", NAD_Editor_Small_Font, Black(), 0);
             for (int c = 0; c < 3; ++c) NAD_Draw_Editor_Field(area, 160 + 50 * c, y, &b->k_def[c], "%4.2f", &editable_flag);
-            return y + Row;
+            y += Row;
+            // The German annex adds the choice of index (b) of Table NA.1.
+            if (b->variant != 0) y = Box_Row(area, y, "Tabelle NA.1 Index (b) anwenden", &b->na1_index_b_switch);
+            return y;
         case 4: {
             const char* const limits[3] = {"w inst", "w fin", "w net,fin"};
             for (int k = 0; k < 3; ++k) {

@@ -265,7 +265,11 @@ TEST_F(EC2Page, GermanAnnexRules) {
     EXPECT_EQ(Field(&block.lambda_lim), nullptr);   // λlim: "s. NA-DE", no field, no radio pair
     EXPECT_EQ(Field(&block.As_min_beam), nullptr);  // another code: no field
     EXPECT_TRUE(Has_Text("(Fkt. wird ignoriert)"));
-    EXPECT_NE(Field(&block.rho_w_min), nullptr);    // code 1 keeps its field ...
+    const View_Area_Item* rho = Field(&block.rho_w_min);   // code 1 keeps its field ...
+    ASSERT_NE(rho, nullptr);
+    EXPECT_EQ(Text_At(67, rho->y1 + 18), nullptr);          // ... without the "   x" label
+    ASSERT_NE(Text_At(100, rho->y1 + 18), nullptr);
+    EXPECT_EQ(Text_At(100, rho->y1 + 18)->text, "(Funktion wird ignoriert)");
     EXPECT_EQ(Field(&block.k_p), nullptr);          // 12.6.3: "s. NA-DE"
     int radios = 0;
     for (const View_Area_Item& it : Items()) radios += it.kind == View_Item_Kind::Radio_Button && it.value == &block.lambda_lim_form;

@@ -147,6 +147,16 @@ TEST_F(AnnexPicturePage, EN1995SectionsFollowTheApplicationNumber) {
         EXPECT_EQ(Box(titles[c.sections[0]])->y1, 20);
         EXPECT_EQ(Count(View_Item_Kind::Painter_Box), static_cast<int>(c.sections.size()));   // one picture each
     }
+    // The German annex adds the choice of index (b) of Table NA.1 to the deformation factors.
+    Use_Application(0, nullptr);
+    for (int variant : {0, 1}) {
+        b.variant = variant;
+        Rebuild();
+        NAD_Draw_EC5_Editor_Page(area, &b, 1);
+        const View_Area_Item* box = Box("Tabelle NA.1 Index (b) anwenden");
+        EXPECT_EQ(box != nullptr, variant == 1);
+        if (box) EXPECT_EQ(box->value, &b.na1_index_b_switch);
+    }
 }
 
 TEST_F(AnnexPicturePage, EN1995CrackFactorBoxSetsTheFormAndAReadOnlyPageChangesNothing) {

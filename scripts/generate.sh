@@ -34,7 +34,13 @@ done
 
 tables=src/platform/host/screen_font_tables.cpp
 art=(EXEC/Talvo-EC301/Buttons.bmp EXEC/Talvo-EC301/act_but.bmp EXEC/Talvo-EC301/UComment.bmp
-     EXEC/Talvo-EC301/Glory3.bmp EXEC/Talvo-EC301/schweisslast.bmp DATA/NAD/Buttons.bmp DATA/NAD/EuroFlags.bmp)
+     EXEC/Talvo-EC301/Glory3.bmp EXEC/Talvo-EC301/schweisslast.bmp DATA/NAD/Buttons.bmp DATA/NAD/EuroFlags.bmp
+     DATA/NAD/NAD_Func1.bmp DATA/NAD/NAD_Func2a.bmp DATA/NAD/NAD_Func2b.bmp DATA/NAD/NAD_Func2c.bmp
+     DATA/NAD/NAD_Func2d.bmp DATA/NAD/NAD_Func3a.bmp DATA/NAD/NAD_Func3b.bmp DATA/NAD/NAD_Func4.bmp
+     DATA/NAD/NAD_Func5.bmp DATA/NAD/NAD_Func6.bmp DATA/NAD/NAD_Func7a.bmp DATA/NAD/NAD_Func7b.bmp
+     DATA/NAD/NAD_Func8.bmp DATA/NAD/NAD-Kbws.bmp DATA/NAD/NAD_bridge_str_b.bmp DATA/NAD/NAD_bridge_ausser.bmp
+     DATA/NAD/NAD_bridge_erdbeben.bmp DATA/NAD/NAD_bridge_gebrauch.bmp DATA/NAD/NAD_bridge_str_psi.bmp
+     DATA/NAD/NAD_bridge_fuss_psi.bmp DATA/NAD/NAD_bridge_bahn_psi.bmp DATA/NAD/EC5ZerazNads.bmp)
 
 # The waiting pictures: the sand clock and the busy animation.
 art+=(EXEC/Talvo-EC301/animsandclock.bmp EXEC/Talvo-EC301/Anima2.bmp)

@@ -157,6 +157,19 @@ void NAD_Forget_Application_Table() {
     table_read = false;
 }
 
+namespace {
+
+// No row applies: every parameter counts.
+void Take_No_Row() {
+    row_found = false;
+    current_row = 0;
+    cached_number = 0;
+    current_mask = NAD_All_Eurocodes_Mask;
+    all_rows = 1;
+}
+
+}  // namespace
+
 int NAD_Find_Application() {
     if (cached_number >= 0) return cached_number;
     const int number = CurOb_Application_Number();
@@ -171,12 +184,26 @@ int NAD_Find_Application() {
             return number;
         }
     }
-    row_found = false;
-    current_row = 0;
-    cached_number = 0;
-    current_mask = NAD_All_Eurocodes_Mask;
-    all_rows = 1;
+    Take_No_Row();
     return 0;
+}
+
+int NAD_Current_Application_Row() {
+    NAD_Find_Application();
+    return row_found ? current_row : -1;
+}
+
+void NAD_Choose_Application_Row(int index) {
+    if (index < 0 || index >= static_cast<int>(rows.size())) {
+        Take_No_Row();
+        return;
+    }
+    const NAD_Application_Entry& row = rows[static_cast<std::size_t>(index)];
+    current_row = index;
+    row_found = true;
+    current_mask = row.mask;
+    cached_number = row.number;
+    all_rows = 0;
 }
 
 bool NAD_Test_Parameter_Flag(int slot, int position) {

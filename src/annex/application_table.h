@@ -56,5 +56,11 @@ int NAD_Application_All_Rows();
 // The Eurocode mask of the current row, 623 when none applies.
 int NAD_Application_Mask();
 
+// The index of the current row, -1 when none applies.
+int NAD_Current_Application_Row();
+// Makes the row of the index current, as if the host had reported its application (the display
+// options); an index outside the table leaves no row current, so that every row counts.
+void NAD_Choose_Application_Row(int index);
+
 int NAD_Get_Application_Count();
 const NAD_Application_Entry* NAD_Get_Application_Entry(int index);

@@ -10,29 +10,22 @@
 namespace {
 
 constexpr int Title_EN_1996_1_1 = 22;
+}  // namespace
 
-// Which rows the application uses: the factors of 2.4.3 and 2.4.4, and the accidental and seismic
-// situations. Without flag strings every application gets the factors; the accidental and seismic
-// rows only the two applications that design for them.
-struct EC6_Rows {
-    bool factors;
-    bool accidental_and_seismic;
-};
-
-EC6_Rows Select_Rows() {
+// Without flag strings every application gets the factors; the accidental and seismic rows only the
+// two applications that design for them.
+NAD_EC6_Rows NAD_Select_EC6_Report_Rows() {
     NAD_Read_Application_Table();
     if (NAD_Application_Has_Flags()) return {NAD_Test_Parameter_Flag(6, 0), NAD_Test_Parameter_Flag(6, 1)};
     const int number = NAD_Find_Application();
     return {true, number == 100 || number == 94};
 }
 
-}  // namespace
-
 void NAD_Write_EC6_Report(FILE* s) {
     if (!s) return;
     const NAD_EC6_Block* b = NAD_Get_EC6();
     if (!b) return;
-    const EC6_Rows rows = Select_Rows();
+    const NAD_EC6_Rows rows = NAD_Select_EC6_Report_Rows();
     OLI_setFlags(s, 0x380);
     OLI_reserveSpaceCM(s, 6.0f);
     NAD_Write_Report_Title(s);

@@ -4,7 +4,8 @@
 //   bitmap_generator HOST_FOLDER
 //
 // writes, under HOST_FOLDER, EXEC/Talvo-EC301/{Buttons,act_but,UComment,Glory3,schweisslast}.bmp and
-// DATA/NAD/{Buttons,EuroFlags}.bmp. Every picture sits at the source coordinates and sizes at which
+// DATA/NAD/{Buttons,EuroFlags}.bmp with the pictures of the annex editor pages (NAD_Func*.bmp, the
+// EN 1990 tables, EC5ZerazNads.bmp). Every picture sits at the source coordinates and sizes at which
 // the pages cut it, on the colour that the pages draw transparent. The output depends only on this
 // program and the stand-in, so a run reproduces the committed files byte for byte.
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "common/cp437.h"
 #include "platform/host/screen_fonts.h"
 #include "platform/host/screen_surface.h"
+#include "pages/annex_editor_ec0_tables.h"
 
 namespace {
 
@@ -559,6 +561,138 @@ void Draw_Flags(const std::filesystem::path& folder) {
     Write_Bmp(folder / "EuroFlags.bmp");
 }
 
+
+// ---------------------------------------------------------------------------------------------
+// The annex editor pages' pictures in DATA/NAD: the formula pictures NAD_Func*.bmp of the EN 1992
+// page (176 x 36 on white, which the page draws transparent), the table pictures of the EN 1990 page
+// (drawn from the page's own table layout, so that its fields stand on the cells) and the sprite
+// sheet EC5ZerazNads.bmp of the EN 1995 page (nine strips on 255, 251, 240).
+
+// A formula picture: the clause's formula on one or two lines in the screen's technical signs.
+void Formula_Picture(const std::filesystem::path& folder, const char* file, const char* line1, const char* line2) {
+    New_Picture(176, 36, White);
+    Frame(0, 0, 175, 35, Grey_200);
+    Fill(1, 1, 3, 34, Light_Blue);
+    Text(8, line2 ? 15 : 22, 0x1000, Black, line1);
+    if (line2) Text(8, 30, 0x1000, Black, line2);
+    Write_Bmp(folder / file);
+}
+
+void Draw_Formula_Pictures(const std::filesystem::path& folder) {
+    struct Formula {
+        const char* file;
+        const char* line1;
+        const char* line2;
+    };
+    const Formula formulas[] = {
+        {"NAD_Func1.bmp", "δ ≥ k1 + k2∙xu/d"_cp, "δ ≥ k3 + k4∙xu/d"_cp},
+        {"NAD_Func2a.bmp", "vmin = x/γc∙k^1.5∙fck^0.5"_cp, nullptr},
+        {"NAD_Func2b.bmp", "Ç = x ∙ (1 - fck/250)"_cp, nullptr},
+        {"NAD_Func2c.bmp", "vl,min=x/γc∙k^1.5∙flck^0.5"_cp, nullptr},
+        {"NAD_Func2d.bmp", "Çl = x ∙ ┴1 ∙ (1 - flck/250)"_cp, nullptr},
+        {"NAD_Func3a.bmp", "As,min = x ∙ NEd / fyd"_cp, "As,min ≥ min A ∙ Ac"_cp},
+        {"NAD_Func3b.bmp", "As,vmin = x ∙ Ac"_cp, nullptr},
+        {"NAD_Func4.bmp", "┼c = Grenzwert oder"_cp, "┼c = 2 - x∙(┌/100)"_cp},
+        {"NAD_Func5.bmp", "As,min = x∙fctm/fyk∙bt∙d"_cp, "As,min ≥ 0.0013 ∙ bt ∙ d"_cp},
+        {"NAD_Func6.bmp", "╦w,min = x ∙ √fck / fyk"_cp, nullptr},
+        {"NAD_Func7a.bmp", "Ç1 = x ∙ (1 - fck/250)"_cp, nullptr},
+        {"NAD_Func7b.bmp", "Ç1l = x∙┴1∙(1 - flck/250)"_cp, nullptr},
+        {"NAD_Func8.bmp", "┼lim = x / √n"_cp, "n = NEd / (Ac ∙ fcd)"_cp},
+    };
+    for (const Formula& f : formulas) Formula_Picture(folder, f.file, f.line1, f.line2);
+}
+
+// One picture of the EN 1990 page with every table that stands in it.
+void EC0_Picture(const std::filesystem::path& folder, const char* file) {
+    const int height = NAD_EC0_Picture_Height(file);
+    New_Picture(NAD_EC0_Picture_Width, height, White);
+    for (int t = 0; t < NAD_EC0_Table_Count; ++t) {
+        if (std::string(NAD_EC0_Table_File(t)) != file) continue;
+        const int top = NAD_EC0_Table_Top(t), bottom = top + NAD_EC0_Table_Height(t) - 1;
+        Fill(0, top, NAD_EC0_Picture_Width - 1, top + NAD_EC0_Title_Height - 1, 0x53D9BE);
+        Text(4, top + 13, 0x1001, Black, NAD_EC0_Table_Title(t));
+        const int head = top + NAD_EC0_Title_Height;
+        Fill(0, head, NAD_EC0_Picture_Width - 1, head + NAD_EC0_Head_Height - 1, 0xDCF5EE);
+        Text(4, head + 12, 0x1000, Black, "Einwirkung");
+        const int columns = NAD_EC0_Table_Columns(t);
+        for (int c = 0; c < columns; ++c) {
+            const int x = NAD_EC0_Value_X + c * NAD_EC0_Column_Pitch;
+            static const char* const gamma[2] = {"F,sup", "F,inf"};
+            static const char* const psi[4] = {"0", "1", "2", "2E"};
+            Text(x, head + 12, 0x1000, Black, columns == 2 ? "γ"_cp : "╕"_cp);
+            Text(x + 7, head + 14, 0x1002, Black, columns == 2 ? gamma[c] : psi[c]);
+        }
+        for (int k = 0; k < NAD_EC0_Table_Rows(t); ++k) {
+            const int y = NAD_EC0_Row_Top(t, k);
+            Line(0, y, NAD_EC0_Picture_Width - 1, y, Grey_224);
+            Text(4, y + 12, 0x1000, Black, NAD_EC0_Table_Label(t, k).c_str());
+            if (const char* more = NAD_EC0_Table_Continuation(t, k)) Text(4, y + 12 + NAD_EC0_Line_Height, 0x1000, Black, more);
+        }
+        Line(NAD_EC0_Value_X - 6, head, NAD_EC0_Value_X - 6, bottom, Grey_160);
+        Frame(0, top, NAD_EC0_Picture_Width - 1, bottom, Grey_128);
+    }
+    Write_Bmp(folder / std::filesystem::path(std::string(file).substr(4)));   // the name behind "NAD\"
+}
+
+void Draw_EC0_Pictures(const std::filesystem::path& folder) {
+    for (const char* file : {"NAD\\NAD-Kbws.bmp", "NAD\\NAD_bridge_str_b.bmp", "NAD\\NAD_bridge_ausser.bmp",
+                             "NAD\\NAD_bridge_erdbeben.bmp", "NAD\\NAD_bridge_gebrauch.bmp", "NAD\\NAD_bridge_str_psi.bmp",
+                             "NAD\\NAD_bridge_fuss_psi.bmp", "NAD\\NAD_bridge_bahn_psi.bmp"})
+        EC0_Picture(folder, file);
+}
+
+// A strip of the EN 1995 sprite sheet: a panel with its rule's heading and lines; the sketch is
+// drawn by the caller into the panel's right part.
+void EC5_Panel(int top, int width, int height, const char* heading, std::initializer_list<const char*> lines) {
+    Fill(0, top, width - 1, top + height - 1, Paper);
+    Frame(0, top, width - 1, top + height - 1, Grey_128);
+    Fill(1, top + 1, width - 2, top + 16, 0xDCF5EE);
+    Text(6, top + 13, 0x1001, Black, heading);
+    int y = top + 32;
+    for (const char* line : lines) {
+        Text(8, y, 0x1000, Grey_64, line);
+        y += 15;
+    }
+}
+
+void Draw_EC5_Sprites(const std::filesystem::path& folder) {
+    New_Picture(376, 1049, Area_Key);
+    EC5_Panel(0, 368, 130, "Modifikationsbeiwerte k mod", {"Klasse der Lasteinwirkungsdauer", "ständig, lang, mittel, kurz,"_cp,
+                                                           "sehr kurz", "je Nutzungsklasse 1, 2, 3"});
+    for (int k = 0; k < 5; ++k) Fill(250, 100 - 14 * k, 262 + 18 * k, 108 - 14 * k, Light_Green);   // growing bars
+    EC5_Panel(142, 368, 95, "Verformungsbeiwerte k def", {"Kriechen je Nutzungsklasse", "w fin = w inst (1 + k def)"});
+    Arrow(300, 170, 300, 220, Red);
+    EC5_Panel(244, 368, 60, "Grenzwerte der Durchbiegung", {"w  ≤  l / x"_cp});
+    Line(200, 280, 340, 280, Grey_64, 3);
+    Polygon({200, 282, 196, 290, 204, 290}, Grey_64);
+    Polygon({340, 282, 336, 290, 344, 290}, Grey_64);
+    pxFgc(Blue);
+    pxArc(270, 230, 72, 255, 30, 0);
+    EC5_Panel(310, 368, 105, "Rissfaktor k cr", {"wirksame Breite", "b ef = k cr ∙ b"_cp});
+    Fill(240, 340, 300, 400, Plate_1);
+    Frame(240, 340, 300, 400, Grey_64);
+    Fill(250, 340, 290, 400, Plate_2);
+    Line(240, 405, 300, 405, Red);
+    Text(262, 412, 0x1002, Red, "b");
+    EC5_Panel(418, 368, 123, "Torsion k shape", {"k shape = 1 + x h/b", "jedoch höchstens max"_cp});
+    Fill(260, 445, 300, 525, Plate_1);
+    Frame(260, 445, 300, 525, Grey_64);
+    Text(305, 490, 0x1002, Blue, "h");
+    Text(276, 535, 0x1002, Blue, "b");
+    EC5_Panel(540, 376, 157, "Netto-Enddurchbiegung", {"w net,fin = w inst + w creep - w c", "charakteristische oder",
+                                                       "quasiständige Kombination"_cp});
+    Line(210, 660, 350, 660, Grey_64, 2);
+    pxFgc(Red);
+    pxArc(280, 560, 120, 235, 70, 0);
+    EC5_Panel(700, 376, 129, "Kippschlankheit (Brettschichtholz)", {"bezogene Kippschlankheit", "┼ rel,m mit Faktor"_cp,
+                                                                  "nach NCI Zu 6.3.3(2)"});
+    Fill(260, 760, 340, 768, Plate_1);
+    Arrow(300, 740, 300, 758, Red, 1);
+    EC5_Panel(832, 376, 112, "Materialsicherheitsbeiwerte", {"γM Vollholz, Brettschichtholz"_cp, "außergewöhnlich, Brandschutz"_cp});
+    EC5_Panel(940, 376, 109, "Regeln des nationalen Anhangs", {"Tabellen NA.1, NA.4, NA.15", "NA.7, NA.11, NA.20, NA.21",
+                                                               "γM der Holzwerkstoffe"_cp});
+    Write_Bmp(folder / "EC5ZerazNads.bmp");
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -574,6 +708,9 @@ int main(int argc, char** argv) {
     Draw_Busy_Animation(program);
     Draw_Annex_Buttons(annex);
     Draw_Flags(annex);
+    Draw_Formula_Pictures(annex);
+    Draw_EC0_Pictures(annex);
+    Draw_EC5_Sprites(annex);
     Exit_Grafik_Mode();
     return 0;
 }

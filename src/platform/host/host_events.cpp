@@ -320,6 +320,17 @@ void setMouseCursor(int shape) {
     Backend().set_cursor(shape);
 }
 
+namespace {
+bool pointer_hidden = false;   // msVisi
+}  // namespace
+
+int msVisi(int mode) {
+    const int before = pointer_hidden ? -1 : 0;
+    pointer_hidden = mode < 0;
+    if (Host_Tracing()) Host_Trace_Line(pointer_hidden ? "pointer hidden" : "pointer shown");
+    return before;
+}
+
 int VEKSetTimer(int on) {
     const int before = input.timer;
     input.timer = on;

@@ -17,6 +17,8 @@ struct Sheet_Element {
     // Button, Help
     std::string text, comment, help_key;
     int raster = 0;
+    int action_state = 0;               // not 0: the button stays shown pressed
+    std::vector<unsigned char> face;    // its look snapped from the screen (pxSvRc), empty for none
     // Escape area
     bool move_events = false;
     // Register
@@ -71,6 +73,9 @@ Sheet_Element* Find_Element(int handle, Prop_Sheet** sheet = nullptr);
 // Adds an element to the topmost sheet; its handle, -1 without a sheet.
 int Add_Element(Sheet_Element element);
 // A rectangle of a sheet where it now lies on the screen.
+// Draws a button or help button of the sheet as it stands (pressed while its action state is set).
+void Redraw_Sheet_Button(const Prop_Sheet& sheet, const Sheet_Element& button);
+
 Screen_Rect On_Screen(const Prop_Sheet& sheet, const Screen_Rect& r);
 bool Contains(const Screen_Rect& r, int x, int y);
 // Whether the topmost sheet's float editors select their text at opening.

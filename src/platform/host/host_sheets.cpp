@@ -65,6 +65,18 @@ void Shift_Block(std::vector<unsigned char>& block, int dx, int dy) {
     std::memcpy(block.data(), head, sizeof head);
 }
 
+int Block_X(const std::vector<unsigned char>& block) {
+    std::int32_t x = 0;
+    if (block.size() >= 16) std::memcpy(&x, block.data(), sizeof x);
+    return x;
+}
+
+int Block_Y(const std::vector<unsigned char>& block) {
+    std::int32_t y = 0;
+    if (block.size() >= 16) std::memcpy(&y, block.data() + sizeof y, sizeof y);
+    return y;
+}
+
 std::vector<unsigned char> Save_Pixels(const Screen_Rect& r) {
     std::vector<unsigned char> block(static_cast<std::size_t>(pxQSvR(r.x1, r.y1, r.x2, r.y2)));
     pxSvRc(r.x1, r.y1, r.x2, r.y2, block.data());
@@ -92,6 +104,14 @@ void Draw_Sheet_Face(const Prop_Sheet& s) {
 void Draw_Button(const Prop_Sheet& s, const Sheet_Element& e, bool pressed) {
     const Widget_Drawing plain;
     const Screen_Rect r = On_Screen(s, e.rect);
+    pressed = pressed || e.action_state != 0;
+    if (!e.face.empty()) {   // the look snapped from the screen, put back where the button lies now
+        std::vector<unsigned char> face = e.face;
+        Shift_Block(face, r.x1 - Block_X(face), r.y1 - Block_Y(face));
+        pxStRc(face.data());
+        if (pressed) Frame_3D(r, false, 1);
+        return;
+    }
     Fill_Rect(r, Face_Colour);
     Frame_3D(r, !pressed, 2);
     const int shift = pressed ? 1 : 0;
@@ -280,6 +300,8 @@ void Call_Periodic_Callback() {
 }
 
 }  // namespace
+
+void Redraw_Sheet_Button(const Prop_Sheet& sheet, const Sheet_Element& button) { Draw_Button(sheet, button, false); }
 
 Prop_Sheet* Top_Sheet() { return sheets.stack.empty() ? nullptr : &sheets.stack.back(); }
 

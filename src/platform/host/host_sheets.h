@@ -75,6 +75,20 @@ void Set_Escape_Area_to_MouseMoveEvent(int area, int on);
 // above 0; a scrollable area is painted at once when switched above 0 and not painted at 0 or below.
 void Change_Activity_PS(int handle, int activity);
 
+// Buttons after they were added (host_button_looks.cpp); handles that are not buttons are ignored.
+// Reset_Button_Frame draws the button's frame released again; Change_Action_State_PS (button, 0)
+// releases a button held pressed, any other state holds it pressed; Snap_Colored_Layout_of_Single_-
+// Button takes the button's look from what the screen shows under it now (a picture strip drawn
+// over the buttons), and the button is drawn with that look from then on; Set_Comment_to_Button_PS
+// gives it a tooltip (traced as `tooltip HANDLE "TEXT"`).
+void Reset_Button_Frame(int button);
+void Change_Action_State_PS(int button, int state);
+void Snap_Colored_Layout_of_Single_Button(int button);
+void Set_Comment_to_Button_PS(int button, const char* comment);
+// A sheet's face without a sheet: the rectangle filled with the face colour and framed raised
+// 2 px, as a sheet without a title bar.
+void Draw_Prop_Sheet_Box(int x1, int y1, int x2, int y2);
+
 // A 3-D frame: style 1 raised and 2 sunken of 1 px, 3 raised and 4 (or more) sunken of 2 px, along
 // the inside of the rectangle, within the current clip; fill not 0 fills the inside with the face
 // colour.

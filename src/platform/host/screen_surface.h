@@ -97,6 +97,16 @@ int pxQSvR(int x1, int y1, int x2, int y2);
 void pxSvRc(int x1, int y1, int x2, int y2, void* buffer);
 void pxStRc(const void* buffer);
 
+// Drawing from a second thread (a busy animation): while Host_Concurrent_Drawing (true) is in force,
+// every access to the surface's pixels (drawing, saving and putting back rectangles, flushing, the
+// pixel queries) takes one lock, so the two threads never write a pixel at the same moment. Only
+// pxStRc, pxSvRc, pxQSvR and pxFlsh are for the second thread: they use no drawing state, so the
+// main thread's colours, clip and raster operation never change under it; and pxFlsh from it shows
+// the surface without presenting it (a window presents from the main thread only, at its next
+// flush or wait). The main thread switches it on before it starts the thread and off after it has
+// joined it.
+void Host_Concurrent_Drawing(bool on);
+
 // For tests and dumps: the colour index at (x, y) of the drawing surface, -1 outside it or outside
 // graphics mode; and the same of what the screen shows (differs while drawing is buffered).
 int Host_Pixel(int x, int y);

@@ -171,4 +171,16 @@ TEST(PictureOrPlot, PlotFileIsHandedToTheHostWithoutAPicture) {
         return 0;
     });
     EXPECT_EQ(Trace_Lines(run.trace, {"rpc"}), "rpc file \"PLAN.RPC\" 3 4\n");
+
+    // With the picture in the picture folder the plot file is not asked for.
+    Scratch_Dir dir;
+    Write_File(dir.file("PLAN.BMP"), "BM");
+    std::snprintf(Picture_Folder, sizeof Picture_Folder, "%s", dir.path.c_str());
+    const Headless_Run_Result with_picture = Run_Headless("", [] {
+        Host_Open_Screen(1024, 768);
+        Show_Picture_Or_Plot("PLAN", 3, 4);
+        return 0;
+    });
+    Picture_Folder[0] = '\0';
+    EXPECT_EQ(Trace_Lines(with_picture.trace, {"rpc"}), "");
 }

@@ -45,6 +45,17 @@ int VEKGetClipboardText(char* buffer, int size);
 // VEK_APPLICATION_NUMBER when it holds one (so that a test can play another application of the host),
 // else 150, this program.
 int CurOb_Application_Number();
+// The current object of the host: its id and the texts that name it. Each reads the environment
+// variable VEK_CUROB_<NAME> (OBJECT_ID, FILERNAME, BASICNAME, SUFFIXNAME, PROGRAMNAME,
+// PROGRAMSTRING, VERSIONSTRING); the id is 0 and a text null when the variable is unset (the id also
+// 0 when the variable holds no whole number).
+int CurOb_Object_Id();
+const char* CurOb_Filername();
+const char* CurOb_Basicname();
+const char* CurOb_Suffixname();
+const char* CurOb_Programname();
+const char* CurOb_Programstring();
+const char* CurOb_Versionstring();
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
 int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
 int VEKRemoveFile(const char* path);                                 // nonzero when removed

@@ -10,6 +10,7 @@
 
 #include "common/counted_alloc.h"
 #include "common/text_width.h"
+#include "gui/world_shapes.h"
 #include "material/point_transforms.h"
 #include "material/rounding.h"
 #include "platform/host/host_library.h"
@@ -220,10 +221,7 @@ void Draw_World_Line(double x1, double y1, double x2, double y2) {
 }
 
 void Draw_World_Rectangle(double x1, double y1, double x2, double y2) {
-    Draw_World_Line(x1, y1, x2, y1);
-    Draw_World_Line(x2, y1, x2, y2);
-    Draw_World_Line(x2, y2, x1, y2);
-    Draw_World_Line(x1, y2, x1, y1);
+    For_Rectangle_Sides(x1, y1, x2, y2, Draw_World_Line);
 }
 
 void Draw_World_Centred_Rectangle(double cx, double cy, double width, double height) {

@@ -9,6 +9,7 @@
 #include "common/tracked_alloc.h"
 #include "gui/page_context.h"
 #include "gui/view_area_items.h"
+#include "gui/world_shapes.h"
 #include "material/point_transforms.h"
 #include "platform/host/host_library.h"
 
@@ -102,12 +103,7 @@ void Add_World_Line(double x1, double y1, double x2, double y2) {
     Add_Line_to_View_Area(area, a.x, a.y, b.x, b.y, Get_Page_Text_Colour());
 }
 
-void Add_World_Frame(double x1, double y1, double x2, double y2) {
-    Add_World_Line(x1, y1, x2, y1);
-    Add_World_Line(x2, y1, x2, y2);
-    Add_World_Line(x2, y2, x1, y2);
-    Add_World_Line(x1, y2, x1, y1);
-}
+void Add_World_Frame(double x1, double y1, double x2, double y2) { For_Rectangle_Sides(x1, y1, x2, y2, Add_World_Line); }
 
 void Add_World_Rectangle(double x1, double y1, double x2, double y2) {
     const int area = Get_Page_Area();

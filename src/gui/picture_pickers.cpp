@@ -1,6 +1,7 @@
 #include "gui/picture_pickers.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -55,8 +56,10 @@ int Run_Picker(const Picker_Layout& lay, int anchor_x, int anchor_y, int x, int 
     int x2 = static_cast<int>(std::clamp(x + lay.W, -2000000LL, 2000000LL));
     int y2 = static_cast<int>(std::clamp(y + lay.H, -2000000LL, 2000000LL));
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-    const int half_w = static_cast<int>(lay.W / 2), half_h = static_cast<int>(lay.H / 2);
-    Animate_Rectangle_Zoom(anchor_x, anchor_y, anchor_x + half_w, anchor_y + half_h, x1, y1, x2, y2);
+    const auto far = [](int anchor, long long half) {   // the zoom's first far corner, held in the int range
+        return static_cast<int>(std::clamp<long long>(anchor + half, INT_MIN, INT_MAX));
+    };
+    Animate_Rectangle_Zoom(anchor_x, anchor_y, far(anchor_x, lay.W / 2), far(anchor_y, lay.H / 2), x1, y1, x2, y2);
 
     Define_Prop_Sheet(x1, y1, x2, y2, 0, 0, "", n, 0);
     const auto X = [&](long long offset) { return static_cast<int>(x1 + offset); };

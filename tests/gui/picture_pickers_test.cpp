@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -162,7 +163,7 @@ TEST(RectangleZoom, SevenFramesOfTenMillisecondsLeaveTheScreenAsItWas) {
     std::vector<std::uint32_t> before, after;
     long long took = 0;
     int colour = -1;
-    Run_Headless("", [&] {
+    Run_Headless("click 5 5\n", [&] {
         Open_Screen();
         Define_Prop_Sheet(100, 100, 300, 250, 1, 0, "Unter", 0, 1);
         pxFgc(0x123456);
@@ -173,6 +174,9 @@ TEST(RectangleZoom, SevenFramesOfTenMillisecondsLeaveTheScreenAsItWas) {
         after = Screen_Surface().pixels;
         colour = pxQFgc();
         pxLine(0, 470, 9, 470);   // drawn plainly again: the inverting operation is off
+        Animate_Rectangle_Zoom(INT_MIN, INT_MAX, INT_MAX, INT_MIN, INT_MAX, INT_MIN, INT_MIN, INT_MAX);   // no overflow
+        // A picker asked for from the far end of the int range zooms from there without overflow.
+        EXPECT_EQ(Run_Picture_Picker_Column(INT_MAX, INT_MAX, 100, 100, "Form", 36, 20, 3, Three, "none.bmp"), 99);
         return 0;
     });
     EXPECT_EQ(took, 70);

@@ -135,9 +135,9 @@ TEST(Screen_Primitives, LineStylesByNumber) {
         pxSLn(c.style);
         pxLine(0, 1, 31, 1);
         pxLine(31, 2, 0, 2);   // right to left: the pattern starts at x 31
-        EXPECT_EQ(Screen_Picture(0, 1, 31, 1), std::string(c.row) + "\n") << c.style;
-        EXPECT_EQ(Screen_Picture(0, 2, 31, 2), std::string(std::string(c.row).rbegin(), std::string(c.row).rend()) + "\n")
-            << c.style;
+        const std::string row = c.row;
+        EXPECT_EQ(Screen_Picture(0, 1, 31, 1), row + "\n") << c.style;
+        EXPECT_EQ(Screen_Picture(0, 2, 31, 2), std::string(row.rbegin(), row.rend()) + "\n") << c.style;
         pxSLn(0);
     }
 }

@@ -79,6 +79,13 @@ constexpr German_Letter German_Letters[] = {
     {0x84, 228, "&auml;"}, {0x94, 246, "&ouml;"}, {0x81, 252, "&uuml;"},
 };
 
+// The byte of the German letter whose `from` byte is b in the other code page; other bytes stay.
+unsigned char German_Letter_Byte(unsigned char b, unsigned char German_Letter::*from, unsigned char German_Letter::*to) {
+    for (const German_Letter& g : German_Letters)
+        if (g.*from == b) return g.*to;
+    return b;
+}
+
 // A copy of at most 511 bytes of the text, each byte passed through the map.
 template <typename Map>
 const char* Convert_Bytes(Conversion_Buffer& out, const char* text, Map map) {
@@ -93,20 +100,12 @@ const char* Convert_Bytes(Conversion_Buffer& out, const char* text, Map map) {
 
 const char* Windows_To_Cp437(const char* text) {
     static Conversion_Buffer out;
-    return Convert_Bytes(out, text, [](unsigned char b) {
-        for (const German_Letter& g : German_Letters)
-            if (g.windows == b) return g.cp437;
-        return b;
-    });
+    return Convert_Bytes(out, text, [](unsigned char b) { return German_Letter_Byte(b, &German_Letter::windows, &German_Letter::cp437); });
 }
 
 const char* Cp437_To_Windows(const char* text) {
     static Conversion_Buffer out;
-    return Convert_Bytes(out, text, [](unsigned char b) {
-        for (const German_Letter& g : German_Letters)
-            if (g.cp437 == b) return g.windows;
-        return b;
-    });
+    return Convert_Bytes(out, text, [](unsigned char b) { return German_Letter_Byte(b, &German_Letter::cp437, &German_Letter::windows); });
 }
 
 const char* Replace_Apostrophes(const char* text) {

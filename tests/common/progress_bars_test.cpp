@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "common/screen_pictures_fixture.h"
 #include "common/screen_rectangles.h"
 #include "platform/host/host_events.h"
 #include "platform/host/host_headless.h"
@@ -28,13 +29,6 @@ std::vector<int> Column(int x, int y1, int y2) {
     std::vector<int> c;
     for (int y = y1; y <= y2; ++y) c.push_back(Host_Pixel(x, y));
     return c;
-}
-
-std::vector<int> Whole_Screen() {
-    std::vector<int> p;
-    for (int y = 0; y < NPIXEL_Y; ++y)
-        for (int x = 0; x < NPIXEL_X; ++x) p.push_back(Host_Pixel(x, y));
-    return p;
 }
 
 }  // namespace

@@ -6,31 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "common/screen_pictures_fixture.h"
 #include "platform/host/host_events.h"
 #include "platform/host/host_headless.h"
 #include "platform/screen_picture.h"
-
-namespace {
-
-// A screen of stripes in several colours, so that any pixel left changed shows.
-void Open_Striped_Screen(int width, int height) {
-    Open_White_Screen(width, height);
-    const int colours[] = {0x102030, 0xFFFFFF, 0x00FF00, 0x808080, 0x000000};
-    for (int y = 0; y < height; ++y) {
-        pxFgc(colours[y % 5]);
-        pxLine(0, y, width - 1, y);
-    }
-    pxFgc(0x123456);
-}
-
-std::vector<int> Whole_Screen() {
-    std::vector<int> p;
-    for (int y = 0; y < NPIXEL_Y; ++y)
-        for (int x = 0; x < NPIXEL_X; ++x) p.push_back(Host_Pixel(x, y));
-    return p;
-}
-
-}  // namespace
 
 TEST(RubberBand, FollowsTheDragAndLeavesTheScreenAsItWas) {
     int x = -1, y = -1;

@@ -34,7 +34,8 @@ done
 
 tables=src/platform/host/screen_font_tables.cpp
 art=(EXEC/Talvo-EC301/Buttons.bmp EXEC/Talvo-EC301/act_but.bmp EXEC/Talvo-EC301/UComment.bmp
-     EXEC/Talvo-EC301/Glory3.bmp EXEC/Talvo-EC301/schweisslast.bmp DATA/NAD/Buttons.bmp DATA/NAD/EuroFlags.bmp)
+     EXEC/Talvo-EC301/Glory3.bmp EXEC/Talvo-EC301/schweisslast.bmp EXEC/Talvo-EC301/animsandclock.bmp
+     EXEC/Talvo-EC301/Anima2.bmp DATA/NAD/Buttons.bmp DATA/NAD/EuroFlags.bmp)
 
 if [ $check -eq 0 ]; then
   "$build/bin/font_table_generator" "$top/$tables" "${bdf[@]}"

@@ -16,12 +16,13 @@
 
 namespace {
 
-// A sheet over the whole 400 x 300 screen with a break button at (300, 240) of code 3.
-void Open_Field_Sheet() {
+// A sheet over the whole 400 x 300 screen with a break button at (300, 240) of code 3; the button's
+// handle.
+int Open_Field_Sheet() {
     Host_Open_Screen(400, 300);
     Init_Prop_Sheets();
     Define_Prop_Sheet(0, 0, 399, 299, 1, 0, "Felder", 0, 1);
-    Add_Single_Button_to_PS(300, 240, 1, 3, nullptr, SYMBOLIC_BREAK_RASTER, nullptr);
+    return Add_Single_Button_to_PS(300, 240, 1, 3, nullptr, SYMBOLIC_BREAK_RASTER, nullptr);
 }
 
 std::vector<int> Codes_Until_Break() {
@@ -79,12 +80,12 @@ TEST(HostNumberField, WithoutCodeTheSheetGoesOnAndAGreyedFieldTakesNoClick) {
         "click 60 130\ntype \"9\"\n"                // greyed: no editor opens, the key goes to the sheet
         "click 300 250\n",
         [&] {
-            Open_Field_Sheet();
+            const int button = Open_Field_Sheet();
             Add_Float_to_PS(50, 60, 6, "%6.2f", 1, 0, &free_value);
             const int grey = Add_Float_to_PS(50, 120, 6, "%6.2f", -1, 11, &greyed);
             Set_Prop_Sheet_Edit_Float_Auto_Mode();
             Activate_Prop_Sheet();
-            EXPECT_EQ(Add_SingleStep_to_Float(3, 0, 1, 10), -1);   // the break button is no field
+            EXPECT_EQ(Add_SingleStep_to_Float(button, 0, 1, 10), -1);   // a button is no field
             // Neither field ends the wait: the first code is the break button's.
             EXPECT_EQ(Codes_Until_Break(), (std::vector<int>{3}));
             // The greyed field shows its value in grey on the face colour.

@@ -242,11 +242,11 @@ TEST(Screen_Primitives, FillPatternAndRasterOperation) {
     pxSFA(0);
     pxRect(0, 1, 3, 1);
     EXPECT_EQ(Screen_Picture(0, 0, 3, 1), Rows({"#.#.", "####"}));
-    // Exclusive or twice leaves the screen as it was.
+    // Exclusive or inverts whatever the colour, and twice leaves the screen as it was.
     pxSBop(3);
     pxFgc(0x000001);
     pxLine(0, 3, 31, 3);
-    EXPECT_EQ(Host_Pixel(5, 3), 0xFFFFFE);
+    EXPECT_EQ(Host_Pixel(5, 3), 0x000000);
     pxLine(0, 3, 31, 3);
     EXPECT_EQ(Host_Pixel(5, 3), 0xFFFFFF);
     pxSBop(0);

@@ -55,6 +55,7 @@ struct Input_State {
     int timer = 0;
     int cursor = 0;
     bool left_down = false;             // the device's left button, whatever callers write to M_LEFT
+    bool pointer_hidden = false;
 };
 
 Input_State input;
@@ -325,10 +326,23 @@ void msStCu(int x, int y) {
     Backend().warp_mouse(input.pointer_x, input.pointer_y);
 }
 
+int msStat(int* x, int* y) {
+    if (x) *x = input.pointer_x;
+    if (y) *y = input.pointer_y;
+    return (M_LEFT ? 1 : 0) | (M_RIGHT ? 2 : 0);
+}
+
 void setMouseCursor(int shape) {
     input.cursor = shape;
     if (Host_Tracing()) Host_Trace_Line("cursor " + std::to_string(shape));
     Backend().set_cursor(shape);
+}
+
+int msVisi(int mode) {
+    const int before = input.pointer_hidden ? -1 : 0;
+    input.pointer_hidden = mode < 0;
+    if (Host_Tracing()) Host_Trace_Line(input.pointer_hidden ? "pointer hidden" : "pointer shown");
+    return before;
 }
 
 int VEKSetTimer(int on) {

@@ -65,17 +65,6 @@ int VEKCopyFile(const char* from, const char* to, int overwrite) {
 
 int VEKRemoveFile(const char* path) { return path && std::remove(path) == 0 ? 1 : 0; }
 
-int VEKSpawnv(int mode, const char* program, const char* const* argv) {
-    if (!program || !argv || !argv[0]) return -1;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program, nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) return -1;
-    if (mode != 0) return 0;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 namespace {
 
 struct Find_State {

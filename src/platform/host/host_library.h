@@ -48,10 +48,21 @@ int CurOb_Application_Number();
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
 int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
 int VEKRemoveFile(const char* path);                                 // nonzero when removed
-// Starts the program with the null-ended argument list (argv[0] the program's path). Mode 0 waits
-// until it has ended and returns its exit code; any other mode returns 0 at once. -1 when it cannot
-// be started.
+// Programs of the host (host_processes.cpp). VEKSpawnv starts the program with the null-ended
+// argument list (argv[0] the program's path), never through a shell. Mode 0 waits until it has
+// ended and returns its exit code; modes 1 and 2 return its process number at once (mode 1 is a
+// tool with a window of its own, see FindVEKWindow); any other mode returns 0 at once. -1 when it
+// cannot be started.
 int VEKSpawnv(int mode, const char* program, const char* const* argv);
+// 1 once the process started by VEKSpawnv has ended (its exit code, or -1 after a signal, then in
+// *exit_code when that is not null) or when the number is unknown; 0 while it runs.
+int CheckVEKProcess(int process, int* exit_code);
+// Brings the process's window to the front (the show code as the host's); only traced here.
+void ShowVEKProcessWindow(int process, int show);
+// 1 while a window of the title (its first `length` bytes, Windows code page) is open: the stand-in
+// sees no other programs' windows and answers 1 while any program started with mode 1 runs. Each
+// call takes a few milliseconds of real time, so that a loop polling for a window never spins.
+int FindVEKWindow(const char* title, int length);
 
 // The print-list viewer and printer: both render the report to a PDF beside it (its extension
 // replaced by ".pdf"). Quick_OLI_View opens the PDF with xdg-open when a display is present and

@@ -27,6 +27,8 @@ struct Sheet_Element {
     // Button, Help
     std::string text, comment, help_key;
     int raster = 0;
+    int action_state = 0;               // not 0: the button stays shown pressed
+    std::vector<unsigned char> face;    // its look snapped from the screen (pxSvRc), empty for none
     // Escape area
     bool move_events = false;
     // Register
@@ -70,6 +72,8 @@ struct Prop_Sheet {
     bool has_ok = false, has_break = false;
     int ok_code = 0, break_code = 0;
     bool float_auto = false;
+    bool click_outside = false;   // Set_ClickOutsideEvent_to_PS
+    int click_outside_code = 0;
     bool activated = false;
     int dx = 0, dy = 0;                  // displacement
     int* out_dx = nullptr;
@@ -90,6 +94,9 @@ Sheet_Element* Find_Element(int handle, Prop_Sheet** sheet = nullptr);
 // Adds an element to the topmost sheet; its handle, -1 without a sheet.
 int Add_Element(Sheet_Element element);
 // A rectangle of a sheet where it now lies on the screen.
+// Draws a button or help button of the sheet as it stands (pressed while its action state is set).
+void Redraw_Sheet_Button(const Prop_Sheet& sheet, const Sheet_Element& button);
+
 Screen_Rect On_Screen(const Prop_Sheet& sheet, const Screen_Rect& r);
 bool Contains(const Screen_Rect& r, int x, int y);
 // Whether the topmost sheet's float editors select their text at opening.

@@ -77,6 +77,17 @@ void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int style);
 // A 1-px rule in the dark shade (64, 64, 64), whatever the style; traced as `rule X1,Y1 X2,Y2`.
 void Draw_Funny_Line_to_PS(int style, int x1, int y1, int x2, int y2);
 
+// A plain button of the caller's size, its text centred (none for null). A null size gives the
+// text button of Add_Single_Button_to_PS.
+struct Button_Size {
+    int width, height;
+};
+int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text, const Button_Size* size,
+                            const char* comment);
+// A click with either button outside the topmost sheet ends Edit_Prop_Sheet with the code (without
+// it such clicks are ignored); the button stays down for the caller.
+void Set_ClickOutsideEvent_to_PS(int code);
+
 // A register of tabs over x1..x2, y1..y2 whose tabs are tab_height px high; a member is a tab over
 // x1..x2 (row 1) returning its code; its number (1 and up) selects it. The selected tab is outlined.
 int Add_Register_to_PS(int x1, int y1, int x2, int y2, int tab_height);
@@ -102,6 +113,20 @@ void Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const 
 // Activity of any element: buttons grey out at 0 or below; escape areas and sliders answer only
 // above 0; a scrollable area is painted at once when switched above 0 and not painted at 0 or below.
 void Change_Activity_PS(int handle, int activity);
+
+// Buttons after they were added (host_button_looks.cpp); handles that are not buttons are ignored.
+// Reset_Button_Frame draws the button's frame released again; Change_Action_State_PS (button, 0)
+// releases a button held pressed, any other state holds it pressed; Snap_Colored_Layout_of_Single_-
+// Button takes the button's look from what the screen shows under it now (a picture strip drawn
+// over the buttons), and the button is drawn with that look from then on; Set_Comment_to_Button_PS
+// gives it a tooltip (traced as `tooltip HANDLE "TEXT"`).
+void Reset_Button_Frame(int button);
+void Change_Action_State_PS(int button, int state);
+void Snap_Colored_Layout_of_Single_Button(int button);
+void Set_Comment_to_Button_PS(int button, const char* comment);
+// A sheet's face without a sheet: the rectangle filled with the face colour and framed raised
+// 2 px, as a sheet without a title bar.
+void Draw_Prop_Sheet_Box(int x1, int y1, int x2, int y2);
 
 // A 3-D frame: style 1 raised and 2 sunken of 1 px, 3 raised and 4 (or more) sunken of 2 px, along
 // the inside of the rectangle, within the current clip; fill not 0 fills the inside with the face

@@ -210,7 +210,7 @@ void Screen_Plot(long long x, long long y, std::uint32_t colour) {
     switch (screen.raster_op) {
         case 1: p &= colour; break;
         case 2: p |= colour; break;
-        case 3: p ^= colour; break;
+        case 3: p ^= 0xFFFFFF; break;   // inverts, whatever the colour, so that every colour shows
         default: p = colour; break;
     }
 }
@@ -302,7 +302,8 @@ int pxBuff(int mode) {
 
 void pxSBop(int operation) { screen.raster_op = operation >= 0 && operation <= 3 ? operation : 0; }
 
-void pxSLn(int style) { screen.line_pattern = style >= 0 && style <= 3 ? Line_Styles[style] : Solid; }
+// Every nonzero style other than 1 and 2 is dashed; the pattern starts afresh at each line's first point.
+void pxSLn(int style) { screen.line_pattern = style == 0 ? Solid : style == 1 || style == 2 ? Line_Styles[style] : Line_Styles[3]; }
 
 void pxSULn(std::uint32_t pattern) { screen.line_pattern = pattern; }
 

@@ -53,11 +53,12 @@ void pxQVwp(int* x1, int* y1, int* x2, int* y2);
 int pxBuff(int mode);
 void pxFlsh();   // shows everything drawn so far
 
-// Raster operation of every drawing call: 0 copy (at start), 1 and, 2 or, 3 exclusive or.
+// Raster operation of every drawing call: 0 copy (at start), 1 and, 2 or, 3 exclusive or. The
+// exclusive or inverts every pixel drawn, whatever the colour (a colour index as small as 2 would
+// hardly change an RGB pixel), so that drawing the same thing twice restores the screen.
 void pxSBop(int operation);
 
-// Line style of pxLine, pxTkLn, pxArc: pxSLn(0) solid, 1 dotted, 2 dash-dot, 3 dashed, any other
-// solid; pxSULn(pattern) a pattern of 32 pixels, the first pixel in the highest bit (0xAAAAAAAA
+// Line style of pxLine, pxTkLn, pxArc: pxSLn(0) solid, 1 dotted, 2 dash-dot, any other dashed; pxSULn(pattern) a pattern of 32 pixels, the first pixel in the highest bit (0xAAAAAAAA
 // dots), in force until the next pxSLn. A pattern starts afresh at the first point of every line.
 void pxSLn(int style);
 void pxSULn(std::uint32_t pattern);

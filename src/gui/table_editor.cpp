@@ -338,13 +338,11 @@ int Handle_Table_Event(int table) {
         if (key != Key_Up && key != Key_Down) return 1;
         // Past the first or the last row the loop ends: the same column of the append line or the
         // sort buttons above the rows is no cell, and a click there would append a row or open the
-        // column menu. The button state is the user's again.
+        // column menu. The row is found anew: the Enter chain may have scrolled the area.
         const int step = key == Key_Up ? -1 : 1;
+        Get_View_Area_Scroll_Origin(t->area, &sx, &sy);
         const int row_index = Floor_Div(M_YPOS - (t->top + oy - sy), t->row_height) + step;
-        if (row_index < 0 || row_index >= t->row_count) {
-            if (moved_by_key) M_LEFT = 0;
-            return 1;
-        }
+        if (row_index < 0 || row_index >= t->row_count) return 1;
         Move_To_Next_Row(*t, step, visible_height);
         moved_by_key = true;
     }

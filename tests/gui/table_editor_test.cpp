@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -402,4 +403,70 @@ TEST_F(Table_View, MaximumReachedGreysDuplicatesAndDropsTheAppendLineOnly) {
     EXPECT_EQ(spots, 0);
     Append_Table_Row(t, &r);   // the maximum binds the buttons only
     EXPECT_EQ(Get_Table_Row_Count(t), 4);
+}
+
+namespace {
+
+struct Icon_Check {
+    const char* name;
+    Table_Icon icon;
+    int x1, y1, x2, y2;   // the item's rectangle in content coordinates
+    int width;
+    std::set<int> colours;
+};
+
+// The colours painted over the icon's plane (the rectangle's centre less half the plane), less the
+// light grey under it; and whether the 1-px ring around the plane stayed light grey.
+std::set<int> Painted(const Icon_Check& c, bool& ring_clear) {
+    const int cx = 100 + c.x1 + (c.x2 - c.x1) / 2, cy = 100 + c.y1 + (c.y2 - c.y1) / 2;
+    const int left = cx - c.width / 2, top = cy - 8;
+    std::set<int> seen;
+    ring_clear = true;
+    for (int y = top - 1; y <= top + 16; ++y)
+        for (int x = left - 1; x <= left + c.width; ++x) {
+            const int p = Host_Pixel(x, y);
+            const bool ring = y < top || y > top + 15 || x < left || x >= left + c.width;
+            if (ring) ring_clear = ring_clear && p == 0xE8E8E8;
+            else if (p != 0xE8E8E8) seen.insert(p);
+        }
+    return seen;
+}
+
+}  // namespace
+
+TEST_F(Table_View, IconsPaintTheirPlanesInTheirColours) {
+    Set_View_Area_Frame(area, 0);
+    const int t = Create_Table(area, 40, 10, 360, 24, Row_Size, nullptr);
+    Set_Table_Row_Button(t, Table_Delete_Button, 200, 3);
+    Set_Table_Row_Button(t, Table_Duplicate_Button, 220, 3);
+    Set_Table_Row_Button(t, Table_Append_Line, 30, 2);
+    Add_Table_Column(t, 300, 52, 0, 3, nullptr, Offset_A);   // its button on the row's grey
+    const Row r{1, 0, 1};
+    Append_Table_Row(t, &r);
+    const std::vector<Icon_Check> checks = {
+        {"delete", Table_Icon::Delete, 210, 43, 224, 59, 13, {0x000000, 0xFFFFFF, 0xFFFF00, 0xEFC300, 0xE0A040}},
+        {"duplicate", Table_Icon::Duplicate, 230, 43, 248, 59, 17,
+         {0x000000, 0xFFFFFF, 0x0000FF, 0xFF8A8A, 0xBBBBBB, 0xFF0000}},
+        {"append", Table_Icon::Append, 40, 66, 75, 82, 35, {0x000000, 0xFFFFFF, 0xFF0000}},
+        {"sort", Table_Icon::Sort, 286, 44, 314, 60, 27,
+         {0x000000, 0xFFFFFF, 0x0000FF, 0x008080, 0x808080, 0xC8C8AA, 0x00A0C0}},
+        {"duplicate, greyed", Table_Icon::Duplicate_Greyed, 230, 43, 248, 59, 17,
+         {0xD0D0D0, 0xF0F0F0, 0x40A0C0, 0x80C0C0, 0xB0B0B0}},
+    };
+    for (const Icon_Check& c : checks) {
+        SCOPED_TRACE(c.name);
+        if (c.icon == Table_Icon::Duplicate_Greyed) Set_Table_Max_Rows(t, 1);
+        Clear_View_Area(area);
+        Build_Table_View(t);
+        Paint_View_Area(0, 0, 100, 100, 483, 383, area);
+        const Tree_View_Image* image = Table_Icon_Image(c.icon);
+        ASSERT_EQ(image->colour_count, static_cast<int>(c.colours.size()));
+        for (int p = 0; p < image->colour_count; ++p) {
+            EXPECT_EQ(image->planes[p]->width, c.width);
+            EXPECT_EQ(image->planes[p]->height, 16);
+        }
+        bool ring_clear = false;
+        EXPECT_EQ(Painted(c, ring_clear), c.colours);
+        EXPECT_TRUE(ring_clear);
+    }
 }

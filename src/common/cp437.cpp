@@ -1,5 +1,8 @@
 #include "common/cp437.h"
 
+#include <array>
+#include <cstring>
+
 namespace {
 
 void Append_Utf8(std::string& out, char32_t c) {
@@ -59,4 +62,76 @@ std::string From_Cp437_Signs(std::string_view bytes) {
         if (Sign_Marks[b]) Append_Utf8(out, Sign_Marks[b]);
     }
     return out;
+}
+
+namespace {
+
+constexpr std::size_t Conversion_Size = 512;
+using Conversion_Buffer = std::array<char, Conversion_Size>;
+
+// The German letters: CP437 byte, Windows byte, HTML entity.
+struct German_Letter {
+    unsigned char cp437, windows;
+    const char* html;
+};
+constexpr German_Letter German_Letters[] = {
+    {0x8E, 196, "&Auml;"}, {0x99, 214, "&Ouml;"}, {0x9A, 220, "&Uuml;"}, {0xE1, 223, "&szlig;"},
+    {0x84, 228, "&auml;"}, {0x94, 246, "&ouml;"}, {0x81, 252, "&uuml;"},
+};
+
+// A copy of at most 511 bytes of the text, each byte passed through the map.
+template <typename Map>
+const char* Convert_Bytes(Conversion_Buffer& out, const char* text, Map map) {
+    std::size_t n = 0;
+    for (; text && text[n] && n + 1 < Conversion_Size; ++n)
+        out[n] = static_cast<char>(map(static_cast<unsigned char>(text[n])));
+    out[n] = '\0';
+    return out.data();
+}
+
+}  // namespace
+
+const char* Windows_To_Cp437(const char* text) {
+    static Conversion_Buffer out;
+    return Convert_Bytes(out, text, [](unsigned char b) {
+        for (const German_Letter& g : German_Letters)
+            if (g.windows == b) return g.cp437;
+        return b;
+    });
+}
+
+const char* Cp437_To_Windows(const char* text) {
+    static Conversion_Buffer out;
+    return Convert_Bytes(out, text, [](unsigned char b) {
+        for (const German_Letter& g : German_Letters)
+            if (g.cp437 == b) return g.windows;
+        return b;
+    });
+}
+
+const char* Replace_Apostrophes(const char* text) {
+    static Conversion_Buffer out;
+    return Convert_Bytes(out, text, [](unsigned char b) { return b == '\'' ? static_cast<unsigned char>(180) : b; });
+}
+
+const char* Cp437_To_Html(const char* text) {
+    // 503 characters and one entity of at most 7 fit the buffer with the terminator.
+    constexpr std::size_t Limit = 503;
+    static_assert(Limit + 7 < Conversion_Size);
+    static Conversion_Buffer out;
+    std::size_t n = 0;
+    for (const char* p = text; p && *p && n <= Limit; ++p) {
+        const char* entity = nullptr;
+        for (const German_Letter& g : German_Letters)
+            if (g.cp437 == static_cast<unsigned char>(*p)) entity = g.html;
+        if (!entity) {
+            out[n++] = *p;
+            continue;
+        }
+        const std::size_t len = std::strlen(entity);
+        std::memcpy(out.data() + n, entity, len);
+        n += len;
+    }
+    out[n] = '\0';
+    return out.data();
 }

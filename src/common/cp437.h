@@ -143,3 +143,15 @@ std::string To_Cp437_Typed(std::string_view utf8);
 // UTF-8 of CP437 bytes as the screen and the print-list viewer show them: each byte's display
 // character with the mark of its sign.
 std::string From_Cp437_Signs(std::string_view bytes);
+
+// The Windows character set (code page 1252) and HTML. Each returns a static text of at most 511
+// bytes, overwritten by the next call of the same conversion; a null text gives "".
+// Windows_To_Cp437 and Cp437_To_Windows map the German letters Ä Ö Ü ß ä ö ü between the two code
+// pages and keep every other byte; Replace_Apostrophes turns every "'" into the Windows acute accent
+// (byte 180).
+const char* Windows_To_Cp437(const char* text);
+const char* Cp437_To_Windows(const char* text);
+const char* Replace_Apostrophes(const char* text);
+// The CP437 letters ä ö ü Ä Ö Ü ß as the HTML entities "&auml;" … "&szlig;"; copying stops once the
+// output is longer than 503 characters.
+const char* Cp437_To_Html(const char* text);

@@ -7,6 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "common/cp437.h"
+#include "platform/host/host_messages.h"
+
 namespace {
 
 bool Read_Whole_File(const char* path, std::string& text) {
@@ -94,4 +97,20 @@ std::time_t Get_File_Time(const char* path) {
 int File_Exists(const char* path) {
     struct stat info;
     return path && stat(path, &info) == 0 ? 1 : 0;
+}
+
+int Check_File_Name(const char* name, int message) {
+    if (!name) return 0;
+    const char* reason = nullptr;
+    if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+        reason = "Eine Datei darf weder '.' noch '..' heißen!"_cp;
+    else if (std::strpbrk(name, "\\/:*?\"<>|"))
+        reason = "Unzulässige Zeichen (\\/:*?\"<>|) im Dateinamen!"_cp;
+    if (!reason) return 1;
+    if (message) {
+        Init_Message();
+        Fill_Message(reason);
+        Draw_Message();
+    }
+    return 0;
 }

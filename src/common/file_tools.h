@@ -37,3 +37,8 @@ std::time_t Get_File_Time(const char* path);
 
 // 1 when the file can be examined, else 0.
 int File_Exists(const char* path);
+
+// 1 when the name can name a file on the host, else 0: "." and ".." are refused, and so is every
+// name holding \ / : * ? " < > or |; with message set the reason is shown in a message box. An
+// empty name is acceptable; a null name is not.
+int Check_File_Name(const char* name, int message);

@@ -168,8 +168,24 @@ int Read_Guillemet_Text(FILE* stream, char* text) {
     return Read_To_Close_Mark(stream, text, Guillemet_Text_Size - 1, closed);
 }
 
+int Read_Guillemet_Whole(FILE* stream, std::string& text) {
+    text.clear();
+    if (!stream || Skip_Blanks(stream) != Open_Mark) return -1;
+    for (int c; (c = std::getc(stream)) != EOF && c != Close_Mark;) text += static_cast<char>(c);
+    return static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+}
+
 int Write_Guillemet_String(FILE* stream, const char* text) {
     return Print_To_Stream(stream, "«%s»"_cp, text ? text : "") > 0 ? 0 : 1;
+}
+
+long long Stream_Bytes_Left(FILE* stream) {
+    if (!stream) return -1;
+    const long here = std::ftell(stream);
+    if (here < 0 || std::fseek(stream, 0, SEEK_END) != 0) return -1;
+    const long end = std::ftell(stream);
+    if (std::fseek(stream, here, SEEK_SET) != 0 || end < here) return -1;
+    return static_cast<long long>(end) - here;
 }
 
 int Read_Delimited_String(FILE* stream, char* buffer, int size, char open, char close) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 // Buffer sizes of the «» readers, terminator included.
 inline constexpr int Guillemet_Name_Size = 100;
@@ -52,6 +53,12 @@ int Read_Guillemet_String(FILE* stream, char* name);
 // when the next character is not « (or for a null stream or buffer).
 int Read_Guillemet_Text(FILE* stream, char* text);
 
+// Reads «text» whole into the string, after blanks, tabs and line ends: every byte up to » or the end
+// of the stream, so that a long text never leaves its rest behind to be misread as the next value.
+// When the next character is not «, it is consumed and the text is empty. Result: the length of the
+// text; -1 when the next character is not « (or for a null stream).
+int Read_Guillemet_Whole(FILE* stream, std::string& text);
+
 // Writes «text» without a line end; a null text writes «». Result: 0 written, 1 failed.
 int Write_Guillemet_String(FILE* stream, const char* text);
 
@@ -65,6 +72,13 @@ int Read_Delimited_String(FILE* stream, char* buffer, int size, char open, char 
 
 // Writes open, text, close (a null text counts as empty). Result: 0 written, 1 failed.
 int Write_Delimited_String(FILE* stream, const char* text, char open, char close);
+
+// Counts read from files -------------------------------------------------------------------------
+
+// The bytes between the stream's position and its end; -1 when the stream cannot tell (it cannot
+// seek). A count read from a file that promises more items than there are bytes left is refused
+// before anything is allocated for it.
+long long Stream_Bytes_Left(FILE* stream);
 
 // Bounded lines -----------------------------------------------------------------------------------
 

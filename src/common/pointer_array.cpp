@@ -18,6 +18,10 @@ int Compare_Slots(const void* a, const void* b) {
     return Sort_Compare(x, y);
 }
 
+// The rank of an item against the key: a null slot stands above every key, as the sort puts null
+// items last, and never reaches the comparator.
+int Rank(PtrArr_Compare compare, const void* item, const void* key) { return item ? compare(item, key) : 1; }
+
 // Resizes the vector to exactly the capacity; new slots null. False when memory runs out.
 bool Resize(Pointer_Array* a, int capacity) {
     if (capacity > Pointer_Array_Limit) return false;
@@ -137,16 +141,16 @@ void* PtrArr_Search_Sorted(const Pointer_Array* a, const void* key, PtrArr_Compa
     };
     if (!a || !compare || a->count < 1) return found(nullptr, 0);
     const int last = a->count - 1;
-    int c = compare(a->items[last], key);
+    int c = Rank(compare, a->items[last], key);
     if (c == 0) return found(a->items[last], last);
     if (c < 0) return found(nullptr, a->count);
-    c = compare(a->items[0], key);
+    c = Rank(compare, a->items[0], key);
     if (c == 0) return found(a->items[0], 0);
     if (c > 0) return found(nullptr, 0);
     int lo = 0, hi = a->count;
     while (lo < hi) {
         const int mid = lo + (hi - lo) / 2;
-        c = compare(a->items[mid], key);
+        c = Rank(compare, a->items[mid], key);
         if (c == 0) return found(a->items[mid], mid);
         if (c < 0) lo = mid + 1;
         else hi = mid;
@@ -157,7 +161,7 @@ void* PtrArr_Search_Sorted(const Pointer_Array* a, const void* key, PtrArr_Compa
 void* PtrArr_Find(const Pointer_Array* a, const void* key, PtrArr_Predicate predicate, int* index) {
     const int n = PtrArr_Count(a);
     for (int i = 0; predicate && i < n; ++i)
-        if (predicate(a->items[i], key)) {
+        if (a->items[i] && predicate(a->items[i], key)) {
             if (index) *index = i;
             return a->items[i];
         }
@@ -169,7 +173,7 @@ void* PtrArr_Find_First(const Pointer_Array* a, const void* key, PtrArr_Slot_Pre
                         int* index) {
     const int n = PtrArr_Count(a);
     for (int i = 0; predicate && i < n; ++i)
-        if (predicate(&a->items[i], key) == 0) {
+        if (a->items[i] && predicate(&a->items[i], key) == 0) {
             if (index) *index = i;
             return a->items[i];
         }

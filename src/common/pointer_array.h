@@ -54,11 +54,12 @@ void* PtrArr_Remove(Pointer_Array* a, int index);
 // Sorts the items with the comparator; null items sort after all others. One sort at a time.
 void PtrArr_Sort(Pointer_Array* a, PtrArr_Compare compare);
 // Binary search in an array sorted by compare(item, key): the equal item and its index, or null
-// and the index at which the key would be inserted. index may be null.
+// and the index at which the key would be inserted. index may be null. Null slots rank above every
+// key (as the sort puts them last) and are never handed to the comparator.
 void* PtrArr_Search_Sorted(const Pointer_Array* a, const void* key, PtrArr_Compare compare,
                            int* index);
 // The first item for which predicate(item, key) is nonzero, with its index; null and the count
-// when none.
+// when none. Null slots are passed over, never handed to the predicate.
 void* PtrArr_Find(const Pointer_Array* a, const void* key, PtrArr_Predicate predicate, int* index);
 // The same walk with a predicate on the item's slot that returns 0 for a match.
 void* PtrArr_Find_First(const Pointer_Array* a, const void* key, PtrArr_Slot_Predicate predicate,

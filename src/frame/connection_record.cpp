@@ -154,7 +154,10 @@ int Read_Input_File(FILE* stream, Connection_Record* record) {
     return result;
 }
 
+int Input_File_Load_Failed = 0;
+
 void Load_Input_File() {
+    Input_File_Load_Failed = 0;
     File_Handle file(Open_Base_File(Input_File_Suffix, "r"));
     if (!file) {
         Init_Connection_Record(&Connection);
@@ -165,6 +168,7 @@ void Load_Input_File() {
                 std::fprintf(stderr, "Lesefehler: %s\n", Get_Base_File_Name(Input_File_Suffix));
                 std::exit(1);
             }
+            Input_File_Load_Failed = 1;
             Init_Message();
             Set_Message_Title("Lesefehler");
             Fill_Message("Die Daten können nicht gelesen werden!"_cp);

@@ -63,6 +63,9 @@ int Read_Input_File(FILE* stream, Connection_Record* record);
 // the line "Lesefehler: <file>" on standard error; on the window road it shows the box "Lesefehler"
 // and gives the example record.
 void Load_Input_File();
+// 1 after a load whose input file existed but could not be read (also one newer than the program),
+// so that the record holds defaults in place of the user's data; 0 after any other load.
+extern int Input_File_Load_Failed;
 
 // Conversion of the four connection records between their editing form and their stored units,
 // which the window road registers; without a registration both are no-ops. The batch road never

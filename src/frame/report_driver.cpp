@@ -371,8 +371,9 @@ void Apply_Uniform_Steel_Grade() {
     apply(R.compression.plate);
 }
 
-void Compute_And_Report(int report) {
+int Compute_And_Report(int report) {
     if (!Refresh_Mode) Pack_Connection_Record(&Connection);
+    int failed = 0;
     if (!report) {
         Run_Connection_Checks(&Connection, nullptr);
     } else {
@@ -381,12 +382,16 @@ void Compute_And_Report(int report) {
                                    P.suppress_numbering);
         if (!F) {
             std::fprintf(stderr, "Der Bericht kann nicht angelegt werden: %s\n", Get_Base_File_Name(Report_File_Suffix));
+            failed = 1;
         } else {
             Run_Connection_Checks(&Connection, F);
             const bool write_error = std::ferror(F) != 0;
-            if (Close_Report_File(F) != 0 || write_error)
+            if (Close_Report_File(F) != 0 || write_error) {
                 std::fprintf(stderr, "Schreibfehler im Bericht: %s\n", Get_Base_File_Name(Report_File_Suffix));
+                failed = 1;
+            }
         }
     }
     if (!Refresh_Mode) Unpack_Connection_Record(&Connection);
+    return failed;
 }

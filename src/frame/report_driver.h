@@ -16,8 +16,9 @@ void Run_Connection_Checks(Connection_Record* record, FILE* stream);
 
 // One run of Connection: with the report switch the report file is opened, written and closed
 // (a line on standard error when it cannot be opened or a write fails), without it only computed.
-// Off the batch road the records are packed before and unpacked after.
-void Compute_And_Report(int report);
+// Off the batch road the records are packed before and unpacked after. Result: 0, or 1 when the
+// report was wanted and could not be opened or written completely.
+int Compute_And_Report(int report);
 
 // Gives every plate of every connection (also of an inactive one) the uniform material of
 // Connection, for the plate's own thickness; plate 2 of an anchor bolt (the concrete) is skipped.

@@ -50,9 +50,19 @@ int Run_Batch_Road() {
     return 1;
 }
 
-int Run_Window_Road() {
-    std::fprintf(stderr, "Das interaktive Fenster ist in dieser Fassung noch nicht enthalten.\n");
-    return 0;
+// Graphics mode and the sheets over the whole screen, the frame title, the close callback and the
+// help file; then the main window, whose result is the exit code.
+int Run_Window_Road(Main_Window_Runner run_main_window) {
+    Init_Grafik_Mode();
+    Init_Prop_Sheets();
+    Set_Frame_Title();
+    WHITE_CI = Nearest_Color_Index(255, 255, 255);
+    Init_Mouse_Move_Restriction(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+    Init_Mouse_Position(NPIXEL_X / 2, NPIXEL_Y / 2);
+    Set_Prop_Sheet_Screen_Base(2, 2, NPIXEL_X - 10, NPIXEL_Y - 10);
+    VEKSetCloseFct(Confirm_Host_Close);
+    Init_Helpview(CurOb_Privat_Datapath(), "VEVO_150.HLP");
+    return run_main_window ? run_main_window() : 0;
 }
 
 }  // namespace
@@ -71,7 +81,7 @@ int Confirm_Host_Close() {
     return 0x8000;
 }
 
-int Run_Program(int argc, char** argv) {
+int Run_Program(int argc, char** argv, Main_Window_Runner run_main_window) {
     if (argc <= 4) return Usage(argv[0]);
 
     std::strncpy(Component_Id, argv[1], sizeof Component_Id - 1);
@@ -95,5 +105,5 @@ int Run_Program(int argc, char** argv) {
     Connection.print.remarks = nullptr;
     NAD_Init_Library(6);
 
-    return Refresh_Mode ? Run_Batch_Road() : Run_Window_Road();
+    return Refresh_Mode ? Run_Batch_Road() : Run_Window_Road(run_main_window);
 }

@@ -46,20 +46,19 @@ Selection_State sheet;
 
 const int Never_Enabled = 0;
 
-int Text_Width_In(const std::string& text, int font) {
+// Width of the text in the host's current font, the list font.
+int List_Text_Width(const std::string& text) {
     if (text.empty()) return 0;
-    Pop_RFont(font);
     Text_Extent extent{};
     pxQTxX(text.c_str(), static_cast<int>(text.size()), 0, 0, &extent);
-    Push_RFont();
     return extent.right - extent.left;
 }
 
-// The name as the list shows it: while it is wider than 180 px, one more character goes and "..."
-// takes its place.
-const std::string& Shortened_Name(const std::string& name, int font) {
+// The name as the list shows it: while it is wider than 180 px in the list font, one more
+// character goes and "..." takes its place.
+const std::string& Shortened_Name(const std::string& name) {
     sheet.shortened = name;
-    for (std::size_t cut = 1; cut <= name.size() && Text_Width_In(sheet.shortened, font) > Max_Name_Width; ++cut)
+    for (std::size_t cut = 1; cut <= name.size() && List_Text_Width(sheet.shortened) > Max_Name_Width; ++cut)
         sheet.shortened = name.substr(0, name.size() - cut) + "...";
     return sheet.shortened;
 }
@@ -134,7 +133,7 @@ void NAD_Paint_Annex_List(int area) {
         // The list keeps its entries until it is rebuilt, and the area is painted anew after every
         // rebuild, so the painter may hold the entry's field.
         Add_Painter_to_View_Area(area, 5, y + 2, 220, y + 27, const_cast<int*>(&e->country_type), NAD_Paint_Annex_Flag);
-        Add_Text_to_View_Area(area, 37, y + 14, Shortened_Name(e->name, font).c_str(), font, i < 2 ? sheet.builtin_blue : black,
+        Add_Text_to_View_Area(area, 37, y + 14, Shortened_Name(e->name).c_str(), font, i < 2 ? sheet.builtin_blue : black,
                               0);
         Add_Hot_Spot_to_View_Area(area, 2, y - 1, 220, y + 23, i + 1, &sheet.chosen);
     }

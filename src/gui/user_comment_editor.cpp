@@ -95,6 +95,7 @@ char* Edit_User_Comment(char* text, const char* title) {
     Set_Escape_Area_to_MouseMoveEvent(escape, 1);
     Set_Windows_Break_Button(2);
 
+    // The length is held far below INT_MAX / 4, so four times it stays an int.
     const int length = text ? static_cast<int>(std::min<std::size_t>(std::strlen(text), 1u << 28)) : 0;
     const int capacity = std::max(Min_Buffer_Length, 4 * length);
     char* buffer = Copy_Text_Bounded(text, capacity);

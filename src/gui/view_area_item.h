@@ -29,6 +29,15 @@ struct Choice_List_Entry {
 
 // Draws a painter box: its rectangle on the screen (scroll origin taken off) and the page's data.
 using View_Area_Painter = void (*)(int x1, int y1, int x2, int y2, void* data);
+// Gives back painter data that its item owns, when the item is freed.
+using View_Area_Data_Release = void (*)(void* data);
+struct View_Area_Owned_Data_Deleter {
+    View_Area_Data_Release release = nullptr;
+    void operator()(void* data) const {
+        if (release) release(data);
+    }
+};
+
 // Called once after the user changed a bound value: the new int value (check box, radio button,
 // choice lists), or the edited double (float field; value then 0).
 using View_Item_Change_Callback = void (*)(int value, double* edited);
@@ -62,6 +71,8 @@ struct View_Area_Item {
     View_Area_Painter painter = nullptr;
     View_Item_Change_Callback on_change = nullptr;
     void* data = nullptr;          // the painter's data
+    // Painter data owned by the item (Add_Owning_Painter_to_View_Area): released with the item.
+    std::unique_ptr<void, View_Area_Owned_Data_Deleter> owned_data;
     const Picture_Object* picture = nullptr;   // Picture_Object: the caller's mask
     // DIB_Image: the caller's image; Check_Box, Radio_Button: the images of the set and the clear
     // state drawn instead of the masks (Set_Check_Images).

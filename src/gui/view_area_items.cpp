@@ -147,6 +147,17 @@ void Add_Painter_to_View_Area(int area, int x1, int y1, int x2, int y2, void* da
     }
 }
 
+void Add_Owning_Painter_to_View_Area(int area, int x1, int y1, int x2, int y2, void* data, View_Area_Painter painter,
+                                     View_Area_Data_Release release) {
+    if (!View_Area_Of(area)) {
+        if (release) release(data);
+        return;
+    }
+    Add_Painter_to_View_Area(area, x1, y1, x2, y2, data, painter);
+    if (View_Area_Item* it = Last(area, {View_Item_Kind::Painter_Box}))
+        it->owned_data = std::unique_ptr<void, View_Area_Owned_Data_Deleter>(data, View_Area_Owned_Data_Deleter{release});
+}
+
 void Add_Check_Box_to_View_Area(int area, int x, int y, const char* label, int font, int colour, int* bound, const int* enabled) {
     if (Scrollable_View_Area* a = View_Area_Of(area)) Add_Box(*a, View_Item_Kind::Check_Box, x, y, label, font, colour, bound, enabled);
 }

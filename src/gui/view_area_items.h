@@ -17,6 +17,10 @@ void Add_Text_to_View_Area(int area, int x, int y, const char* text, int font, i
 void Add_Line_to_View_Area(int area, int x1, int y1, int x2, int y2, int colour);
 void Add_Bitmap_to_View_Area(int area, const char* file, int x1, int y1, int x2, int y2, int transparent_colour);
 void Add_Painter_to_View_Area(int area, int x1, int y1, int x2, int y2, void* data, View_Area_Painter painter);
+// A painter box that owns its data: the release is called with the data when the item is freed (the
+// area cleared or released, or cut back to a mark), and at once when the area is bad or free.
+void Add_Owning_Painter_to_View_Area(int area, int x1, int y1, int x2, int y2, void* data, View_Area_Painter painter,
+                                     View_Area_Data_Release release);
 // A 13 x 13 box at x - 20 to x - 8 left of the label at x.
 void Add_Check_Box_to_View_Area(int area, int x, int y, const char* label, int font, int colour, int* bound, const int* enabled);
 // A 12 x 12 circle at x - 20 to x - 9; a click stores the own value.

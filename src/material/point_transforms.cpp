@@ -10,15 +10,6 @@ constexpr double Vertical_Tolerance = 0.00001;
 
 bool Is_Within_Tolerance(double d) { return d > -Vertical_Tolerance && d < Vertical_Tolerance; }
 
-// Half away from zero, held inside the int range.
-int Round_To_Pixel_Int(double v) {
-    if (std::isnan(v)) return 0;
-    const double r = v >= 0 ? v + 0.5 : v - 0.5;
-    if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(r);
-}
-
 // The signed area decides: flag bit 0 set asks for counter-clockwise order, clear for clockwise.
 // Reversing makes point n-1 point 0.
 void Orient_Polygon(int n, double* x, double* y, int flag) {
@@ -36,6 +27,14 @@ void Orient_Polygon(int n, double* x, double* y, int flag) {
 }
 
 }  // namespace
+
+int Round_To_Pixel_Int(double v) {
+    if (std::isnan(v)) return 0;
+    const double r = v >= 0 ? v + 0.5 : v - 0.5;
+    if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(r);
+}
 
 void Transform_Points(double* x, double* y, int n, double x0, double y0, double angle,
                       double scale) {

@@ -24,6 +24,10 @@ void Transform_Points(double* x, double* y, int n, double x0, double y0, double 
 void Untransform_Points(double* x, double* y, int n, double x0, double y0, double angle,
                         double scale);
 
+// A coordinate rounded half away from zero to an int, held at the ends of the int range; a value
+// that is not a number gives 0.
+int Round_To_Pixel_Int(double v);
+
 // Transform_Points, then each coordinate rounded half away from zero to an int in ix, iy;
 // coordinates beyond the int range are held at its ends, a value that is not a number gives 0.
 void Transform_Points_To_Pixels(double* x, double* y, int n, double x0, double y0, double angle,

@@ -47,3 +47,35 @@ TEST(Cp437, DisplaySignsReplaceTheirPositionsOnly) {
     };
     for (const Case& c : cases) EXPECT_EQ(Cp437_Display_Code_Point(c.byte), c.shown) << int(c.byte);
 }
+
+TEST(CodePageConversion, GermanLettersBetweenCp437WindowsAndHtml) {
+    EXPECT_STREQ(Cp437_To_Html("Größe"_cp), "Gr&ouml;&szlig;e");
+    EXPECT_STREQ(Cp437_To_Html("ÄÖÜäöüß"_cp), "&Auml;&Ouml;&Uuml;&auml;&ouml;&uuml;&szlig;");
+    // The Windows bytes of Ä Ö Ü ß ä ö ü and back, every other byte kept.
+    const char windows[] = "\xC4\xD6\xDC\xDF\xE4\xF6\xFC \xE9 a";
+    EXPECT_EQ(std::string(Windows_To_Cp437(windows)), std::string("\x8E\x99\x9A\xE1\x84\x94\x81 \xE9 a"));
+    EXPECT_EQ(std::string(Cp437_To_Windows("\x8E\x99\x9A\xE1\x84\x94\x81 \x82 a")), std::string("\xC4\xD6\xDC\xDF\xE4\xF6\xFC \x82 a"));
+    const std::string german = "Schweißnaht, Blechdicke für Ösen und Ärmel: Übergröße"_cp;
+    const std::string there = Cp437_To_Windows(german.c_str());
+    EXPECT_EQ(std::string(Windows_To_Cp437(there.c_str())), german);
+    EXPECT_STREQ(Replace_Apostrophes("l'arc 'x'"), "l\xB4" "arc \xB4x\xB4");
+}
+
+TEST(CodePageConversion, LongTextsAreCutAndNullGivesEmpty) {
+    const std::string a600(600, 'a');
+    EXPECT_EQ(std::string(Windows_To_Cp437(a600.c_str())).size(), 511u);
+    EXPECT_EQ(std::string(Cp437_To_Windows(a600.c_str())).size(), 511u);
+    EXPECT_EQ(std::string(Replace_Apostrophes(a600.c_str())).size(), 511u);
+    EXPECT_EQ(std::string(Cp437_To_Html(a600.c_str())).size(), 504u);
+    std::string sz600;
+    for (int k = 0; k < 600; ++k) sz600 += "ß"_cp;
+    const std::string html = Cp437_To_Html(sz600.c_str());
+    EXPECT_EQ(html.size(), 504u);   // 72 entities of 7
+    EXPECT_EQ(html.substr(497), "&szlig;");
+    // An entity that starts at 503 characters is still written whole: 503 'a' and one ü.
+    const std::string edge = std::string(503, 'a') + "üa"_cp;
+    EXPECT_EQ(std::string(Cp437_To_Html(edge.c_str())), std::string(503, 'a') + "&uuml;");
+    for (const char* r : {Windows_To_Cp437(nullptr), Cp437_To_Windows(nullptr), Cp437_To_Html(nullptr),
+                          Replace_Apostrophes(nullptr)})
+        EXPECT_STREQ(r, "");
+}

@@ -6,7 +6,10 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
+#include "common/cp437.h"
+#include "platform/host/host_messages.h"
 #include "test_support.h"
 
 namespace {
@@ -95,3 +98,26 @@ TEST_F(FileTools, CopyFile) {
 }
 
 }  // namespace
+
+TEST(FileNameCheck, RefusesDotNamesAndForbiddenCharactersWithItsMessages) {
+    const std::string dots = "Eine Datei darf weder '.' noch '..' heißen!"_cp;
+    const std::string signs = "Unzulässige Zeichen (\\/:*?\"<>|) im Dateinamen!"_cp;
+    struct Case {
+        std::string name;
+        int accepted;
+        std::string message;
+    };
+    std::vector<Case> cases{{"a.b", 1, ""}, {"", 1, ""}, {"Träger 1.dat"_cp, 1, ""}, {"...", 1, ""},
+                            {".", 0, dots},  {"..", 0, dots}};
+    for (const char c : std::string("\\/:*?\"<>|")) cases.push_back({std::string("a") + c + "b", 0, signs});
+    for (const Case& c : cases) {
+        Clear_Host_Message_History();
+        EXPECT_EQ(Check_File_Name(c.name.c_str(), 0), c.accepted) << c.name;
+        EXPECT_TRUE(Host_Message_History().empty()) << c.name;
+        EXPECT_EQ(Check_File_Name(c.name.c_str(), 1), c.accepted) << c.name;
+        const std::vector<std::string> shown = c.message.empty() ? std::vector<std::string>{}
+                                                                 : std::vector<std::string>{c.message};
+        EXPECT_EQ(Host_Message_History(), shown) << c.name;
+    }
+    EXPECT_EQ(Check_File_Name(nullptr, 1), 0);
+}

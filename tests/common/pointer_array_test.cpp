@@ -149,3 +149,31 @@ TEST(Pointer_Array, ReserveNewAndDelete) {
 }
 
 }  // namespace
+
+TEST(Pointer_Array, NullSlotsNeverReachTheComparatorOrPredicate) {
+    // Sorted with the null slot last; the comparators and predicates here would fail on null.
+    Array t;
+    PtrArr_Set(&t.a, 0, &X);
+    PtrArr_Set(&t.a, 2, &A);
+    PtrArr_Sort(&t.a, Compare_Names);
+    struct Case {
+        const char* key;
+        const Item* found;
+        int index;
+    };
+    const Case cases[] = {{"Z", nullptr, 2}, {"X", &X, 1}, {"A", &A, 0}, {"B", nullptr, 1}, {"0", nullptr, 0}};
+    for (const Case& c : cases) {
+        Item key{c.key};
+        int index = -7;
+        EXPECT_EQ(PtrArr_Search_Sorted(&t.a, &key, Compare_Names, &index), c.found) << c.key;
+        EXPECT_EQ(index, c.index) << c.key;
+    }
+    Array gap;
+    PtrArr_Set(&gap.a, 0, &A);
+    PtrArr_Set(&gap.a, 2, &B);   // position 1 stays null
+    int index = -1;
+    EXPECT_EQ(PtrArr_Find(&gap.a, "B", Name_Is, &index), &B);
+    EXPECT_EQ(index, 2);
+    EXPECT_EQ(PtrArr_Find_First(&gap.a, "Q", Slot_Name_Differs, &index), nullptr);
+    EXPECT_EQ(index, 3);
+}

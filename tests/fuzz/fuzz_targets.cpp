@@ -25,7 +25,10 @@
 #include "common/base_path.h"
 #include "common/counted_alloc.h"
 #include "common/data_files.h"
+#include "common/export_objects.h"
+#include "common/keyed_records.h"
 #include "common/key_lines.h"
+#include "common/text_blocks.h"
 #include "common/version_texts.h"
 #include "frame/connection_record.h"
 #include "frame/plate.h"
@@ -268,6 +271,48 @@ void Fuzz_Key_Lines(std::string_view bytes) {
     (void)Find_Key_Line("", s.f, nullptr);
 }
 
+// The host's exchange file: every character that starts a step chooses the next reader (objects,
+// the header object, keyed records, bare arrays and headers, text blocks, block searches), so the
+// readers meet each other's leftovers; everything read is released.
+void Fuzz_Exchange_File(std::string_view bytes) {
+    Fuzz_Stream s(bytes);
+    int rewinds = 0;
+    const int pattern[Record_Key_Count] = {-1, -1, -1, -1, -1, -1, 1};
+    for (int c; (c = std::fgetc(s.f)) != EOF;) {
+        switch (static_cast<unsigned char>(c) % 8) {
+            case 0: Free_VEK_Export_Object(Read_VEK_Export_Object(s.f)); break;
+            case 1: Free_VEK_Export_Object(Read_VEK_Export_Header(s.f)); break;
+            case 2: {
+                Keyed_Record record;
+                (void)Read_Keyed_Record(s.f, c & 8 ? pattern : nullptr, &record);
+                Free_Keyed_Record_Arrays(&record);
+                break;
+            }
+            case 3: {
+                VEK_Param_Arrays arrays;
+                (void)Read_VEK_Param_Arrays(s.f, c & 8 ? 2 : 0, c & 16 ? -1 : 1, 0, &arrays, c & 1);
+                Free_VEK_Param_Arrays(&arrays);
+                break;
+            }
+            case 4: {
+                VEK_Param_Header header;
+                (void)Read_VEK_Param_Header(s.f, &header);
+                Free_VEK_Param_Header(&header);
+                break;
+            }
+            case 5: std::free(Read_Text_Block(s.f)); break;
+            case 6: {
+                int keys[Record_Key_Count];
+                (void)Read_Record_Keys(s.f, keys);
+                break;
+            }
+            default:
+                if (++rewinds <= 4) (void)Seek_VEK_Export_Block(s.f, Export_Block_Objects, 1);
+                break;
+        }
+    }
+}
+
 // The input file as the batch road takes it: the connection blocks, then the annex behind them
 // (the old local record or the name), and, when the blocks were read, the computation of every
 // active check without a report, which works on whatever values the file held.
@@ -359,6 +404,7 @@ constexpr std::array Targets = {
     Fuzz_Target{"position_file", Fuzz_Position_File},
     Fuzz_Target{"version_file", Fuzz_Version_File},
     Fuzz_Target{"key_lines", Fuzz_Key_Lines},
+    Fuzz_Target{"exchange_file", Fuzz_Exchange_File},
     Fuzz_Target{"input_file", Fuzz_Input_File},
     Fuzz_Target{"bolt_connection", Fuzz_Bolt_Connection},
     Fuzz_Target{"weld_connection", Fuzz_Weld_Connection},

@@ -14,6 +14,7 @@
 #include "platform/host/host_headless.h"
 #include "platform/host/host_library.h"
 #include "platform/host_demo_sheet.h"
+#include "gui/sheet_trace.h"
 
 namespace {
 
@@ -26,20 +27,6 @@ char* Heap_Text(const std::string& text) {
     char* p = static_cast<char*>(std::malloc(text.size() + 1));
     std::memcpy(p, text.c_str(), text.size() + 1);
     return p;
-}
-
-struct Sheet_Rect {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-// The rectangle of the first sheet defined in a trace.
-Sheet_Rect First_Sheet(const std::string& trace) {
-    std::istringstream in(trace.substr(trace.find("sheet define")));
-    std::string sheet, define, depth;
-    char comma = 0;
-    Sheet_Rect r;
-    in >> sheet >> define >> depth >> r.x1 >> comma >> r.y1 >> comma >> r.x2 >> comma >> r.y2;
-    return r;
 }
 
 // Runs the editor on the text on a screen of the size. The program's bitmaps are those it ships.
@@ -67,23 +54,20 @@ struct Editor_Points {
     int field_x = 0, field_y = 0;   // in the text field
     int out_x = 0, out_y = 0;       // on the hint texts
     Editor_Points() {
-        const Sheet_Rect r = First_Sheet(Edit(nullptr, "").trace);
+        const Traced_Sheet r = Defined_Sheet(Edit(nullptr, "").trace);
         const int ax = r.x1 + 5, ay = r.y1 + 34, aw = r.x2 - 5 - ax;
-        auto click = [](int x, int y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; };
-        cancel = click(ax + aw - 120 + 18, ay + 33);
-        help = click(ax + aw - 80 + 18, ay + 33);
-        confirm = click(ax + aw - 40 + 18, ay + 33);
+        cancel = Click(ax + aw - 120 + 18, ay + 33);
+        help = Click(ax + aw - 80 + 18, ay + 33);
+        confirm = Click(ax + aw - 40 + 18, ay + 33);
         field_x = ax + 300, field_y = ay + 72;
         out_x = ax + 150, out_y = ay + 12;
     }
     // Into the text field, to its end, type, and out onto the hint texts.
     std::string type(const std::string& text) const {
-        return "click " + std::to_string(field_x) + " " + std::to_string(field_y) + "\nkey Ctrl+End\ntype \"" + text +
-               "\"\nclick " + std::to_string(out_x) + " " + std::to_string(out_y) + "\n";
+        return Click(field_x, field_y) + "key Ctrl+End\ntype \"" + text + "\"\n" + Click(out_x, out_y);
     }
     std::string home_type(const std::string& text) const {
-        return "click " + std::to_string(field_x) + " " + std::to_string(field_y) + "\nkey Ctrl+Home\ntype \"" + text +
-               "\"\nclick " + std::to_string(out_x) + " " + std::to_string(out_y) + "\n";
+        return Click(field_x, field_y) + "key Ctrl+Home\ntype \"" + text + "\"\n" + Click(out_x, out_y);
     }
 };
 
@@ -99,7 +83,7 @@ TEST(Edit_User_Comment, SheetSizeFollowsTheScreen) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
         const Editor_Run run = Edit(nullptr, "", c.width, c.height);
         ASSERT_NE(run.trace.find("sheet define 1 "), std::string::npos) << run.trace;
-        const Sheet_Rect r = First_Sheet(run.trace);
+        const Traced_Sheet r = Defined_Sheet(run.trace);
         EXPECT_EQ(r.x2 - r.x1 + 1, c.sheet_width);
         EXPECT_EQ(r.y2 - r.y1 + 1, 400);
         EXPECT_EQ(run.result, nullptr);

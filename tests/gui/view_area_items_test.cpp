@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "common/text_width.h"
 #include "gui/view_area_fixture.h"
@@ -200,6 +201,31 @@ TEST_F(ViewAreaItems, ClearingFreesOwnCopiesOnlyAndMarksCut) {
     Add_Text_Field_to_View_Area(area, 0, 40, buffer, 0, 0, &enabled);
     Release_View_Area(area);
     EXPECT_STREQ(buffer, "Text im Feld    ");
+}
+
+// Painter data that an item owns: each release counts its own tag.
+std::vector<int> released;
+void Count_Release(void* data) { released.push_back(*static_cast<int*>(data)); }
+
+TEST_F(ViewAreaItems, OwnedPainterDataIsReleasedWithItsItem) {
+    released.clear();
+    int tags[] = {1, 2, 3, 4, 5};
+    Add_Owning_Painter_to_View_Area(area, 0, 0, 20, 20, &tags[0], nullptr, Count_Release);
+    EXPECT_EQ(Last().data, &tags[0]);
+    Add_Mark_to_View_Area(area, 7);
+    Add_Owning_Painter_to_View_Area(area, 0, 0, 20, 20, &tags[1], nullptr, Count_Release);
+    Add_Painter_to_View_Area(area, 0, 0, 20, 20, &tags[2], nullptr);   // the caller keeps this one
+    EXPECT_TRUE(released.empty());
+    Remove_View_Area_Items_From_Mark(area, 7);
+    EXPECT_EQ(released, std::vector<int>({2}));
+    Clear_View_Area(area);
+    EXPECT_EQ(released, std::vector<int>({2, 1}));
+    Add_Owning_Painter_to_View_Area(area, 0, 0, 20, 20, &tags[3], nullptr, Count_Release);
+    Release_View_Area(area);
+    EXPECT_EQ(released, std::vector<int>({2, 1, 4}));
+    // A bad area cannot hold it: released at once.
+    Add_Owning_Painter_to_View_Area(-1, 0, 0, 20, 20, &tags[4], nullptr, Count_Release);
+    EXPECT_EQ(released, std::vector<int>({2, 1, 4, 5}));
 }
 
 TEST(CopyTextBounded, CopiesAtMostNCharactersWithZerosBehind) {

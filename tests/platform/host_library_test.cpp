@@ -68,3 +68,37 @@ TEST(HostApplicationNumber, WholeNumberOfTheEnvironmentElseThisProgram) {
     }
     unsetenv("VEK_APPLICATION_NUMBER");
 }
+
+TEST(HostCurrentObject, IdAndNamesComeFromTheEnvironmentNullWhenUnset) {
+    struct Case {
+        const char* value;  // null: unset
+        int id;
+    };
+    const Case cases[] = {{nullptr, 0}, {"", 0}, {"4711", 4711}, {"-2", -2}, {"12x", 0}, {"99999999999", 0}};
+    for (const Case& c : cases) {
+        if (c.value)
+            setenv("VEK_CUROB_OBJECT_ID", c.value, 1);
+        else
+            unsetenv("VEK_CUROB_OBJECT_ID");
+        EXPECT_EQ(CurOb_Object_Id(), c.id) << (c.value ? c.value : "unset");
+    }
+    unsetenv("VEK_CUROB_OBJECT_ID");
+
+    struct Text {
+        const char* variable;
+        const char* (*get)();
+    };
+    const Text texts[] = {
+        {"VEK_CUROB_FILERNAME", CurOb_Filername},       {"VEK_CUROB_BASICNAME", CurOb_Basicname},
+        {"VEK_CUROB_SUFFIXNAME", CurOb_Suffixname},     {"VEK_CUROB_PROGRAMNAME", CurOb_Programname},
+        {"VEK_CUROB_PROGRAMSTRING", CurOb_Programstring}, {"VEK_CUROB_VERSIONSTRING", CurOb_Versionstring},
+    };
+    for (const Text& t : texts) {
+        unsetenv(t.variable);
+        EXPECT_EQ(t.get(), nullptr) << t.variable;
+        setenv(t.variable, t.variable + 10, 1);
+        ASSERT_NE(t.get(), nullptr) << t.variable;
+        EXPECT_STREQ(t.get(), t.variable + 10);
+        unsetenv(t.variable);
+    }
+}

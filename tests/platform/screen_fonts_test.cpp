@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/cp437.h"
+#include "platform/host/host_trace.h"
 #include "platform/host/screen_surface.h"
 #include "platform/screen_picture.h"
 
@@ -148,11 +149,22 @@ TEST(Screen_Fonts, AnchoredTexts) {
     EXPECT_EQ(Drawn([] { pxBTxt(30, 40, 30, 40, "AB", 2, 0x11); }), Drawn([] { pxText(30, 40, "AB", 2); }));
     // 210 centres the 16 x 13 block on the point: cell from (22, 34), baseline row 44.
     EXPECT_EQ(Drawn([] { pxBTxt(30, 40, 30, 40, "AB", 2, 210); }), Drawn([] { pxText(22, 44, "AB", 2); }));
-    // 209 centres vertically at the left edge: box rows 30 to 50 leave 8 free rows, 4 above.
-    EXPECT_EQ(Drawn([] { pxBTxt(10, 30, 100, 50, "AB", 2, 209); }), Drawn([] { pxText(10, 44, "AB", 2); }));
-    // 4 + 24: right and bottom edges; the 224 of the world-coordinate kit is the same code.
+    // Below 200, 4 + 24: right and bottom edges.
     EXPECT_EQ(Drawn([] { pxBTxt(10, 30, 100, 50, "AB", 2, 28); }), Drawn([] { pxText(85, 48, "AB", 2); }));
-    EXPECT_EQ(Drawn([] { pxBTxt(10, 30, 100, 50, "AB", 2, 228); }), Drawn([] { pxText(85, 48, "AB", 2); }));
+    // From 200 on the print list's 200 + H + V in the box 10..100 x 30..50 (91 x 21 pixels, the text
+    // 16 x 13): H 0 left at 10, 8 centred at 10 + 37, 24 right at 85; V 1 baseline on row 50, 2
+    // centred (4 free rows above, baseline 34 + 10), 4 hanging from row 30 (baseline 40).
+    struct Case {
+        int code;
+        int x, y;
+    };
+    const Case cases[] = {
+        {201, 10, 50}, {202, 10, 44}, {204, 10, 40}, {209, 47, 50}, {210, 47, 44},
+        {212, 47, 40}, {225, 85, 50}, {226, 85, 44}, {228, 85, 40},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Drawn([&] { pxBTxt(10, 30, 100, 50, "AB", 2, c.code); }), Drawn([&] { pxText(c.x, c.y, "AB", 2); }))
+            << c.code;
 }
 
 TEST(Screen_Fonts, TurnedTexts) {
@@ -182,9 +194,13 @@ TEST(Screen_Fonts, TurnedTexts) {
 }
 
 TEST(Screen_Fonts, GraphicTextsScaleTurnAndMeasure) {
-    // At the start values (height 13, expansion 1, no spacing, no turn) a graphic text anchored at
-    // its baseline's left end (200 + 16 + 1) is the 8x13 text of pxText.
-    EXPECT_EQ(Drawn([] { pxGBTt(10, 30, "Hx", 2, 217); }), Drawn([] { pxText(10, 30, "Hx", 2); }));
+    // Height 13 with the cells 8/13 of it wide, no spacing and no turn: a graphic text anchored at its
+    // baseline's left end (200 + 16 + 1) is the 8x13 text of pxText.
+    const auto unscaled = [] {
+        pxExpF(8.0 / 13);
+        pxGBTt(10, 30, "Hx", 2, 217);
+    };
+    EXPECT_EQ(Drawn(unscaled), Drawn([] { pxText(10, 30, "Hx", 2); }));
     const int pixels = Black_Pixels();
 
     // Twice the height doubles every glyph pixel in both directions.
@@ -193,17 +209,40 @@ TEST(Screen_Fonts, GraphicTextsScaleTurnAndMeasure) {
     pxGBTt(10, 40, "Hx", 2, 217);
     EXPECT_EQ(Black_Pixels(), 4 * pixels);
 
-    // Height 26 (2 px a glyph row), half width (8 px a glyph) and 0.1 of the height between the
-    // characters (2.6 px): three characters span 31.8 px; the box reaches 20 px above the baseline
-    // and 6 below.
+    // Height 26 (2 px a glyph row), cells 0.5 of the height wide (13 px) and 0.1 of the height
+    // between them (2.6 px): three characters span 3 · 13 + 2 · 2.6 = 44.2 px; the box reaches 20 px
+    // above the baseline and 6 below.
     pxExpF(0.5);
     pxSpac(0.1);
-    pxOrnt(0, 0);
     Text_Extent e{};
     pxQGTX("abc", 3, 10, 40, &e);
-    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({10, 20, 42, 46}));
-    // Turned a quarter counter-clockwise the text runs upwards from the baseline's start.
+    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({10, 20, 55, 46}));
+    // pxOrnt(pi) writes along the screen direction (cos 0, sin 0): to the right, as at the start.
+    pxOrnt(3.141592653589793, 0);
+    pxQGTX("abc", 3, 10, 40, &e);
+    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({10, 20, 55, 46}));
+    // pxOrnt(0) turns the baseline to (cos pi, sin pi): the text runs to the left, upside down.
+    pxOrnt(0, 0);
+    pxQGTX("abc", 3, 10, 40, &e);
+    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({-35, 34, 10, 60}));
+    // pxOrnt(pi/2) turns it to (0, 1): downwards on the screen, the letters' tops to the right.
     pxOrnt(1.5707963267948966, 0);
     pxQGTX("abc", 3, 10, 40, &e);
-    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({-10, 8, 16, 40}));
+    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({4, 40, 30, 85}));
+    // pxOrnt(pi - a) follows a segment of direction a = -pi/2 (upwards on the screen).
+    pxOrnt(3.141592653589793 + 1.5707963267948966, 0);
+    pxQGTX("abc", 3, 10, 40, &e);
+    EXPECT_EQ(std::vector<int>({e.left, e.top, e.right, e.bottom}), std::vector<int>({-10, -5, 16, 40}));
+}
+
+TEST(Screen_Fonts, GraphicTextsAreTracedWithHeightAndAngle) {
+    Open_White_Screen(80, 60);
+    Init_RFont();
+    Host_Trace_To_Memory(true);
+    pxChH(8.4);
+    pxOrnt(3.141592653589793, 0);
+    pxGBTt(40, 30, "5", 1, 210);
+    pxText(5, 20, "ab", 2);
+    EXPECT_EQ(Host_Trace_Memory(), "text 0 40 30 0 0,0,0 \"5\" 8.4 3.1416\ntext 0 5 20 0 0,0,0 \"ab\"\n");
+    Host_Trace_To_Memory(false);
 }

@@ -115,6 +115,33 @@ TEST(Screen_Primitives, SolidDashedAndDottedLines) {
                                            }));
 }
 
+TEST(Screen_Primitives, LineStylesByNumber) {
+    // 1 dotted, 2 dash-dot, every other nonzero style dashed; each line starts its pattern afresh.
+    struct Case {
+        int style;
+        const char* row;
+    };
+    const Case cases[] = {
+        {0, "################################"},
+        {1, "#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#."},
+        {2, "####################.....##....."},
+        {3, "########........########........"},
+        {4, "########........########........"},
+        {-1, "########........########........"},
+        {99, "########........########........"},
+    };
+    for (const Case& c : cases) {
+        Open_White_Screen(40, 4);
+        pxSLn(c.style);
+        pxLine(0, 1, 31, 1);
+        pxLine(31, 2, 0, 2);   // right to left: the pattern starts at x 31
+        EXPECT_EQ(Screen_Picture(0, 1, 31, 1), std::string(c.row) + "\n") << c.style;
+        EXPECT_EQ(Screen_Picture(0, 2, 31, 2), std::string(std::string(c.row).rbegin(), std::string(c.row).rend()) + "\n")
+            << c.style;
+        pxSLn(0);
+    }
+}
+
 TEST(Screen_Primitives, ThickLineIsASquareAlongThePath) {
     Open_White_Screen(10, 7);
     pxTkLn(2, 3, 7, 3, 3);
@@ -242,11 +269,11 @@ TEST(Screen_Primitives, FillPatternAndRasterOperation) {
     pxSFA(0);
     pxRect(0, 1, 3, 1);
     EXPECT_EQ(Screen_Picture(0, 0, 3, 1), Rows({"#.#.", "####"}));
-    // Exclusive or twice leaves the screen as it was.
+    // Exclusive or inverts whatever the colour, and twice leaves the screen as it was.
     pxSBop(3);
     pxFgc(0x000001);
     pxLine(0, 3, 31, 3);
-    EXPECT_EQ(Host_Pixel(5, 3), 0xFFFFFE);
+    EXPECT_EQ(Host_Pixel(5, 3), 0x000000);
     pxLine(0, 3, 31, 3);
     EXPECT_EQ(Host_Pixel(5, 3), 0xFFFFFF);
     pxSBop(0);

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -422,6 +423,59 @@ void Draw_Weld_Loads(const std::filesystem::path& folder) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The waiting pictures in EXEC/Talvo-EC301, twelve frames side by side each.
+
+// animsandclock.bmp: frames of 31 x 62 on 192, 192, 192; the sand runs from the upper bulb into the
+// lower one over frames 0 to 10, frame 11 shows the glass turned half way.
+void Draw_Sand_Clock(const std::filesystem::path& folder) {
+    constexpr int W = 31, H = 62, Sand = 0xD8A838;
+    New_Picture(12 * W, H, Sprite_Key);
+    for (int k = 0; k < 12; ++k) {
+        const int x = k * W;
+        if (k == 11) {   // turning: the glass lies on its side
+            Fill(x + 2, 27, x + 28, 34, Grey_128);
+            Polygon({x + 4, 28, x + 15, 30, x + 15, 31, x + 4, 33}, Light_Blue);
+            Polygon({x + 26, 28, x + 15, 30, x + 15, 31, x + 26, 33}, Light_Blue);
+            continue;
+        }
+        Fill(x + 3, 2, x + 27, 5, Grey_128);     // caps
+        Fill(x + 3, 56, x + 27, 59, Grey_128);
+        Polygon({x + 5, 6, x + 25, 6, x + 16, 30, x + 14, 30}, Light_Blue);    // upper bulb
+        Polygon({x + 14, 31, x + 16, 31, x + 25, 55, x + 5, 55}, Light_Blue);  // lower bulb
+        const int top = 6 + 24 * k / 10;          // surface of the sand above
+        if (top < 30) Polygon({x + 5 + (top - 6) * 9 / 24, top, x + 25 - (top - 6) * 9 / 24, top, x + 16, 30, x + 14, 30}, Sand);
+        const int heap = 55 - 24 * k / 10;        // surface of the heap below
+        if (heap < 55) Polygon({x + 5 + (55 - heap) * 9 / 24, heap, x + 25 - (55 - heap) * 9 / 24, heap, x + 25, 55, x + 5, 55}, Sand);
+        if (k < 10) Line(x + 15, 30, x + 15, heap, Sand);   // the running thread of sand
+        Line(x + 5, 6, x + 14, 30, Grey_64);
+        Line(x + 25, 6, x + 16, 30, Grey_64);
+        Line(x + 14, 31, x + 5, 55, Grey_64);
+        Line(x + 16, 31, x + 25, 55, Grey_64);
+    }
+    Write_Bmp(folder / "animsandclock.bmp");
+}
+
+// Anima2.bmp: frames of 84 x 84 at (1 + 85 k, 1), framed grey on white; twelve dots on a circle,
+// the bright one moving on by one dot per frame with a fading tail.
+void Draw_Busy_Animation(const std::filesystem::path& folder) {
+    constexpr int Side = 84, Pitch = 85;
+    New_Picture(1 + 12 * Pitch, Side + 2, Grey_200);
+    for (int k = 0; k < 12; ++k) {
+        const int x = 1 + k * Pitch, cx = x + Side / 2, cy = 1 + Side / 2;
+        Fill(x, 1, x + Side - 1, Side, White);
+        for (int d = 0; d < 12; ++d) {
+            const double a = d * std::numbers::pi / 6;
+            const int px = cx + static_cast<int>(std::lround(28 * std::sin(a)));
+            const int py = cy - static_cast<int>(std::lround(28 * std::cos(a)));
+            const int behind = (k - d + 12) % 12;   // 0: the bright dot
+            const int colour = behind == 0 ? Blue : behind == 1 ? 0x4A78C0 : behind == 2 ? Light_Blue : Grey_224;
+            Disc(px, py, 6, colour);
+        }
+    }
+    Write_Bmp(folder / "Anima2.bmp");
+}
+
+// ---------------------------------------------------------------------------------------------
 // The annex sheets' NAD\Buttons.bmp on 212, 208, 200: text buttons of 80 x 22 at rows 435
 // ("abbrechen") and 458 ("ok"), the selection badge of 42 x 8 at row 577, the edit button of 9 x 7
 // at row 587 and the document button of 40 x 41 at row 598, each in four frames.
@@ -650,6 +704,8 @@ int main(int argc, char** argv) {
     Draw_User_Comment(program);
     Draw_Glory(program);
     Draw_Weld_Loads(program);
+    Draw_Sand_Clock(program);
+    Draw_Busy_Animation(program);
     Draw_Annex_Buttons(annex);
     Draw_Flags(annex);
     Draw_Formula_Pictures(annex);

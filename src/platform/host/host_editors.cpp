@@ -67,9 +67,10 @@ void Insert(Line_Editor& ed, const std::string& bytes) {
     }
 }
 
-// Runs the editor: 1 Enter, 0 Esc or the end of the input (nothing kept), -1 a click elsewhere
-// (kept; the click is put back).
+// Runs the editor: 1 Enter, 0 Esc or the end of the input (nothing kept), -1 a click elsewhere or
+// Up or Down (kept; the click is put back). The ending key goes to LAST_SHEET_EDIT_KEY.
 int Run(Line_Editor& ed) {
+    LAST_SHEET_EDIT_KEY = 0;
     const std::size_t size = static_cast<std::size_t>(pxQSvR(ed.box.x1, ed.box.y1, ed.box.x2, ed.box.y2));
     std::vector<unsigned char> under(size);
     pxSvRc(ed.box.x1, ed.box.y1, ed.box.x2, ed.box.y2, under.data());
@@ -91,11 +92,16 @@ int Run(Line_Editor& ed) {
             break;
         }
         const int key = getkey();
+        if (key == 13 || key == 27 || key == 328 || key == 336) LAST_SHEET_EDIT_KEY = key;
         if (key == 13) {
             result = 1;
             break;
         }
         if (key == 27) break;
+        if (key == 328 || key == 336) {
+            result = -1;
+            break;
+        }
         switch (key) {
             case 8:
                 if (ed.all_selected) Insert(ed, "");
@@ -197,6 +203,8 @@ Screen_Rect Box_At(int x, int y, int visible) { return {Held(x), Held(y), Held(x
 int scroll_length = 0;
 
 }  // namespace
+
+int LAST_SHEET_EDIT_KEY = 0;
 
 std::string Format_Float_Text(const char* format, double value) { return Formatted(Float_Format(format) ? format : "%g", value); }
 

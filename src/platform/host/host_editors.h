@@ -8,12 +8,17 @@
 // insert at the caret, Backspace and Delete remove, Left, Right, Home and End move the caret, Ctrl+C
 // copies the whole text and Ctrl+V inserts the clipboard. Enter writes the edit back and returns 1;
 // Esc and the end of the input leave the value as it was and return 0; a click outside the box
-// writes back and returns 0, and the click stays for the caller's next wait.
+// writes back and returns 0, and the click stays for the caller's next wait. Up and Down write back
+// and return 0, so that a table can open the cell above or below.
+//
+// Every end leaves its key in LAST_SHEET_EDIT_KEY: 13 Enter, 27 Esc, 328 Up, 336 Down, 0 a click
+// outside the box or the end of the input. Callers may clear it.
 //
 // Short_Edit_Float edits the caller's double, shown with the printf format (one floating
 // conversion; the box is as wide as the format's text of 0.0, at least 8 characters); a text is
 // written back only when it reads as a number, with "," or "." as the decimal sign. On a sheet with
 // Set_Prop_Sheet_Edit_Float_Auto_Mode the text opens selected: the first character typed replaces it.
+extern int LAST_SHEET_EDIT_KEY;
 int Short_Edit_Float(int x, int y, const char* format, double* value);
 // Short_Edit_Text edits the caller's CP437 text in place, showing visible_width characters. The text
 // may grow to the length that Set_Short_Edit_Text_Scrollmode gave just before (for this one call),

@@ -54,6 +54,7 @@ struct Input_State {
     std::vector<Rect> saved_positions;  // x1, y1 used
     int timer = 0;
     int cursor = 0;
+    bool left_down = false;             // the device's left button, whatever callers write to M_LEFT
 };
 
 Input_State input;
@@ -111,6 +112,7 @@ void Apply(const Host_Event& e) {
             if (e.at_pointer) Put_Pointer(input.pointer_x, input.pointer_y);
             else Put_Pointer(e.x, e.y);
             (e.button == 1 ? M_RIGHT : M_LEFT) = e.kind == Host_Event::Press ? 1 : 0;
+            if (e.button == 0) input.left_down = e.kind == Host_Event::Press;
             break;
         case Host_Event::Wheel:
             M_SCROLL = static_cast<int>(std::clamp(static_cast<long long>(M_SCROLL) + e.amount, -100000LL, 100000LL));
@@ -262,7 +264,16 @@ int GetVEKMessage(int mask, VEK_Message_Record* record) {
     return result;
 }
 
-int Get_Mouse_Event() { return Host_Wait(Mouse_Bits, 0, nullptr); }
+// A caller that wrote M_LEFT = 1 while the device's button is up (a table moving to the next row by
+// a key) learns at once that the button is up, as a polling host would tell it, instead of waiting
+// for the next mouse event.
+int Get_Mouse_Event() {
+    if (M_LEFT && !input.left_down && !input.ended) {
+        M_LEFT = 0;
+        return 0x1;
+    }
+    return Host_Wait(Mouse_Bits, 0, nullptr);
+}
 
 int hitkey() { return input.keys.empty() ? -1 : input.keys.front(); }
 
@@ -314,10 +325,27 @@ void msStCu(int x, int y) {
     Backend().warp_mouse(input.pointer_x, input.pointer_y);
 }
 
+int msStat(int* x, int* y) {
+    if (x) *x = input.pointer_x;
+    if (y) *y = input.pointer_y;
+    return (M_LEFT ? 1 : 0) | (M_RIGHT ? 2 : 0);
+}
+
 void setMouseCursor(int shape) {
     input.cursor = shape;
     if (Host_Tracing()) Host_Trace_Line("cursor " + std::to_string(shape));
     Backend().set_cursor(shape);
+}
+
+namespace {
+bool pointer_hidden = false;   // msVisi
+}  // namespace
+
+int msVisi(int mode) {
+    const int before = pointer_hidden ? -1 : 0;
+    pointer_hidden = mode < 0;
+    if (Host_Tracing()) Host_Trace_Line(pointer_hidden ? "pointer hidden" : "pointer shown");
+    return before;
 }
 
 int VEKSetTimer(int on) {

@@ -64,7 +64,12 @@ void Push_Mouse_Move_Restriction();
 void Save_Mouse_Position();
 void Restore_Mouse_Position();
 void msStCu(int x, int y);
+// Where the pointer is; the buttons held down: 1 left, 2 right.
+int msStat(int* x, int* y);
 void setMouseCursor(int shape);
+// The pointer's visibility: msVisi (-1) hides it, msVisi (0) shows it again; traced as "pointer
+// hidden" and "pointer shown". Returns the setting before (-1 or 0).
+int msVisi(int mode);
 
 // The periodic timer message: VEKSetTimer (on) switches it and returns the setting before.
 int VEKSetTimer(int on);

@@ -53,6 +53,23 @@ int CurOb_Application_Number() {
     return static_cast<int>(number);
 }
 
+int CurOb_Object_Id() {
+    const char* text = std::getenv("VEK_CUROB_OBJECT_ID");
+    if (!text || !*text) return 0;
+    char* end = nullptr;
+    errno = 0;
+    const long number = std::strtol(text, &end, 10);
+    if (*end != '\0' || errno != 0 || number < INT_MIN || number > INT_MAX) return 0;
+    return static_cast<int>(number);
+}
+
+const char* CurOb_Filername() { return std::getenv("VEK_CUROB_FILERNAME"); }
+const char* CurOb_Basicname() { return std::getenv("VEK_CUROB_BASICNAME"); }
+const char* CurOb_Suffixname() { return std::getenv("VEK_CUROB_SUFFIXNAME"); }
+const char* CurOb_Programname() { return std::getenv("VEK_CUROB_PROGRAMNAME"); }
+const char* CurOb_Programstring() { return std::getenv("VEK_CUROB_PROGRAMSTRING"); }
+const char* CurOb_Versionstring() { return std::getenv("VEK_CUROB_VERSIONSTRING"); }
+
 const char* VEKGetEnv(const char* name) { return name ? std::getenv(name) : nullptr; }
 
 int VEKCopyFile(const char* from, const char* to, int overwrite) {
@@ -64,17 +81,6 @@ int VEKCopyFile(const char* from, const char* to, int overwrite) {
 }
 
 int VEKRemoveFile(const char* path) { return path && std::remove(path) == 0 ? 1 : 0; }
-
-int VEKSpawnv(int mode, const char* program, const char* const* argv) {
-    if (!program || !argv || !argv[0]) return -1;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program, nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) return -1;
-    if (mode != 0) return 0;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 namespace {
 

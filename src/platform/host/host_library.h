@@ -45,13 +45,40 @@ int VEKGetClipboardText(char* buffer, int size);
 // VEK_APPLICATION_NUMBER when it holds one (so that a test can play another application of the host),
 // else 150, this program.
 int CurOb_Application_Number();
+// The current object of the host: its id and the texts that name it. Each reads the environment
+// variable VEK_CUROB_<NAME> (OBJECT_ID, FILERNAME, BASICNAME, SUFFIXNAME, PROGRAMNAME,
+// PROGRAMSTRING, VERSIONSTRING); the id is 0 and a text null when the variable is unset (the id also
+// 0 when the variable holds no whole number).
+int CurOb_Object_Id();
+const char* CurOb_Filername();
+const char* CurOb_Basicname();
+const char* CurOb_Suffixname();
+const char* CurOb_Programname();
+const char* CurOb_Programstring();
+const char* CurOb_Versionstring();
 const char* VEKGetEnv(const char* name);     // the process environment; null when unset
 int VEKCopyFile(const char* from, const char* to, int overwrite);  // nonzero when copied
 int VEKRemoveFile(const char* path);                                 // nonzero when removed
-// Starts the program with the null-ended argument list (argv[0] the program's path). Mode 0 waits
-// until it has ended and returns its exit code; any other mode returns 0 at once. -1 when it cannot
-// be started.
+// Programs of the host (host_processes.cpp). VEKSpawnv starts the program with the null-ended
+// argument list (argv[0] the program's path), never through a shell. Mode 0 waits until it has
+// ended and returns its exit code; modes 1 and 2 return its process number at once (mode 1 is a
+// tool with a window of its own, see FindVEKWindow); any other mode returns 0 at once. -1 when it
+// cannot be started.
 int VEKSpawnv(int mode, const char* program, const char* const* argv);
+// 1 once the process started by VEKSpawnv has ended (its exit code, or -1 after a signal, then in
+// *exit_code when that is not null) or when the number is unknown; 0 while it runs.
+int CheckVEKProcess(int process, int* exit_code);
+// Brings the process's window to the front (the show code as the host's); only traced here.
+void ShowVEKProcessWindow(int process, int show);
+// 1 while a window of the title (its first `length` bytes, Windows code page) is open: the stand-in
+// sees no other programs' windows and answers 1 while any program started with mode 1 runs. Each
+// call takes a few milliseconds of real time, so that a loop polling for a window never spins.
+int FindVEKWindow(const char* title, int length);
+// Runs the program with the argument list (argv[0] its path, no shell) and waits for it, its
+// standard output and standard error written to the output file (made anew). Its exit code; -1 when
+// it cannot be started (the output file cannot be made, the program is missing or not executable)
+// or ends by a signal.
+int Host_Run_Program(const char* program, const char* const* argv, const char* output);
 
 // The print-list viewer and printer: both render the report to a PDF beside it (its extension
 // replaced by ".pdf"). Quick_OLI_View opens the PDF with xdg-open when a display is present and

@@ -8,8 +8,18 @@
 #include "platform/host/host_sheets.h"
 #include "platform/host/screen_raster.h"
 
+// A radio button of a sheet: a click on its circle or its connected text stores its value into the
+// caller's int and returns its code.
+struct Alternative_Choice {
+    int* bound = nullptr;
+    int value = 0;
+    std::string label;
+    int label_x = 0, label_y = 0;   // on the sheet as defined; the text's baseline
+    int label_font = 0, label_colour = 0, label_alignment = 0;
+};
+
 struct Sheet_Element {
-    enum Kind { Button, Help, Register, Escape_Area, Scroll_Area, Slider } kind = Button;
+    enum Kind { Button, Help, Register, Escape_Area, Scroll_Area, Slider, Float_Field, Alternative } kind = Button;
     int handle = 0;
     Screen_Rect rect{0, 0, -1, -1};   // where it lies on the sheet as defined
     int code = 0;
@@ -17,6 +27,8 @@ struct Sheet_Element {
     // Button, Help
     std::string text, comment, help_key;
     int raster = 0;
+    int action_state = 0;               // not 0: the button stays shown pressed
+    std::vector<unsigned char> face;    // its look snapped from the screen (pxSvRc), empty for none
     // Escape area
     bool move_events = false;
     // Register
@@ -38,6 +50,15 @@ struct Sheet_Element {
     int area = 0;
     bool vertical = true;
     double speed = 0.1;
+    // Number field: the caller's double shown in a printf format in a box of `chars` characters;
+    // with step arrows it keeps within low and high.
+    double* value = nullptr;
+    std::string format;
+    int chars = 1;
+    bool stepped = false;
+    double low = 0.0, step = 1.0, high = 0.0;
+    // Alternative (a radio button): the caller's int, the value it stores, the text connected to it
+    Alternative_Choice choice;
 };
 
 struct Prop_Sheet {
@@ -51,6 +72,8 @@ struct Prop_Sheet {
     bool has_ok = false, has_break = false;
     int ok_code = 0, break_code = 0;
     bool float_auto = false;
+    bool click_outside = false;   // Set_ClickOutsideEvent_to_PS
+    int click_outside_code = 0;
     bool activated = false;
     int dx = 0, dy = 0;                  // displacement
     int* out_dx = nullptr;
@@ -71,10 +94,18 @@ Sheet_Element* Find_Element(int handle, Prop_Sheet** sheet = nullptr);
 // Adds an element to the topmost sheet; its handle, -1 without a sheet.
 int Add_Element(Sheet_Element element);
 // A rectangle of a sheet where it now lies on the screen.
+// Draws a button or help button of the sheet as it stands (pressed while its action state is set).
+void Redraw_Sheet_Button(const Prop_Sheet& sheet, const Sheet_Element& button);
+
 Screen_Rect On_Screen(const Prop_Sheet& sheet, const Screen_Rect& r);
 bool Contains(const Screen_Rect& r, int x, int y);
 // Whether the topmost sheet's float editors select their text at opening.
 bool Top_Sheet_Float_Auto();
+
+// Number fields (host_sheet_fields.cpp): drawing, and a press on a field or its arrows. A press that
+// hit them gives true with the field's code (0: the sheet goes on waiting).
+void Draw_Float_Field(const Prop_Sheet& sheet, const Sheet_Element& field);
+bool Press_Float_Field(const Prop_Sheet& sheet, Sheet_Element& field, int x, int y, int& code);
 
 // Scrollable areas (host_scroll_areas.cpp): painting with the sliders, the wheel over an area, a
 // press on a slider (handled until the button is released).
@@ -82,5 +113,10 @@ void Paint_Scroll_Area(const Prop_Sheet& sheet, const Sheet_Element& area);
 void Draw_Slider(const Prop_Sheet& sheet, const Sheet_Element& slider);
 bool Wheel_Over_Areas(Prop_Sheet& sheet, int x, int y, int notches);
 void Press_Slider(Prop_Sheet& sheet, int slider_handle, int x, int y);
+// Radio buttons (host_sheet_choices.cpp): drawing, and a press on the circle or the connected text
+// (true with the code when the button took the click and has a code).
+void Draw_Alternative(const Prop_Sheet& sheet, const Sheet_Element& button);
+bool Press_Alternative(Prop_Sheet& sheet, Sheet_Element& button, int x, int y, int& code);
+
 // The strip of a slider on the sheet as defined.
 Screen_Rect Slider_Strip(const Sheet_Element& area, bool vertical);

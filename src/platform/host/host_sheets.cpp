@@ -65,6 +65,18 @@ void Shift_Block(std::vector<unsigned char>& block, int dx, int dy) {
     std::memcpy(block.data(), head, sizeof head);
 }
 
+int Block_X(const std::vector<unsigned char>& block) {
+    std::int32_t x = 0;
+    if (block.size() >= 16) std::memcpy(&x, block.data(), sizeof x);
+    return x;
+}
+
+int Block_Y(const std::vector<unsigned char>& block) {
+    std::int32_t y = 0;
+    if (block.size() >= 16) std::memcpy(&y, block.data() + sizeof y, sizeof y);
+    return y;
+}
+
 std::vector<unsigned char> Save_Pixels(const Screen_Rect& r) {
     std::vector<unsigned char> block(static_cast<std::size_t>(pxQSvR(r.x1, r.y1, r.x2, r.y2)));
     pxSvRc(r.x1, r.y1, r.x2, r.y2, block.data());
@@ -92,6 +104,14 @@ void Draw_Sheet_Face(const Prop_Sheet& s) {
 void Draw_Button(const Prop_Sheet& s, const Sheet_Element& e, bool pressed) {
     const Widget_Drawing plain;
     const Screen_Rect r = On_Screen(s, e.rect);
+    pressed = pressed || e.action_state != 0;
+    if (!e.face.empty()) {   // the look snapped from the screen, put back where the button lies now
+        std::vector<unsigned char> face = e.face;
+        Shift_Block(face, r.x1 - Block_X(face), r.y1 - Block_Y(face));
+        pxStRc(face.data());
+        if (pressed) Frame_3D(r, false, 1);
+        return;
+    }
     Fill_Rect(r, Face_Colour);
     Frame_3D(r, !pressed, 2);
     const int shift = pressed ? 1 : 0;
@@ -138,6 +158,8 @@ void Draw_Element(const Prop_Sheet& s, const Sheet_Element& e) {
         case Sheet_Element::Scroll_Area:
             if (e.activity > 0) Paint_Scroll_Area(s, e);
             break;
+        case Sheet_Element::Float_Field: Draw_Float_Field(s, e); break;
+        case Sheet_Element::Alternative: Draw_Alternative(s, e); break;
         case Sheet_Element::Escape_Area: break;
     }
 }
@@ -236,7 +258,10 @@ bool Escape_Area_At(const Prop_Sheet& s, int x, int y, bool moved, int& code) {
 
 bool Press(Prop_Sheet& s, int button, int& code) {
     const int x = M_XPOS, y = M_YPOS;
-    if (!Contains(On_Screen(s, s.rect), x, y)) return false;
+    if (!Contains(On_Screen(s, s.rect), x, y)) {
+        code = s.click_outside_code;
+        return s.click_outside;
+    }
     if (button == 0) {
         if (s.close_box && Contains(Close_Box(s), x, y)) return Window_Code(s, false, code);
         if (s.title_bar && Contains(Title_Bar(s), x, y)) {
@@ -251,6 +276,8 @@ bool Press(Prop_Sheet& s, int button, int& code) {
                 code = e.code;
                 return true;
             }
+            if (e.kind == Sheet_Element::Float_Field && e.activity > 0 && Press_Float_Field(s, e, x, y, code))
+                return code != 0;
             if (e.kind == Sheet_Element::Register)
                 for (std::size_t k = 0; k < e.members.size(); ++k)
                     if (Contains(On_Screen(s, Tab(e, e.members[k])), x, y)) {
@@ -259,6 +286,7 @@ bool Press(Prop_Sheet& s, int button, int& code) {
                         code = e.members[k].code;
                         return true;
                     }
+            if (e.kind == Sheet_Element::Alternative && Press_Alternative(s, e, x, y, code)) return code != 0;
             if (e.kind == Sheet_Element::Slider && e.activity > 0) {
                 const Sheet_Element* area = Find_Element(e.area);
                 if (area && Contains(On_Screen(s, Slider_Strip(*area, e.vertical)), x, y)) {
@@ -280,6 +308,8 @@ void Call_Periodic_Callback() {
 }
 
 }  // namespace
+
+void Redraw_Sheet_Button(const Prop_Sheet& sheet, const Sheet_Element& button) { Draw_Button(sheet, button, false); }
 
 Prop_Sheet* Top_Sheet() { return sheets.stack.empty() ? nullptr : &sheets.stack.back(); }
 
@@ -443,6 +473,27 @@ int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text
     const long long width = raster ? Symbol_Width : std::max<long long>(Text_Button_Least, 8LL * static_cast<long long>(e.text.size()) + 16);
     e.rect = Held_Rect(x, y, Held(x) + width - 1, Held(y) + Button_Height - 1);
     return Add_Element(std::move(e));
+}
+
+int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text, const Button_Size* size,
+                            const char* comment) {
+    if (!size) return Add_Single_Button_to_PS(x, y, active, code, text, 0, comment);
+    Sheet_Element e;
+    e.kind = Sheet_Element::Button;
+    e.code = code;
+    e.activity = active;
+    e.text = text ? text : "";
+    e.comment = comment ? comment : "";
+    e.rect = Held_Rect(x, y, Held(x) + std::clamp(size->width, 1, 1000000) - 1LL,
+                       Held(y) + std::clamp(size->height, 1, 1000000) - 1LL);
+    return Add_Element(std::move(e));
+}
+
+void Set_ClickOutsideEvent_to_PS(int code) {
+    if (Prop_Sheet* s = Top_Sheet()) {
+        s->click_outside = true;
+        s->click_outside_code = code;
+    }
 }
 
 int Add_Help_to_PS(int x, int y, int active, int code, const char* text, const char* help_key) {

@@ -61,6 +61,33 @@ void Move_Mouse_Cursor_to_Button_of_PS(int button, int dx, int dy);
 // replaces it.
 void Set_Prop_Sheet_Edit_Float_Auto_Mode();
 
+// Number fields: a white box of `width` characters (8 px each plus 16; 21 px high) at (x, y) showing
+// the caller's double in the printf format, its text at (x + 8, y + 14) where the float editor opens
+// over it. A click on an active field (activity above 0) edits the value in place; when the editor
+// is left, Edit_Prop_Sheet ends with the field's code, unless that is 0. At 0 or below the field is
+// greyed and takes no clicks. Result: the field's handle, -1 without a sheet.
+int Add_Float_to_PS(int x, int y, int width, const char* format, int activity, int code, double* value);
+// Two arrows (12 x 10 px) right of a number field that step its value by step; the arrows and the
+// editor keep the value within low and high, and an arrow ends Edit_Prop_Sheet as an edit does.
+// 0, or -1 for a handle that is no number field.
+int Add_SingleStep_to_Float(int field, double low, double step, double high);
+// A text on a sheet's face in the font, the letters standing on row y; style 2 engraves it: a white
+// copy 1 px right and down under the black text. Traced as every drawn text.
+void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int style);
+// A 1-px rule in the dark shade (64, 64, 64), whatever the style; traced as `rule X1,Y1 X2,Y2`.
+void Draw_Funny_Line_to_PS(int style, int x1, int y1, int x2, int y2);
+
+// A plain button of the caller's size, its text centred (none for null). A null size gives the
+// text button of Add_Single_Button_to_PS.
+struct Button_Size {
+    int width, height;
+};
+int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text, const Button_Size* size,
+                            const char* comment);
+// A click with either button outside the topmost sheet ends Edit_Prop_Sheet with the code (without
+// it such clicks are ignored); the button stays down for the caller.
+void Set_ClickOutsideEvent_to_PS(int code);
+
 // A register of tabs over x1..x2, y1..y2 whose tabs are tab_height px high; a member is a tab over
 // x1..x2 (row 1) returning its code; its number (1 and up) selects it. The selected tab is outlined.
 int Add_Register_to_PS(int x1, int y1, int x2, int y2, int tab_height);
@@ -71,9 +98,35 @@ void Set_Selected_Register_Member(int reg, int member);
 int Add_Escape_Area_to_PS(int x1, int y1, int x2, int y2, int active, int code);
 void Set_Escape_Area_to_MouseMoveEvent(int area, int on);
 
+// Radio buttons: a 12 x 12 circle with its top left corner at (x, y), bound to the caller's int and
+// set while it holds the value; a click (active above 0) stores the value and returns the code (the
+// sheet goes on waiting when the code is 0). The layout picks the look; RADIO_BUTTON_LAYOUT is the
+// round one, the only layout of this platform.
+inline constexpr int RADIO_BUTTON_LAYOUT = 1;
+int Add_Alternativ_Button_to_PS(int x, int y, int active, int code, int* bound, int value, int layout);
+// A text connected to a button: drawn at (x, y) (its baseline; alignment 0 starts, 1 ends, 2 centres
+// it there) in the font and colour, greyed while the button is inactive; a click on it acts as a
+// click on the button.
+void Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font, int colour,
+                                                int alignment);
+
 // Activity of any element: buttons grey out at 0 or below; escape areas and sliders answer only
 // above 0; a scrollable area is painted at once when switched above 0 and not painted at 0 or below.
 void Change_Activity_PS(int handle, int activity);
+
+// Buttons after they were added (host_button_looks.cpp); handles that are not buttons are ignored.
+// Reset_Button_Frame draws the button's frame released again; Change_Action_State_PS (button, 0)
+// releases a button held pressed, any other state holds it pressed; Snap_Colored_Layout_of_Single_-
+// Button takes the button's look from what the screen shows under it now (a picture strip drawn
+// over the buttons), and the button is drawn with that look from then on; Set_Comment_to_Button_PS
+// gives it a tooltip (traced as `tooltip HANDLE "TEXT"`).
+void Reset_Button_Frame(int button);
+void Change_Action_State_PS(int button, int state);
+void Snap_Colored_Layout_of_Single_Button(int button);
+void Set_Comment_to_Button_PS(int button, const char* comment);
+// A sheet's face without a sheet: the rectangle filled with the face colour and framed raised
+// 2 px, as a sheet without a title bar.
+void Draw_Prop_Sheet_Box(int x1, int y1, int x2, int y2);
 
 // A 3-D frame: style 1 raised and 2 sunken of 1 px, 3 raised and 4 (or more) sunken of 2 px, along
 // the inside of the rectangle, within the current clip; fill not 0 fills the inside with the face

@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "platform/host/host_trace.h"
 #include "platform/host/screen_fonts.h"
 #include "platform/host/screen_raster.h"
 #include "platform/host/screen_surface.h"
@@ -206,6 +207,13 @@ void pxDrawPartialTransparentDIB(const char* file, int sx1, int sy1, int sx2, in
     const long long far_x = sx2 < 0 ? static_cast<long long>(sx1) + (static_cast<long long>(target.x2) - target.x1) : sx2;
     const long long far_y = sy2 < 0 ? static_cast<long long>(sy1) + (static_cast<long long>(target.y2) - target.y1) : sy2;
     Blit(*p, sx1, sy1, far_x, far_y, target, Keyed(operation, red, green, blue), Key(red, green, blue));
+}
+
+void Draw_RPC_File(const char* file, int a, int b) {
+    if (Host_Tracing())
+        Host_Trace_Line("rpc file " + Trace_Text(file ? file : "") + " " + std::to_string(a) + " " + std::to_string(b));
+    const Screen_Rect clip = Screen_Clip();
+    if (!clip.empty()) Draw_Placeholder(file, clip);
 }
 
 void pxDrawDIB(const char* file, int x, int y) {

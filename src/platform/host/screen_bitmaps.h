@@ -29,6 +29,11 @@ void pxDrawPartialTransparentDIB(const char* file, int sx1, int sy1, int sx2, in
 // The whole picture at its own size, its top left corner at (x, y), opaque.
 void pxDrawDIB(const char* file, int x, int y);
 
+// A plot file of the host (".RPC"): this platform has no plot renderer, so the call is traced
+// ("rpc file NAME A B") and the current clip rectangle gets the placeholder of a missing bitmap with
+// the file's name. The two numbers belong to the host and are only traced.
+void Draw_RPC_File(const char* file, int a, int b);
+
 // A decoded picture: rows from the top, 0xRRGGBB each.
 struct Host_Bitmap {
     int width = 0, height = 0;

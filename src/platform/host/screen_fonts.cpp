@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <numbers>
 #include <cstring>
 #include <vector>
 
@@ -26,7 +28,8 @@ struct Font_State {
     double char_height = 13;
     double expansion = 1;
     double spacing = 0;
-    double angle = 0;
+    double angle = 0;                 // as pxOrnt took it; 0 at start
+    double dx = 1, dy = 0;            // the baseline's direction on the screen (y down)
 };
 
 Font_State fonts;
@@ -63,20 +66,43 @@ bool Glyph_Bit(const Screen_Face& f, unsigned char byte, int row, int column) {
 
 long long Floor_Half(long long v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); }
 
-// The trace line of a drawn text: frame, position, font, colour and the text.
-void Trace_Drawn_Text(long long x, long long y, const char* text, int n) {
+// The trace line of a drawn text: frame, position, font, colour and the text; a graphic text adds
+// its character height and its orientation angle.
+void Trace_Drawn_Text(long long x, long long y, const char* text, int n, bool graphic = false) {
     if (n == 0 || !Host_Tracing() || Screen_Surface().pixels.empty()) return;
     const std::uint32_t c = Screen_Foreground();
-    Host_Trace_Line("text " + std::to_string(Host_Frame_Number()) + " " + std::to_string(x) + " " + std::to_string(y) +
-                    " " + std::to_string(fonts.current) + " " + std::to_string(c >> 16 & 0xFF) + "," +
-                    std::to_string(c >> 8 & 0xFF) + "," + std::to_string(c & 0xFF) + " " +
-                    Trace_Text(std::string_view(text, static_cast<std::size_t>(n))));
+    std::string line = "text " + std::to_string(Host_Frame_Number()) + " " + std::to_string(x) + " " + std::to_string(y) +
+                       " " + std::to_string(fonts.current) + " " + std::to_string(c >> 16 & 0xFF) + "," +
+                       std::to_string(c >> 8 & 0xFF) + "," + std::to_string(c & 0xFF) + " " +
+                       Trace_Text(std::string_view(text, static_cast<std::size_t>(n)));
+    if (graphic) {
+        char extra[64];
+        std::snprintf(extra, sizeof extra, " %g %.4f", fonts.char_height, fonts.angle);
+        line += extra;
+    }
+    Host_Trace_Line(line);
+}
+
+// The anchor code of a placed text as its horizontal part (1 left, 2 centred, 4 right) and vertical
+// part (0 top, 8 centred, 16 baseline, 24 bottom). Below 200 the code holds these parts itself; from
+// 200 on it is 200 + H + V as the print list writes it: H 0 left end, 8 middle, 24 right end, V 1
+// foot (standing on the baseline), 2 middle, 4 head (hanging from the top).
+void Anchor_Parts(int mode, int& horizontal, int& vertical) {
+    const int code = mode & 0xFF;
+    if (code < 200) {
+        horizontal = code & 7;
+        vertical = code & 0x18;
+        return;
+    }
+    const int h = (code - 200) & 0x18, v = (code - 200) & 7;
+    horizontal = h == 8 ? 2 : h == 24 ? 4 : 1;
+    vertical = v == 2 ? 8 : v == 4 ? 0 : 16;
 }
 
 }  // namespace
 
 void Init_RFont() {
-    fonts.stack.clear();
+    fonts = Font_State{};
     Make_Current(0);
 }
 
@@ -128,9 +154,8 @@ void pxBTxt(int x1, int y1, int x2, int y2, const char* text, int count, int mod
     const int n = Length(text, count);
     if (n == 0) return;
     const int direction = mode & 0x700;
-    int anchor = mode & 0xFF;
-    if (anchor >= 200) anchor -= 200;
-    const int horizontal = anchor & 7, vertical = anchor & 0x18;
+    int horizontal = 0, vertical = 0;
+    Anchor_Parts(mode, horizontal, vertical);
     const bool turned = direction == 256 || direction == 1024;
     const long long W = static_cast<long long>(n) * f.width, H = f.ascent + f.descent;
     const long long bw = turned ? H : W, bh = turned ? W : H;
@@ -171,8 +196,13 @@ void pxSpac(double fraction) {
     if (std::isfinite(fraction)) fonts.spacing = std::clamp(fraction, -1.0, 100.0);
 }
 
+// The baseline turns to the screen direction (cos(pi - angle), sin(pi - angle)), so that pxOrnt(pi - a)
+// writes along a segment of direction a on the screen (y down).
 void pxOrnt(double angle, double) {
-    if (std::isfinite(angle)) fonts.angle = angle;
+    if (!std::isfinite(angle)) return;
+    fonts.angle = angle;
+    fonts.dx = std::cos(std::numbers::pi - angle);
+    fonts.dy = std::sin(std::numbers::pi - angle);
 }
 
 namespace {
@@ -191,16 +221,17 @@ struct Graphic_Layout {
 Graphic_Layout Layout(int n) {
     const Screen_Face& f = Screen_Faces[0];
     Graphic_Layout g{};
+    // Cells h · f wide and h tall, h · s apart: n characters span n h f + (n - 1) h s.
     g.s = fonts.char_height / (f.ascent + f.descent);
-    g.glyph = f.width * g.s * fonts.expansion;
+    g.glyph = fonts.char_height * fonts.expansion;
     g.advance = std::max(g.glyph + fonts.spacing * fonts.char_height, 0.0);
-    g.width = n * g.advance;
+    g.width = n > 0 ? std::max(n * g.glyph + (n - 1) * fonts.spacing * fonts.char_height, 0.0) : 0.0;
     g.height = fonts.char_height;
     // Directions within 1e-12 of 0 or ±1 are taken as exact, so that a text turned by a right angle
     // has a box of whole pixels.
     const auto snap = [](double v) { return std::fabs(v) < 1e-12 ? 0.0 : std::fabs(std::fabs(v) - 1) < 1e-12 ? (v > 0 ? 1.0 : -1.0) : v; };
-    g.dx = snap(std::cos(fonts.angle));
-    g.dy = snap(-std::sin(fonts.angle));
+    g.dx = snap(fonts.dx);
+    g.dy = snap(fonts.dy);
     g.nx = -g.dy;
     g.ny = g.dx;
     return g;
@@ -208,9 +239,8 @@ Graphic_Layout Layout(int n) {
 
 // The layout point (u, t) that lies on the screen point given by the anchor code.
 void Anchor_Point(const Graphic_Layout& g, int anchor, double& u, double& t) {
-    anchor &= 0xFF;
-    if (anchor >= 200) anchor -= 200;
-    const int horizontal = anchor & 7, vertical = anchor & 0x18;
+    int horizontal = 0, vertical = 0;
+    Anchor_Parts(anchor, horizontal, vertical);
     u = horizontal == 2 ? g.width / 2 : horizontal == 4 ? g.width : 0;
     const double baseline = (Screen_Faces[0].ascent - 1) * g.s;
     t = vertical == 0 ? 0 : vertical == 8 ? g.height / 2 : vertical == 16 ? baseline : g.height;
@@ -246,7 +276,7 @@ void pxGBTt(int x, int y, const char* text, int count, int anchor) {
     const Graphic_Layout g = Layout(n);
     double u0 = 0, t0 = 0;
     Anchor_Point(g, anchor, u0, t0);
-    Trace_Drawn_Text(x, y, text, n);
+    Trace_Drawn_Text(x, y, text, n, true);
     const Screen_Rect clip = Screen_Clip();
     Screen_Rect box = Graphic_Box(g, x, y, u0, t0);
     box = Intersect(box, clip);
@@ -261,7 +291,7 @@ void pxGBTt(int x, int y, const char* text, int count, int anchor) {
             const int k = std::min(static_cast<int>(u / g.advance), n - 1);
             const double within = u - k * g.advance;
             if (within >= g.glyph) continue;
-            const int column = std::min(static_cast<int>(within / (g.s * fonts.expansion)), f.width - 1);
+            const int column = std::min(static_cast<int>(within * f.width / g.glyph), f.width - 1);
             const int row = std::min(static_cast<int>(t / g.s), f.ascent + f.descent - 1);
             if (Glyph_Bit(f, static_cast<unsigned char>(text[k]), row, column)) Screen_Plot(px, py, colour);
         }

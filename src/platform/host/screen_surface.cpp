@@ -6,10 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <atomic>
 #include <deque>
+#include <mutex>
 #include <numbers>
 #include <span>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/host/host_input.h"
@@ -20,6 +23,7 @@ int NPIXEL_X = 1024;
 int NPIXEL_Y = 768;
 int WHITE_CI = 0xFFFFFF;
 int BLACK_CI = 0x000000;
+int BUTTON_CI = 0xD4D0C8;
 
 namespace {
 
@@ -69,6 +73,27 @@ struct Screen_State {
 };
 
 Screen_State screen;
+
+// The lock of the pixels while a second thread draws, and the thread that presents.
+std::atomic<bool> concurrent_drawing{false};
+std::recursive_mutex pixel_mutex;
+std::thread::id presenting_thread = std::this_thread::get_id();
+
+// Holds the pixel lock for its life while concurrent drawing is on; costs one atomic load otherwise.
+class Pixel_Guard {
+public:
+    Pixel_Guard() : locked_(concurrent_drawing.load(std::memory_order_acquire)) {
+        if (locked_) pixel_mutex.lock();
+    }
+    ~Pixel_Guard() {
+        if (locked_) pixel_mutex.unlock();
+    }
+    Pixel_Guard(const Pixel_Guard&) = delete;
+    Pixel_Guard& operator=(const Pixel_Guard&) = delete;
+
+private:
+    bool locked_;
+};
 
 bool Open() { return !screen.surface.pixels.empty(); }
 
@@ -205,17 +230,19 @@ void Screen_Plain_Drawing() {
 }
 
 void Screen_Plot(long long x, long long y, std::uint32_t colour) {
+    const Pixel_Guard guard;
     if (!Open() || !Inside(Screen_Clip(), x, y)) return;
     std::uint32_t& p = screen.surface.pixels[static_cast<std::size_t>(y * screen.surface.width + x)];
     switch (screen.raster_op) {
         case 1: p &= colour; break;
         case 2: p |= colour; break;
-        case 3: p ^= colour; break;
+        case 3: p ^= 0xFFFFFF; break;   // inverts, whatever the colour, so that every colour shows
         default: p = colour; break;
     }
 }
 
 void Screen_Write(int x, int y, std::uint32_t colour) {
+    const Pixel_Guard guard;
     if (!Open() || !Inside(Screen_Clip(), x, y)) return;
     screen.surface.pixels[static_cast<std::size_t>(y) * screen.surface.width + x] = colour;
 }
@@ -286,8 +313,16 @@ void pxQVwp(int* x1, int* y1, int* x2, int* y2) {
 }
 
 void pxFlsh() {
-    if (screen.buffered) screen.shown = screen.surface.pixels;
-    Host_Present();
+    {
+        const Pixel_Guard guard;
+        if (screen.buffered) screen.shown = screen.surface.pixels;
+    }
+    if (std::this_thread::get_id() == presenting_thread) Host_Present();
+}
+
+void Host_Concurrent_Drawing(bool on) {
+    if (on) presenting_thread = std::this_thread::get_id();
+    concurrent_drawing.store(on, std::memory_order_release);
 }
 
 int pxBuff(int mode) {
@@ -302,7 +337,8 @@ int pxBuff(int mode) {
 
 void pxSBop(int operation) { screen.raster_op = operation >= 0 && operation <= 3 ? operation : 0; }
 
-void pxSLn(int style) { screen.line_pattern = style >= 0 && style <= 3 ? Line_Styles[style] : Solid; }
+// Every nonzero style other than 1 and 2 is dashed; the pattern starts afresh at each line's first point.
+void pxSLn(int style) { screen.line_pattern = style == 0 ? Solid : style == 1 || style == 2 ? Line_Styles[style] : Line_Styles[3]; }
 
 void pxSULn(std::uint32_t pattern) { screen.line_pattern = pattern; }
 
@@ -404,6 +440,7 @@ void pxMask(int x1, int y1, int x2, int y2, const unsigned char* bits, int bytes
 namespace {
 
 Saved_Block Take_Block(int x1, int y1, int x2, int y2) {
+    const Pixel_Guard guard;
     Saved_Block b;
     if (!Open()) return b;
     const Screen_Rect r = Intersect(Normalised(x1, y1, x2, y2), Whole_Surface());
@@ -418,6 +455,7 @@ Saved_Block Take_Block(int x1, int y1, int x2, int y2) {
 }
 
 void Put_Block(int x, int y, int w, int h, const std::uint32_t* pixels) {
+    const Pixel_Guard guard;
     if (!Open()) return;
     const Screen_Rect r = Intersect({x, y, x + w - 1, y + h - 1}, Whole_Surface());
     for (int v = r.y1; v <= r.y2; ++v)
@@ -471,6 +509,7 @@ void pxStRc(const void* buffer) {
 }
 
 int Host_Pixel(int x, int y) {
+    const Pixel_Guard guard;
     if (!Open() || !Inside(Whole_Surface(), x, y)) return -1;
     return static_cast<int>(screen.surface.pixels[static_cast<std::size_t>(y) * screen.surface.width + x]);
 }
@@ -478,6 +517,7 @@ int Host_Pixel(int x, int y) {
 const std::vector<std::uint32_t>& Screen_Shown_Pixels() { return screen.buffered ? screen.shown : screen.surface.pixels; }
 
 int Host_Shown_Pixel(int x, int y) {
+    const Pixel_Guard guard;
     if (!screen.buffered) return Host_Pixel(x, y);
     if (!Open() || !Inside(Whole_Surface(), x, y)) return -1;
     return static_cast<int>(screen.shown[static_cast<std::size_t>(y) * screen.surface.width + x]);

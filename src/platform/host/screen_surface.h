@@ -18,6 +18,8 @@ extern int NPIXEL_Y;
 // Colour indexes of white and black.
 extern int WHITE_CI;
 extern int BLACK_CI;
+// Colour index of the host's button face (the face background, host code -1).
+extern int BUTTON_CI;
 
 // Graphics mode. Init_Grafik_Mode takes the size from the environment variable VEK_SCREEN ("WxH",
 // each from 64 to 4096; anything else is traced and the default kept), clears the screen to the host
@@ -56,8 +58,7 @@ void pxFlsh();   // shows everything drawn so far
 // Raster operation of every drawing call: 0 copy (at start), 1 and, 2 or, 3 exclusive or.
 void pxSBop(int operation);
 
-// Line style of pxLine, pxTkLn, pxArc: pxSLn(0) solid, 1 dotted, 2 dash-dot, 3 dashed, any other
-// solid; pxSULn(pattern) a pattern of 32 pixels, the first pixel in the highest bit (0xAAAAAAAA
+// Line style of pxLine, pxTkLn, pxArc: pxSLn(0) solid, 1 dotted, 2 dash-dot, any other dashed; pxSULn(pattern) a pattern of 32 pixels, the first pixel in the highest bit (0xAAAAAAAA
 // dots), in force until the next pxSLn. A pattern starts afresh at the first point of every line.
 void pxSLn(int style);
 void pxSULn(std::uint32_t pattern);
@@ -94,6 +95,16 @@ void Restore_Screen_Rectangle();
 int pxQSvR(int x1, int y1, int x2, int y2);
 void pxSvRc(int x1, int y1, int x2, int y2, void* buffer);
 void pxStRc(const void* buffer);
+
+// Drawing from a second thread (a busy animation): while Host_Concurrent_Drawing (true) is in force,
+// every access to the surface's pixels (drawing, saving and putting back rectangles, flushing, the
+// pixel queries) takes one lock, so the two threads never write a pixel at the same moment. Only
+// pxStRc, pxSvRc, pxQSvR and pxFlsh are for the second thread: they use no drawing state, so the
+// main thread's colours, clip and raster operation never change under it; and pxFlsh from it shows
+// the surface without presenting it (a window presents from the main thread only, at its next
+// flush or wait). The main thread switches it on before it starts the thread and off after it has
+// joined it.
+void Host_Concurrent_Drawing(bool on);
 
 // For tests and dumps: the colour index at (x, y) of the drawing surface, -1 outside it or outside
 // graphics mode; and the same of what the screen shows (differs while drawing is buffered).

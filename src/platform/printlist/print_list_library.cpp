@@ -28,6 +28,8 @@ int OLI_setFlags(FILE* stream, int flags) {
     return Write_Layout_Line(stream, "#LAYOUT setFlags 0x%x\n", static_cast<unsigned>(flags));
 }
 
+int OLI_setLayout(FILE* stream, int layout) { return Write_Layout_Line(stream, "#LAYOUT setLayout %d\n", layout); }
+
 int OLI_reserveSpaceCM(FILE* stream, float height) {
     return Write_Layout_Line(stream, "#LAYOUT reserveSpaceCM %.6g\n", static_cast<double>(height));
 }

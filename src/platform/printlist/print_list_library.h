@@ -8,6 +8,8 @@
 #include <cstdio>
 
 int OLI_setFlags(FILE* stream, int flags);
+// The page layout of the following pages by its number, written as "#LAYOUT setLayout %d".
+int OLI_setLayout(FILE* stream, int layout);
 int OLI_reserveSpaceCM(FILE* stream, float height);
 int OLI_setYPositionCM(FILE* stream, int mode, float distance);
 int OLI_setMarginsCM(FILE* stream, int mode, float left, float right);

@@ -11,8 +11,8 @@ inline constexpr int NAD_EC0_Title_Height = 18;
 inline constexpr int NAD_EC0_Head_Height = 16;
 inline constexpr int NAD_EC0_Line_Height = 16;
 inline constexpr int NAD_EC0_Table_Gap = 6;   // below each table of a picture
-inline constexpr int NAD_EC0_Value_X = 220;   // first value column
-inline constexpr int NAD_EC0_Column_Pitch = 40;
+inline constexpr int NAD_EC0_Value_X = 186;   // first value column; the labels stand left of it
+inline constexpr int NAD_EC0_Column_Pitch = 47;   // a field of "%5.2f" with its frame
 
 // The tables: four partial-factor tables and the combination factors for buildings; four
 // partial-factor tables and the road, footbridge and railway combination factors for bridges.

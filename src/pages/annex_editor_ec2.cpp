@@ -3,6 +3,7 @@
 // straight to the block. A parameter with a form code gets a pair of radio buttons (1: the value is
 // the parameter, 2: the value is the factor x of the clause's formula) and the picture of the formula
 // in the explanation column.
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -42,50 +43,56 @@ bool F(int k) { return NAD_EC2_Row_Flags[static_cast<std::size_t>(k)] != 0; }
 
 int Black() { return NAD_Editor_Colours().black; }
 
-// A row group's clause with its explanation lines (11 px apart); advances by the lines, at least
-// one parameter line.
-void Lines(Page& p, const char* clause, std::initializer_list<const char*> lines) {
+// A row group's clause with its explanation lines (11 px apart) at the running y, its stripes drawn
+// first so that the row's items stand on them: as high as the lines (at least one parameter line)
+// or min_height, plus extra. Returns the height; the caller advances.
+int Lines_At(Page& p, const char* clause, std::initializer_list<const char*> lines, int min_height = 0, int extra = 0) {
     const int n = static_cast<int>(lines.size());
-    const int height = n > 1 ? Line_Step + (n - 1) * Note_Step : Line_Step;
+    const int own = n > 1 ? Line_Step + (n - 1) * Note_Step : Line_Step;
+    const int height = (own > min_height ? own : min_height) + extra;
     NAD_Draw_Editor_Row(p.area, p.y, height, clause, "", "", NAD_Editor_Font);
     int y = p.y;
     for (const char* line : lines) {
         NAD_Draw_Editor_Row(p.area, y, 0, "", "", line, NAD_Editor_Small_Font);
         y += Note_Step;
     }
-    p.y += height;
+    return height;
 }
 
-// A text to the right of a field: the field's width is its format applied to 0.0.
+void Lines(Page& p, const char* clause, std::initializer_list<const char*> lines) { p.y += Lines_At(p, clause, lines); }
+
+// A text to the right of a field: the field shows its format applied to 0.0 in a frame.
 void After_Field(Page& p, int x, int y, const char* format, const char* text) {
     char shown[32];
     std::snprintf(shown, sizeof shown, format, 0.0);
-    Add_Text_to_View_Area(p.area, x + 6 * static_cast<int>(std::string(shown).size()) + 4, y, text, NAD_Editor_Font,
+    Add_Text_to_View_Area(p.area, x + 6 * static_cast<int>(std::string(shown).size()) + 20, y, text, NAD_Editor_Font,
                           Black(), 0);
 }
 
 // One value with its symbol on the current line, then the explanation lines.
 void Value(Page& p, const char* clause, const char* letter, const char* sub, double* v, const char* format,
            std::initializer_list<const char*> lines, int x = Field_X, const char* after = nullptr) {
+    const int height = Lines_At(p, clause, lines);
     NAD_Draw_Editor_Symbol(p.area, 67, p.y, letter, sub);
     NAD_Draw_Editor_Field(p.area, x, p.y, v, format, &editable_flag);
     if (after) After_Field(p, x, p.y, format, after);
-    Lines(p, clause, lines);
+    p.y += height;
 }
 
 // A pair of values in the two value columns.
 void Pair(Page& p, const char* clause, double* left, double* right, const char* format,
           std::initializer_list<const char*> lines) {
+    const int height = Lines_At(p, clause, lines);
     NAD_Draw_Editor_Field(p.area, Left_X, p.y, left, format, &editable_flag);
     NAD_Draw_Editor_Field(p.area, Right_X, p.y, right, format, &editable_flag);
-    Lines(p, clause, lines);
+    p.y += height;
 }
 
-// Column symbols over a value pair with the grey line under them.
-void Pair_Heads(Page& p, const char* left_letter, const char* left_sub, const char* right_letter, const char* right_sub) {
-    NAD_Draw_Editor_Symbol(p.area, Left_X, p.y - Line_Step + 4, left_letter, left_sub);
-    NAD_Draw_Editor_Symbol(p.area, Right_X, p.y - Line_Step + 4, right_letter, right_sub);
-    Add_Line_to_View_Area(p.area, 67, p.y - 8, 186, p.y - 8, NAD_Editor_Colours().rule);
+// Column symbols over a value pair at baseline y with the grey line under them.
+void Pair_Heads(Page& p, int y, const char* left_letter, const char* left_sub, const char* right_letter, const char* right_sub) {
+    NAD_Draw_Editor_Symbol(p.area, Left_X, y, left_letter, left_sub);
+    NAD_Draw_Editor_Symbol(p.area, Right_X, y, right_letter, right_sub);
+    Add_Line_to_View_Area(p.area, 67, y + 4, 186, y + 4, NAD_Editor_Colours().rule);
 }
 
 // A parameter with a form code.
@@ -107,24 +114,32 @@ struct Form {
     int german_rule = 0;
 };
 
-void Picture(Page& p, const char* file, int y) {
-    if (file) Add_Bitmap_to_View_Area(p.area, file, 206, y - 12, 381, y + 23, NAD_Editor_Colours().white);
+// A formula picture, 176 x 36, in the explanation column from the top given.
+void Picture(Page& p, const char* file, int top) {
+    if (file) Add_Bitmap_to_View_Area(p.area, file, 206, top, 381, top + 35, NAD_Editor_Colours().white);
 }
 
 // Two lines: the first with the symbol over the first radio button, the second 18 px below.
 void Form_Row(Page& p, const char* clause, const Form& f, std::initializer_list<const char*> lines) {
     const int y = p.y;
-    const int x = NAD_Draw_Editor_Symbol(p.area, 67, y, f.letter, f.sub);
     const int rule = p.german ? f.german_rule : 0;
     if (rule == 1) {
+        const int height = Lines_At(p, clause, lines);
+        const int x = NAD_Draw_Editor_Symbol(p.area, 67, y, f.letter, f.sub);
         Add_Text_to_View_Area(p.area, x + 4, y, "s. NA-DE", NAD_Editor_Font, Black(), 0);
-        Lines(p, clause, lines);
+        p.y += height;
         return;
     }
+    // The picture stands under the explanation lines; the row is high enough for both lines of the
+    // form and for the picture.
+    const int lines_height = static_cast<int>(lines.size()) * Note_Step;
+    const int picture_top = lines_height > 0 ? y - 8 + lines_height : y - 12;
+    const int height = Lines_At(p, clause, lines, std::max(2 * Line_Step + Note_Step, picture_top - y + 48));
+    const int x = NAD_Draw_Editor_Symbol(p.area, 67, y, f.letter, f.sub);
     const int* radio = f.radio_enabled ? f.radio_enabled : &editable_flag;
     Add_Radio_Button_to_View_Area(p.area, 55, y, "", NAD_Editor_Font, Black(), 1, f.code, radio);
     Add_Radio_Button_to_View_Area(p.area, 55, y + Line_Step, "", NAD_Editor_Font, Black(), 2, f.code, radio);
-    Picture(p, f.picture, y);
+    Picture(p, f.picture, picture_top);
     if (*f.code == 1) {
         NAD_Draw_Editor_Field(p.area, f.field_x, y, f.value, f.value_format, &editable_flag);
         if (f.after_value) After_Field(p, f.field_x, y, f.value_format, f.after_value);
@@ -141,12 +156,7 @@ void Form_Row(Page& p, const char* clause, const Form& f, std::initializer_list<
         NAD_Draw_Editor_Field(p.area, f.field_x, y + Line_Step, f.value, f.factor_format, &editable_flag);
         if (f.after_factor) After_Field(p, f.field_x, y + Line_Step, f.factor_format, f.after_factor);
     }
-    Lines(p, clause, lines);
-    if (p.y < y + 2 * Line_Step) {
-        NAD_Draw_Editor_Row(p.area, p.y, y + 2 * Line_Step - p.y, "", "", "", NAD_Editor_Font);
-        p.y = y + 2 * Line_Step;
-    }
-    p.y += Note_Step;   // room for the picture's lower edge
+    p.y += height;
 }
 
 void Situation_Rows(Page& p, double* gamma_c, double* gamma_s) {
@@ -163,8 +173,9 @@ void Situation_Rows(Page& p, double* gamma_c, double* gamma_s) {
 void Partial_Factors(Page& p) {
     NAD_EC2_Block* b = p.b;
     Lines(p, "2.4.2.4", {"Teilsicherheitsbeiwerte für"_cp, "Beton und Betonstahl"});
+    const int heads = p.y + Note_Step;   // on the row's second line
     Lines(p, "(1)", {"im Grenzzustand der Tragfähigkeit"_cp, "Bemessungssituation:"});
-    Pair_Heads(p, "γ"_cp, "c", "γ"_cp, "s");
+    Pair_Heads(p, heads, "γ"_cp, "c", "γ"_cp, "s");
     Situation_Rows(p, b->gamma_c, b->gamma_s);
     Pair(p, "(2)", &b->gamma_c_sls, &b->gamma_s_sls, "%5.2f", {"im Grenzzustand der", "Gebrauchstauglichkeit"});
 }
@@ -427,14 +438,14 @@ void Fire_Rows(Page& p) {
     if (b->thermal_form == 1) {
         // Code 1 takes the upper or lower limit of the standard: no value to enter.
         const int y = p.y;
+        const int height = Lines_At(p, "(1)", {}, 2 * Line_Step, Note_Step);
         NAD_Draw_Editor_Symbol(p.area, 67, y, "┼"_cp, "c");
         Add_Radio_Button_to_View_Area(p.area, 55, y, "", NAD_Editor_Font, Black(), 1, &b->thermal_form, &editable_flag);
         Add_Radio_Button_to_View_Area(p.area, 55, y + Line_Step, "", NAD_Editor_Font, Black(), 2, &b->thermal_form,
                                       &editable_flag);
         Add_Text_to_View_Area(p.area, 85, y, "=  Grenzwert", NAD_Editor_Font, Black(), 0);
-        Picture(p, "NAD\\NAD_Func4.bmp", y);
-        Lines(p, "(1)", {});
-        p.y = y + 2 * Line_Step + Note_Step;
+        Picture(p, "NAD\\NAD_Func4.bmp", y - 12);
+        p.y += height;
     } else {
         Form_Row(p, "(1)", {.letter = "┼"_cp, .sub = "c", .value = &b->thermal_x, .code = &b->thermal_form,
                             .value_format = "%5.3f", .factor_format = "%5.3f", .short_text = true,
@@ -470,12 +481,13 @@ void Bridge_Rows(Page& p) {
     NAD_EC2_Block* b = p.b;
     if (F(0)) {
         Lines(p, "2.4.2.4", {"Teilsicherheitsbeiwerte für"_cp, "Beton und Betonstahl nach Tab. 2.1DE"});
+        const int heads = p.y + Note_Step;
         Lines(p, "(1)", {"im Grenzzustand der Tragfähigkeit"_cp, "Bemessungssituation:"});
-        Pair_Heads(p, "γ"_cp, "c", "γ"_cp, "s");
+        Pair_Heads(p, heads, "γ"_cp, "c", "γ"_cp, "s");
         Situation_Rows(p, b->bridge_gamma_c, b->bridge_gamma_s);
         Lines(p, "5.10.9", {"Streuung der Vorspannkraft", "im Grenzz. d. Gebrauchstauglichkeit"_cp});
+        Pair_Heads(p, p.y, "r", "sup", "r", "inf");
         Lines(p, "(1)P", {"und der Ermüdung"_cp});
-        Pair_Heads(p, "r", "sup", "r", "inf");
         Pair(p, "", &b->r_sup_pretensioned, &b->r_inf_pretensioned, "%5.2f", {"sofortiger oder ohne Verbund"});
         if (F(1)) Pair(p, "", &b->r_sup_post_tensioned, &b->r_inf_post_tensioned, "%5.2f", {"Nachträglicher Verbund"_cp});
     }

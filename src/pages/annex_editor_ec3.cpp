@@ -64,7 +64,8 @@ int NAD_Draw_EC3_1_Editor(int area, int y, int editable) {
             }
         }
         if (Flag(0)) {
-            y = NAD_Draw_Editor_Text_Row(area, y, "6.1(1)", "Teilsicherheitsbeiwerte für Baustahl"_cp);
+            y = NAD_Draw_Editor_Text_Row(area, y, "6.1(1)", "Teilsicherheitsbeiwerte für"_cp);
+            y = NAD_Draw_Editor_Text_Row(area, y, "", "Baustahl");
             if (!Flag(2))
                 y = NAD_Draw_Editor_Text_Row(area, y, "", "ständige/vorüberg. Situation"_cp);
             y = Gamma_Row(area, y, "M0", &r.gamma_M0, "Querschnittsversagen", &enabled);

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int Row = 18;
-constexpr int Field_X = 136;
 int editable_flag = 0;
 int open_sections[NAD_EC5_Row_Count] = {1, 1, 1, 1, 1, 1, 1, 1, 1};   // every section starts open
 
@@ -43,7 +42,7 @@ int Picture(int area, int y, int position) {
     return y + s.height + 8;
 }
 
-int Field_Row(int area, int y, const char* label, double* v, const char* format, int x = Field_X) {
+int Field_Row(int area, int y, const char* label, double* v, const char* format, int x) {
     NAD_Draw_EC5_Editor_Row(area, y, Row - 10, "", label, "", NAD_Editor_Font);
     NAD_Draw_Editor_Field(area, x, y, v, format, &editable_flag);
     return y + Row;
@@ -63,10 +62,10 @@ int Radio_Row(int area, int y, const char* label, int own, int* bound) {
 int Section_Rows(int area, int y, int position, NAD_EC5_Block* b) {
     switch (position) {
         case 1:
-            y = Field_Row(area, y, "Vollholz", &b->gamma_M_solid, "%4.2f");
-            y = Field_Row(area, y, "Brettschichtholz", &b->gamma_M_glulam, "%4.2f");
-            y = Field_Row(area, y, "außergewöhnlich"_cp, &b->gamma_M_accidental, "%4.2f");
-            return Field_Row(area, y, "Brandschutz", &b->gamma_M_fire, "%4.2f");
+            y = Field_Row(area, y, "Vollholz", &b->gamma_M_solid, "%4.2f", 236);
+            y = Field_Row(area, y, "Brettschichtholz", &b->gamma_M_glulam, "%4.2f", 236);
+            y = Field_Row(area, y, "außergewöhnlich"_cp, &b->gamma_M_accidental, "%4.2f", 236);
+            return Field_Row(area, y, "Brandschutz", &b->gamma_M_fire, "%4.2f", 236);
         case 2: {
             Add_Text_to_View_Area(area, 16, y, "nach DIN EN 1995-1-1 Abschnitt 3.1.3 Tab. 3.1 (Ausschnitt):",
                                   NAD_Editor_Small_Font, Black(), 0);
@@ -105,7 +104,7 @@ int Section_Rows(int area, int y, int position, NAD_EC5_Block* b) {
         case 5:
             k_cr_block = b;
             k_cr_box = b->k_cr_form == 2 ? 1 : 0;
-            Add_Text_to_View_Area(area, 87, y, "k", NAD_Editor_Font, Black(), 0);
+            Add_Text_to_View_Area(area, 99, y, "k", NAD_Editor_Font, Black(), 0);   // before the subscript of the label
             y = Box_Row(area, y, "   cr nach NA-DE anwenden", &k_cr_box);
             Set_View_Item_Change_Callback(area, Set_K_Cr_Form);
             y = Radio_Row(area, y, "Werte vorgeben", 1, &b->k_cr_form);

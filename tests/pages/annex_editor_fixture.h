@@ -28,20 +28,6 @@ class Annex_Editor_Area : public Input_Part_Area {
         Input_Part_Area::SetUp();
         Use_Application(0, nullptr);
     }
-    // Shows the area and handles one event on the script: 1 when a bound value changed. The area
-    // stands at the screen's origin, so content and screen coordinates agree.
-    int Handle(const std::string& script) {
-        return Run_Headless(script, [&] {
-                   Show_View_Area(area);
-                   return Handle_View_Area_Event(area);
-               })
-            .exit_code;
-    }
-    // Clicks a field at its text, types the value and ends the editor chain.
-    static std::string Type_Into(const View_Area_Item* field, const std::string& value) {
-        return "click " + std::to_string(field->x1 + 10) + " " + std::to_string(field->y1 - 2) + "\ntype \"" + value +
-               "\"\nkey Enter\nkey Esc\n";
-    }
     // Clicks the box of a check box.
     static std::string Click_Box(const View_Area_Item* box) {
         return "click " + std::to_string(box->x1 - 14) + " " + std::to_string(box->y1 - 4) + "\n";

@@ -13,23 +13,7 @@
 
 namespace {
 
-class InputPartEditing : public Input_Part_Area {
-  protected:
-    // Shows the area and handles one event on the script; the area stands at the screen's origin,
-    // so content and screen coordinates agree.
-    int Handle(const std::string& script) {
-        return Run_Headless(script, [&] {
-                   Show_View_Area(area);
-                   return Handle_View_Area_Event(area);
-               })
-            .exit_code;
-    }
-    // Clicks a field at its text, types the value and ends the editor chain.
-    static std::string Type_Into(const View_Area_Item* field, const std::string& value) {
-        return "click " + std::to_string(field->x1 + 10) + " " + std::to_string(field->y1 - 2) + "\ntype \"" + value +
-               "\"\nkey Enter\nkey Esc\n";
-    }
-};
+using InputPartEditing = Input_Part_Area;
 
 TEST_F(InputPartEditing, NegativeThicknessTypedIntoThePlatePartBecomesZero) {
     Set_Prop_Sheet_Edit_Float_Auto_Mode();

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "frame/code_edition.h"
+#include "gui/view_area_events.h"
 #include "gui/view_area_fixture.h"
 #include "gui/view_areas.h"
 #include "pages/input_parts.h"
+#include "platform/host/host_headless.h"
 #include "sketches/screen_palette.h"
 
 constexpr int Grey_192 = 0xC0C0C0;
@@ -109,6 +111,21 @@ class Input_Part_Area : public View_Area_Sheet {
         return list->entries[*list->value].text;
     }
     static bool Enabled(const View_Area_Item* it) { return it && it->enabled && *it->enabled != 0; }
+
+    // Shows the area and handles one event on the script: 1 when a bound value changed. The area
+    // stands at the screen's origin, so content and screen coordinates agree.
+    int Handle(const std::string& script) {
+        return Run_Headless(script, [&] {
+                   Show_View_Area(area);
+                   return Handle_View_Area_Event(area);
+               })
+            .exit_code;
+    }
+    // Clicks a field at its text, types the value and ends the editor chain.
+    static std::string Type_Into(const View_Area_Item* field, const std::string& value) {
+        return "click " + std::to_string(field->x1 + 10) + " " + std::to_string(field->y1 - 2) + "\ntype \"" + value +
+               "\"\nkey Enter\nkey Esc\n";
+    }
 
   private:
     static inline int page_counter = 1000;

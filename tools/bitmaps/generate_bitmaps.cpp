@@ -625,10 +625,10 @@ void EC0_Picture(const std::filesystem::path& folder, const char* file) {
         for (int k = 0; k < NAD_EC0_Table_Rows(t); ++k) {
             const int y = NAD_EC0_Row_Top(t, k);
             Line(0, y, NAD_EC0_Picture_Width - 1, y, Grey_224);
-            Text(4, y + 12, 0x1000, Black, NAD_EC0_Table_Label(t, k).c_str());
-            if (const char* more = NAD_EC0_Table_Continuation(t, k)) Text(4, y + 12 + NAD_EC0_Line_Height, 0x1000, Black, more);
+            Text(4, y + 11, 0x1002, Black, NAD_EC0_Table_Label(t, k).c_str());
+            if (const char* more = NAD_EC0_Table_Continuation(t, k)) Text(4, y + 11 + NAD_EC0_Line_Height, 0x1002, Black, more);
         }
-        Line(NAD_EC0_Value_X - 6, head, NAD_EC0_Value_X - 6, bottom, Grey_160);
+        Line(NAD_EC0_Value_X - 3, head, NAD_EC0_Value_X - 3, bottom, Grey_160);
         Frame(0, top, NAD_EC0_Picture_Width - 1, bottom, Grey_128);
     }
     Write_Bmp(folder / std::filesystem::path(std::string(file).substr(4)));   // the name behind "NAD\"

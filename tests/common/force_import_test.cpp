@@ -231,9 +231,9 @@ TEST_F(Force_Import, SameComponentAgainOrANewPick) {
     // Yes: the current component again.
     EXPECT_EQ(Run("answer yes\n", [] { return Import_Force_Results(nullptr, 0, 0, 0, 0); }), 2);
     EXPECT_EQ(Args(), dir.file("Rahmen") + ".EX2 0 0 0 0\n");
-    // No: the component selection picks another one.
-    Tool("bauteilauswahl", "printf '1 2 \\253Stuetze\\273 \\253" + dir.file("Stuetze") +
-                               "\\273 \\253\\273 \\253\\273 \\253\\273 \\253\\273 0' > \"$TEMP/bauteilauswahl.txt\"\n");
+    // No: the component selection picks another one (« and » are the bytes 174 and 175, octal 256 and 257).
+    Tool("bauteilauswahl", "printf '1 2 \\256Stuetze\\257 \\256" + dir.file("Stuetze") +
+                               "\\257 \\256\\257 \\256\\257 \\256\\257 \\256\\257 0' > \"$TEMP/bauteilauswahl.txt\"\n");
     EXPECT_EQ(Run("answer no\n", [] { return Import_Force_Results(nullptr, 0, 0, 0, 0); }), 2);
     EXPECT_EQ(Args(), dir.file("Stuetze") + ".EX2 0 0 0 0\n");
     EXPECT_STREQ(Get_Current_Component_Path(), dir.file("Stuetze").c_str());

@@ -94,7 +94,9 @@ TEST_F(AnnexPicturePage, EN1990SectionsFollowTheFlagsAndAReadOnlyPageEnablesNoth
     EXPECT_EQ(Box("Faktoren für den Brückenbau"_cp)->y1, 20);
     EXPECT_EQ(Field(&b.building_gamma[0][0][0]), nullptr);
     for (const View_Area_Item& it : Items())
-        if (it.kind == View_Item_Kind::Float_Field) EXPECT_FALSE(Enabled(&it));
+        if (it.kind == View_Item_Kind::Float_Field) {
+            EXPECT_FALSE(Enabled(&it));
+        }
 }
 
 TEST_F(AnnexPicturePage, EN1990EditReachesTheBlock) {
@@ -155,7 +157,9 @@ TEST_F(AnnexPicturePage, EN1995SectionsFollowTheApplicationNumber) {
         NAD_Draw_EC5_Editor_Page(area, &b, 1);
         const View_Area_Item* box = Box("Tabelle NA.1 Index (b) anwenden");
         EXPECT_EQ(box != nullptr, variant == 1);
-        if (box) EXPECT_EQ(box->value, &b.na1_index_b_switch);
+        if (box) {
+            EXPECT_EQ(box->value, &b.na1_index_b_switch);
+        }
     }
 }
 

@@ -31,8 +31,9 @@ TEST(MarkupSubstitution, ReplacesAndReopensTheAttributesOpenAtEachOccurrence) {
         buffer[c.text.size()] = '\0';
         OLI_Replace_Markup(buffer.data(), c.pattern, "╬/2╬r"_cp, c.size);
         EXPECT_EQ(std::string(buffer.data()), c.expected) << c.name;
-        if (c.text.size() < static_cast<std::size_t>(c.size))
+        if (c.text.size() < static_cast<std::size_t>(c.size)) {
             EXPECT_EQ(buffer[static_cast<std::size_t>(c.size)], 'Z') << c.name << ": wrote past the size";
+        }
     }
 }
 

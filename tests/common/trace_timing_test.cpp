@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <regex>
 #include <string>
 
 namespace {
@@ -43,9 +44,10 @@ TEST(TraceTiming, StopPrintsTheSlotWithOrWithoutLabel) {
     }
     Stop_Timing(7, "Warten");
     const std::string out = GetCapturedStdout();
-    EXPECT_NE(out.find(">> Rechenzeit  3:       0.00 sec (Lochleibung)\n"), std::string::npos)
+    // An empty slot takes next to no time; a loaded machine may still show a hundredth.
+    EXPECT_TRUE(std::regex_search(out, std::regex(">> Rechenzeit  3: {7}0\\.0[0-9] sec \\(Lochleibung\\)\n")))
         << out;
-    EXPECT_NE(out.find(">> Rechenzeit 42:       0.00 sec\n"), std::string::npos) << out;
+    EXPECT_TRUE(std::regex_search(out, std::regex(">> Rechenzeit 42: {7}0\\.0[0-9] sec\n"))) << out;
     const std::size_t at = out.find(">> Rechenzeit  7: ");
     ASSERT_NE(at, std::string::npos) << out;
     EXPECT_GE(std::stod(out.substr(at + 18, 10)), 0.02);

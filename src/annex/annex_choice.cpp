@@ -10,7 +10,7 @@
 #include "common/key_lines.h"
 #include "common/stream_print.h"
 #include "frame/annex_relevance.h"
-#include "frame/startup.h"
+#include "common/run_state.h"
 #include "platform/host/host_library.h"
 
 namespace {

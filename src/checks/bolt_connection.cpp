@@ -8,7 +8,7 @@
 #include "common/number_scan.h"
 #include "common/stream_print.h"
 #include "frame/code_edition.h"
-#include "frame/startup.h"
+#include "common/run_state.h"
 #include "platform/host/host_library.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "checks/tstub_tension_resistance.h"
 #include "common/cp437.h"
 #include "frame/report_marks.h"
-#include "frame/startup.h"
+#include "common/run_state.h"
 #include "report/paragraph_writer.h"
 #include "report/relation_signs.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "common/number_scan.h"
-#include "frame/startup.h"
+#include "common/run_state.h"
 #include "platform/host/host_library.h"
 
 Position_Info_Record Position_Info = {};

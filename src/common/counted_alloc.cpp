@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "common/tracked_alloc.h"
-#include "gui/notice_output.h"
+#include "common/notice_output.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "common/counted_alloc.h"
 #include "common/cp437.h"
 #include "common/stream_print.h"
-#include "gui/notice_output.h"
+#include "common/notice_output.h"
 #include "material/rounding.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "common/cp437.h"
-#include "frame/startup.h"
+#include "common/run_state.h"
 #include "platform/host/host_library.h"
 
 void* Mem_Alloc(const char*, int, const char*, std::size_t size) { return std::malloc(size); }

@@ -13,12 +13,6 @@
 #include "frame/report_driver.h"
 #include "platform/host/host_library.h"
 
-int Refresh_Mode = 0;
-char Component_Id[8] = {};
-char Input_File_Suffix[12] = {};
-char Report_File_Suffix[12] = {};
-char Position_File_Suffix[12] = {};
-
 namespace {
 
 // The file id: a decimal number of at most six digits, so that every suffix fits its field.

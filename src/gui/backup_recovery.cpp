@@ -3,7 +3,7 @@
 #include "common/cp437.h"
 #include "common/data_backups.h"
 #include "common/file_tools.h"
-#include "gui/notice_output.h"
+#include "common/notice_output.h"
 #include "platform/host/host_library.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "common/cp437.h"
 #include "common/stream_print.h"
-#include "gui/notice_output.h"
+#include "common/notice_output.h"
 #include "platform/host/host_library.h"
 #include "report/graphic_block.h"
 

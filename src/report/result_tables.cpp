@@ -9,7 +9,7 @@
 #include "common/counted_alloc.h"
 #include "common/cp437.h"
 #include "common/stream_print.h"
-#include "gui/notice_output.h"
+#include "common/notice_output.h"
 #include "material/rounding.h"
 #include "platform/host/format_number.h"
 #include "platform/printlist/print_list_library.h"

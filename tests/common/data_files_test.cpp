@@ -9,7 +9,7 @@
 
 #include "common/counted_alloc.h"
 #include "common/cp437.h"
-#include "gui/notice_output.h"
+#include "common/notice_output.h"
 #include "platform/host/host_library.h"
 #include "test_support.h"
 

@@ -8,7 +8,7 @@
 
 #include "common/data_backup_fixture.h"
 #include "common/file_tools.h"
-#include "gui/notice_output.h"
+#include "common/notice_output.h"
 #include "platform/host/host_headless.h"
 #include "platform/host/host_library.h"
 #include "platform/host_demo_sheet.h"

@@ -1,4 +1,4 @@
-#include "gui/notice_output.h"
+#include "common/notice_output.h"
 
 #include <gtest/gtest.h>
 

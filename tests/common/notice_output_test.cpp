@@ -329,3 +329,134 @@ TEST_F(NoticeQueues, ReportWritesTheRowsAsBoldRemarksAndKeepsThem) {
 }
 
 }  // namespace
+
+namespace {
+
+// A stand-in for the sheet of the GUI kit: it records what the notice output hands to it.
+struct Sheet_Call {
+    int font, x, y;
+    std::string text;
+    bool operator==(const Sheet_Call&) const = default;
+};
+std::vector<Sheet_Call> drawn;
+bool page_current = true;
+int presented_queue = -1;
+int offered = -1;
+std::string label_seen;
+int tick = 0;   // what the user leaves in the check box; -1: the box is not touched
+
+int Record_Line(int font, int x, int y, char* text) {
+    if (!page_current) return 0;
+    drawn.push_back({font, x, y, text});
+    return 1;
+}
+
+void Record_Sheet(int queue) {
+    presented_queue = queue;
+    offered = Notice_Sheet().offer_check;
+    label_seen = Notice_Sheet().check_label ? Notice_Sheet().check_label : "(none)";
+    if (tick >= 0) Notice_Sheet().check_result = tick;
+}
+
+class NoticeSheetHooks : public NoticeQueues {
+protected:
+    void SetUp() override {
+        NoticeQueues::SetUp();
+        drawn.clear();
+        page_current = true;
+        presented_queue = offered = -1;
+        label_seen.clear();
+        tick = 0;
+        Notice_Sheet_Hooks hooks;
+        hooks.draw_line = Record_Line;
+        hooks.present = Record_Sheet;
+        Set_Notice_Sheet_Hooks(hooks);
+    }
+    void TearDown() override {
+        Set_Notice_Sheet_Hooks(Notice_Sheet_Hooks{});
+        NoticeQueues::TearDown();
+    }
+};
+
+TEST_F(NoticeSheetHooks, StylePairsChooseFontAndLineStep) {
+    Set_Notice_Output_Mode(4);
+    Print_Notice("^b^pFett ohne Grundschrift\n");
+    Print_Notice("^2halbe Zeile");
+    Print_Notice("^bfett");
+    Print_Notice("^xunbekannt");
+    Print_Notice("^p^pzweimal umgeschaltet");
+    EXPECT_EQ(drawn, (std::vector<Sheet_Call>{{0x10000, 15, 20, "Fett ohne Grundschrift"},
+                                             {4096, 15, 36, "halbe Zeile"},
+                                             {0x11000, 15, 44, "fett"},
+                                             {4096, 15, 60, "unbekannt"},
+                                             {4096, 15, 76, "zweimal umgeschaltet"}}));
+    EXPECT_EQ(Notice_Sheet().y, 92);
+    EXPECT_TRUE(Host_Message_History().empty());
+
+    // Setting mode 4 again starts at the top; so does one notice in mode 4 of its own, and the
+    // mode in force is back after it.
+    Set_Notice_Output_Mode(4);
+    EXPECT_EQ(Notice_Sheet().y, 20);
+    Set_Notice_Output_Mode(3);
+    Print_Notice_In_Mode(4, "allein");
+    Print_Notice("verworfen");
+    ASSERT_EQ(drawn.size(), 6u);
+    EXPECT_EQ(drawn.back(), (Sheet_Call{4096, 15, 20, "allein"}));
+}
+
+TEST_F(NoticeSheetHooks, WithoutACurrentPageTheNoticeIsABox) {
+    page_current = false;
+    Set_Notice_Output_Mode(4);
+    Print_Notice("^bkein Blatt\n");
+    ASSERT_EQ(Host_Message_History().size(), 1u);
+    EXPECT_EQ(Host_Message_History().back(), "kein Blatt");
+    EXPECT_EQ(Notice_Sheet().y, 20);
+}
+
+TEST_F(NoticeSheetHooks, ConfirmAndAskReadTheTickAndForgetTheOffer) {
+    const int q = Open_Notice_Queue();
+    Queue_Notice("Hinweis");
+    struct Case {
+        const char* name;
+        bool confirm;        // else Ask_Notice_Queue_Check with a label
+        int tick;
+        int result;
+        int offered;
+        const char* label;
+    };
+    const Case cases[] = {
+        {"confirmed without tick", true, 0, 1, 1, "(none)"},
+        {"confirmed with tick", true, 1, 0, 1, "(none)"},
+        {"asked without tick", false, 0, 0, 0, "Nicht mehr fragen"},
+        {"asked with tick", false, 1, 1, 0, "Nicht mehr fragen"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tick = c.tick;
+        presented_queue = -1;
+        const int result = c.confirm ? Confirm_Notice_Queue() : Ask_Notice_Queue_Check("Nicht mehr fragen");
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(presented_queue, q);
+        EXPECT_EQ(offered, c.offered);
+        EXPECT_EQ(label_seen, c.label);
+        EXPECT_EQ(Notice_Sheet().offer_check, 0);
+        EXPECT_EQ(Notice_Sheet().check_label, nullptr);
+        EXPECT_EQ(Notice_Sheet().shown_queue, q);
+    }
+
+    // A tick left over from an earlier sheet does not answer the next one.
+    Notice_Sheet().check_result = 1;
+    tick = -1;
+    EXPECT_EQ(Confirm_Notice_Queue(), 1);
+    EXPECT_EQ(Ask_Notice_Queue_Check("Nicht mehr fragen"), 0);
+
+    // With the console fallback the rows go to standard output, not onto the sheet.
+    Set_Notice_Console_Fallback(1);
+    presented_queue = -1;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Confirm_Notice_Queue(), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Hinweis\n\n");
+    EXPECT_EQ(presented_queue, -1);
+}
+
+}  // namespace

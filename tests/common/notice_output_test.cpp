@@ -7,7 +7,9 @@
 
 #include "common/counted_alloc.h"
 #include "common/cp437.h"
+#include "platform/host/host_headless.h"
 #include "platform/host/host_library.h"
+#include "platform/host_demo_sheet.h"
 #include "report/remark_lists.h"
 #include "test_support.h"
 
@@ -457,6 +459,55 @@ TEST_F(NoticeSheetHooks, ConfirmAndAskReadTheTickAndForgetTheOffer) {
     EXPECT_EQ(Confirm_Notice_Queue(), 1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Hinweis\n\n");
     EXPECT_EQ(presented_queue, -1);
+}
+
+}  // namespace
+
+namespace {
+
+struct Question_Run {
+    int answer = -1;
+    std::string trace;   // the sheet, question, answer and message lines
+};
+
+// The current queue's rows asked as a question on a screen, with the script's answers.
+Question_Run Ask_On_Screen(const std::string& script, int symbol) {
+    Question_Run run;
+    const Headless_Run_Result headless = Run_Headless(script, [&run, symbol] {
+        Host_Open_Screen(400, 300);
+        Init_Prop_Sheets();
+        const int q = Open_Notice_Queue();
+        Queue_Notice("^bHINWEIS: Blech zu dünn."_cp);
+        Queue_Notice("Trotzdem weiter?");
+        Set_Notice_Queue_Symbol(q, symbol);
+        run.answer = Ask_Notice_Queue_1();
+        Show_Current_Notice_Queue(0);
+        Close_Notice_Queue(q);
+        return 0;
+    });
+    run.trace = Trace_Lines(headless.trace, {"question", "answer", "message"});
+    return run;
+}
+
+TEST_F(NoticeQueues, AQueueAskedAsQuestionAndShownWithItsSymbol) {
+    const std::string rows = " \"\" \"HINWEIS: Blech zu dünn.\" \"Trotzdem weiter?\"";
+    struct Case {
+        const char* script;
+        int symbol;
+        int answer;
+        std::string trace;
+    };
+    const Case cases[] = {
+        {"answer yes\n", 3, 1,
+         "question" + rows + " symbol 0,1,0,0\nanswer yes\nmessage" + rows + " symbol 3,1,0,0\n"},
+        {"answer no\n", -1, 0, "question" + rows + " symbol 0,1,0,0\nanswer no\nmessage" + rows + "\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        const Question_Run run = Ask_On_Screen(c.script, c.symbol);
+        EXPECT_EQ(run.answer, c.answer);
+        EXPECT_EQ(run.trace, c.trace);
+    }
 }
 
 }  // namespace

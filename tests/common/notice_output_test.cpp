@@ -256,6 +256,15 @@ TEST_F(NoticeQueues, ConsoleFallbackTakesOverBoxAndSheetForGood) {
     }
     EXPECT_TRUE(Host_Message_History().empty());
 
+    // The switch to the console holds after the fallback is taken back.
+    Set_Notice_Output_Mode(4);
+    Print_Notice("umgeschaltet");
+    Set_Notice_Console_Fallback(0);
+    testing::internal::CaptureStdout();
+    Print_Notice("bleibt auf der Konsole");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "bleibt auf der Konsole\n");
+    Set_Notice_Console_Fallback(1);
+
     // A notice in mode 4 of its own goes to the console; the mode in force comes back.
     Set_Notice_Output_Mode(3);
     testing::internal::CaptureStdout();

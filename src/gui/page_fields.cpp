@@ -69,8 +69,12 @@ int Add_Number_Field(int x, int y, double* value, int c, const std::string& form
     return width;
 }
 
+// A factor that the dialog's end could not divide back out (0, infinite or not a number) would
+// destroy the value: such a field is not made.
+bool Usable_Factor(double factor) { return std::isfinite(factor) && factor != 0.0; }
+
 // A scaled value is shown in display units only inside a dialog, whose end divides it back.
-bool Scales_Outside_Dialog(double factor) { return factor != 1.0 && Get_Dialog_Depth() == 0; }
+bool Scales_Outside_Dialog(double factor) { return Usable_Factor(factor) && factor != 1.0 && Get_Dialog_Depth() == 0; }
 
 // The limit hint: the name goes into the message as text (its '%' doubled), the limit through the
 // number format of the field's decimals.
@@ -102,6 +106,7 @@ int Add_Coloured_Float_Field(int x, int y, double* value, int c, int d, int colo
 }
 
 int Add_Scaled_Float_Field(int x, int y, double* value, double factor, int c, int d, const Field_State* state) {
+    if (!Usable_Factor(factor)) return 0;
     if (factor != 1.0) {
         // Outside a dialog nothing would convert the value back: no field.
         if (Scales_Outside_Dialog(factor)) return 0;
@@ -156,7 +161,7 @@ int Add_Labelled_Float_Field(int x, int y, const char* label, double* value, int
 
 int Add_Symbol_Float_Field(int x, int y, const char* symbol, const char* index, double* value, double factor, int c,
                            int d, const char* unit, const Field_State* state) {
-    if (Get_Page_Area() < 0 || Scales_Outside_Dialog(factor)) return 0;
+    if (Get_Page_Area() < 0 || !Usable_Factor(factor) || Scales_Outside_Dialog(factor)) return 0;
     const int* enabled = State_Of(state) != 0 ? &Page_Enabled : &Page_Disabled;
     int fx = x;
     if (symbol && *symbol) fx = x + Add_Symbol_Label(x, y, symbol, index, enabled) + 3;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -141,6 +142,13 @@ TEST_F(PageFields, ScaledAndIntegerFieldsNeedAnOpenDialog) {
     EXPECT_TRUE(Items().empty());
     EXPECT_EQ(modulus, 210000);
     EXPECT_EQ(bolts, 4);
+    // A factor that could not be divided back out makes no field and leaves the value.
+    for (const double factor : {0.0, std::nan(""), HUGE_VAL}) {
+        EXPECT_EQ(Add_Scaled_Float_Field(10, 20, &modulus, factor, 8, 3, &editable), 0);
+        EXPECT_EQ(Add_Symbol_Float_Field(10, 20, "E", "", &modulus, factor, 8, 3, "", &editable), 0);
+    }
+    EXPECT_TRUE(Items().empty());
+    EXPECT_EQ(modulus, 210000);
     // A factor of 1 shows the value as it is.
     EXPECT_EQ(Add_Scaled_Float_Field(10, 20, &modulus, 1.0, 8, 3, &editable), 79);
     EXPECT_EQ(modulus, 210000);

@@ -153,6 +153,33 @@ TEST(HostPropSheet, NestedSheetTakesTheInputAndRestoresThePixelsUnderIt) {
               "sheet undefine 2\n");
 }
 
+TEST(HostPropSheet, ActivStateAnswersForElementsOfTheTopmostSheetOnly) {
+    Host_Open_Screen(400, 300);
+    Init_Prop_Sheets();
+    Define_Prop_Sheet(10, 10, 390, 290, 0, 0, "Aussen", 0, 1);
+    const int escape = Add_Escape_Area_to_PS(20, 20, 200, 200, 1, 2000);
+    const int button = Add_Single_Button_to_PS(250, 250, 1, 7, "Gut", 0, nullptr);
+    const int idle = Add_Escape_Area_to_PS(20, 210, 200, 240, 0, 2001);
+    EXPECT_EQ(ActivState_of_Button_PS(escape), 1);
+    EXPECT_EQ(ActivState_of_Button_PS(button), 1);
+    EXPECT_EQ(ActivState_of_Button_PS(idle), 0);
+    EXPECT_EQ(ActivState_of_Button_PS(-1), 0);
+    EXPECT_EQ(ActivState_of_Button_PS(escape + 1000), 0);
+    Change_Activity_PS(escape, -1);
+    EXPECT_EQ(ActivState_of_Button_PS(escape), 0);
+    Change_Activity_PS(escape, 1);
+    // A sheet on top takes the input: the elements under it answer 0 until it is gone.
+    Define_Prop_Sheet(100, 100, 300, 200, 0, 0, "Innen", 0, 1);
+    const int inner = Add_Escape_Area_to_PS(110, 110, 290, 190, 1, 2000);
+    EXPECT_EQ(ActivState_of_Button_PS(escape), 0);
+    EXPECT_EQ(ActivState_of_Button_PS(inner), 1);
+    Undefine_Prop_Sheet();
+    EXPECT_EQ(ActivState_of_Button_PS(escape), 1);
+    EXPECT_EQ(ActivState_of_Button_PS(inner), 0);
+    Exit_Prop_Sheets();
+    Exit_Grafik_Mode();
+}
+
 TEST(HostPropSheet, MovedByTheTitleBarWritesTheDisplacementThroughTheKeptPointers) {
     int dx = -1, dy = -1;
     Run_Headless("drag 100 30 130 50\nclick 334 270\n", [&] {

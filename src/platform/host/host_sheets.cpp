@@ -251,7 +251,18 @@ bool Press_Button(const Prop_Sheet& s, const Sheet_Element& e) {
     return inside;
 }
 
+// A button lying over an escape area takes the pointer there: the area reports neither a press nor
+// a move over the button.
+bool Button_At(const Prop_Sheet& s, int x, int y) {
+    for (const Sheet_Element& e : s.elements)
+        if ((e.kind == Sheet_Element::Button || e.kind == Sheet_Element::Help) && e.activity > 0 &&
+            Contains(On_Screen(s, e.rect), x, y))
+            return true;
+    return false;
+}
+
 bool Escape_Area_At(const Prop_Sheet& s, int x, int y, bool moved, int& code) {
+    if (Button_At(s, x, y)) return false;
     for (const Sheet_Element& e : s.elements)
         if (e.kind == Sheet_Element::Escape_Area && e.activity > 0 && (!moved || e.move_events) &&
             Contains(On_Screen(s, e.rect), x, y)) {

@@ -244,3 +244,238 @@ TEST(DialogEngine, PresetCodesChecksAndRequests) {
         if (c.handler) EXPECT_EQ(probe.codes, std::vector<int>{2000}) << c.name;
     }
 }
+
+namespace {
+
+// A page whose builder registers a scaled value (factor 1000) and two integer proxies and, at its
+// first build, edits the proxies to 2.5 and -2.5 as a float field would.
+struct Registered_Values {
+    double length = 0.25;
+    int up = 0, down = 0;
+    double seen_length = 0;   // the scaled value while the dialog is open
+    int proxied_inside = 0, proxied_unknown = 0;
+};
+Registered_Values values;
+
+void Register_Values(int, int) {
+    Register_Scaled_Value(&values.length, 1000);
+    double* up = Get_Int_Proxy(&values.up);
+    double* down = Get_Int_Proxy(&values.down);
+    if (probe.builds++ == 0) {
+        *up = 2.5;
+        *down = -2.5;
+    }
+    values.seen_length = values.length;
+    values.proxied_inside = Get_Proxied_Int(&values.up);
+    int unknown = 7;
+    values.proxied_unknown = Get_Proxied_Int(&unknown);
+}
+
+}  // namespace
+
+TEST(DialogEngine, RegistriesAreSettledAtAcceptAndAtBreak) {
+    struct Case {
+        const char* name;
+        std::string script;
+        int result;
+    };
+    // An event first (a click on the page) builds the page a second time: nothing is scaled twice.
+    const Case cases[] = {
+        {"accept", Click(500, 400) + Click(600, 477), 1},
+        {"break", Click(500, 400) + Click(420, 477), 0},
+    };
+    for (const Case& c : cases) {
+        values = Registered_Values{};
+        Dialog_Setup setup;
+        setup.page.builder = Register_Values;
+        const Run_Outcome run = Run_Scripted(c.script, setup);
+        EXPECT_EQ(run.result, c.result) << c.name;
+        EXPECT_GE(probe.builds, 2) << c.name;
+        EXPECT_DOUBLE_EQ(values.seen_length, 250.0) << c.name;
+        EXPECT_DOUBLE_EQ(values.length, 0.25) << c.name;
+        EXPECT_EQ(values.up, 3) << c.name;
+        EXPECT_EQ(values.down, -3) << c.name;
+        EXPECT_EQ(values.proxied_unknown, -99999999) << c.name;
+        // Entries are dropped with their level.
+        EXPECT_EQ(Get_Proxied_Int(&values.up), -99999999) << c.name;
+    }
+    // No dialog open: nothing is registered and nothing scaled.
+    double free_value = 2;
+    EXPECT_EQ(Register_Scaled_Value(&free_value, 10), 0);
+    EXPECT_EQ(free_value, 2);
+}
+
+namespace {
+
+// Six dialogs, each opened from the first build of the one outside it, each with 25 integer proxies
+// (150 in all); every level sets its proxies to level * 100 + i + 0.4 and ends with a preset accept.
+constexpr int Nested_Levels = 6, Proxies_Per_Level = 25;
+struct Nested {
+    std::array<Dialog_Description, Nested_Levels> d;
+    std::array<Dialog_Page, Nested_Levels> pages;
+    std::array<std::array<int, Proxies_Per_Level>, Nested_Levels> ints{};
+    std::array<int, Nested_Levels> builds{};
+    int deepest = 0;
+    bool outer_untouched = true;   // the outer levels' proxies as they were after each inner dialog
+};
+Nested nested;
+
+void Build_Nested(int, int) {
+    const int level = Get_Dialog_Depth() - 1;
+    nested.deepest = std::max(nested.deepest, level + 1);
+    std::array<double*, Proxies_Per_Level> proxies{};
+    for (int i = 0; i < Proxies_Per_Level; ++i) proxies[static_cast<std::size_t>(i)] = Get_Int_Proxy(&nested.ints[level][i]);
+    if (nested.builds[static_cast<std::size_t>(level)]++ > 0) return;
+    for (int i = 0; i < Proxies_Per_Level; ++i) *proxies[static_cast<std::size_t>(i)] = level * 100 + i + 0.4;
+    if (level + 1 == Nested_Levels) return;
+    EXPECT_EQ(Run_Dialog(&nested.d[level + 1], &nested.pages[level + 1]), 1);
+    for (int i = 0; i < Proxies_Per_Level; ++i)
+        if (*proxies[static_cast<std::size_t>(i)] != level * 100 + i + 0.4 || nested.ints[level][i] != 0 ||
+            Get_Proxied_Int(&nested.ints[level][i]) != 0)
+            nested.outer_untouched = false;
+}
+
+}  // namespace
+
+TEST(DialogEngine, SixNestedDialogsWith150ProxiesLeaveTheOuterLevelsUntouched) {
+    nested = Nested{};
+    for (int k = 0; k < Nested_Levels; ++k) {
+        Init_Dialog_Description(&nested.d[k]);
+        nested.d[k].preset_code = 200;
+        Init_Dialog_Pages(1, &nested.pages[k]);
+        nested.pages[k].builder = Build_Nested;
+    }
+    int result = -1;
+    const Headless_Run_Result run = Run_Headless("", [&] {
+        Host_Open_Screen(1024, 768);
+        Init_Prop_Sheets();
+        Release_All_View_Areas();
+        result = Run_Dialog(&nested.d[0], &nested.pages[0]);
+        return 0;
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(nested.deepest, 6);
+    EXPECT_TRUE(nested.outer_untouched);
+    // Each level rounded its proxies into its integers (x.4 down) when it ended.
+    for (int k = 0; k < Nested_Levels; ++k)
+        for (int i = 0; i < Proxies_Per_Level; ++i) EXPECT_EQ(nested.ints[k][i], k * 100 + i) << k << " " << i;
+    EXPECT_NE(run.trace.find("sheet define 6 "), std::string::npos);
+    EXPECT_EQ(Get_Dialog_Depth(), 0);
+}
+
+namespace {
+
+int open_check_result = -1, check_open_calls = 0;
+double open_value = 1.5;
+int open_int = 4;
+
+// The inner dialog's builder registers a scaled value and a proxy; its code handler (a click on the
+// page) checks every open dialog.
+void Build_Inner_Check(int, int) {
+    Register_Scaled_Value(&open_value, 100);
+    *Get_Int_Proxy(&open_int) = 6.5;
+}
+int Inner_Handler(int) {
+    if (open_check_result < 0) open_check_result = Check_Open_Dialogs();   // the move and the press both come
+    return 1;
+}
+int Outer_Page_Check(int) {
+    ++check_open_calls;
+    return 5;
+}
+int Inner_Page_Check(int) {
+    ++check_open_calls;
+    return 0;
+}
+
+}  // namespace
+
+TEST(DialogEngine, CheckOpenDialogsSettlesTheInnermostLevelAndAsksEveryLevel) {
+    Dialog_Setup outer, inner;
+    outer.page.check = Outer_Page_Check;
+    inner.page.builder = Build_Inner_Check;
+    inner.page.check = Inner_Page_Check;
+    inner.d.code_handler = Inner_Handler;
+    outer.d.preset_code = 2000;   // runs the outer page's handler: it opens the inner dialog
+    static Dialog_Setup* inner_setup = nullptr;
+    inner_setup = &inner;
+    outer.d.code_handler = [](int) {
+        Run_Dialog(&inner_setup->d, &inner_setup->page);
+        Request_Dialog_Break();
+        return 1;
+    };
+    probe = Probe{};
+    int result = -1;
+    Run_Headless(Click(500, 400) + Click(420, 477), [&] {
+        Host_Open_Screen(1024, 768);
+        Init_Prop_Sheets();
+        Release_All_View_Areas();
+        result = Run_Dialog(&outer.d, &outer.page);
+        return 0;
+    });
+    EXPECT_EQ(result, 0);
+    // Inner page check first (0), then the outer one (5); the proxy stayed registered through the
+    // check and was rounded once more when the inner dialog broke.
+    EXPECT_EQ(open_check_result, 5);
+    EXPECT_EQ(check_open_calls, 2);
+    EXPECT_DOUBLE_EQ(open_value, 1.5);
+    EXPECT_EQ(open_int, 7);
+}
+
+TEST(DialogEngine, DraggedDialogMovesTheCentreOfTheNext) {
+    // The title bar runs from y 274 to 295; a drag by (30, 20) and a break; the next dialog opens
+    // centred 30, 20 further, is dragged back and ends with OK.
+    Dialog_Setup setup;
+    const Run_Outcome first = Run_Scripted("drag 450 280 480 300\n" + Click(450, 497), setup);
+    EXPECT_EQ(first.result, 0);
+    EXPECT_NE(first.trace.find("sheet 1 moved 30,20"), std::string::npos) << first.trace;
+    int x = 0, y = 0;
+    Get_Dialog_Origin(&x, &y);
+    EXPECT_EQ((std::array{x, y}), (std::array{434, 291}));
+    const Run_Outcome second = Run_Scripted("drag 480 300 450 280\n" + Click(600, 477), setup);
+    EXPECT_EQ(second.result, 1);
+    EXPECT_NE(second.trace.find("sheet define 1 434,291,649,516 "), std::string::npos) << second.trace;
+    // Dragged back: centred on the screen again.
+    EXPECT_NE(Run_Scripted(Click(420, 477), setup).trace.find("sheet define 1 404,271,619,496 "), std::string::npos);
+}
+
+namespace {
+
+void Build_Tall_Page(int area, int) {
+    Add_Filled_Rectangle_to_View_Area(area, 0, 0, 100, probe.page_check_result, 0xFFFFFF);
+    ++probe.builds;
+}
+
+}  // namespace
+
+TEST(DialogEngine, ScrolledPageReopensWhereItWas) {
+    struct Case {
+        int content;   // height of the page's content
+        double stored;
+        double reopened;
+    };
+    // The page area is 150 high (149 px of range per the view area); a content of 200 allows only
+    // 51 px of scrolling.
+    const Case cases[] = {{1000, 120, 120}, {200, 120, 51}, {1000, -1, 0}};
+    for (const Case& c : cases) {
+        Dialog_Setup setup;
+        setup.page.builder = Build_Tall_Page;
+        setup.page.vertical_slider = 1;
+        setup.page.scroll_y = c.stored;
+        setup.d.preset_code = 100;
+        probe = Probe{};
+        probe.page_check_result = c.content;
+        Run_Headless("", [&] {
+            Host_Open_Screen(1024, 768);
+            Init_Prop_Sheets();
+            Release_All_View_Areas();
+            Run_Dialog(&setup.d, &setup.page);
+            // Opened again from what the first one stored.
+            setup.d.preset_code = 100;
+            Run_Dialog(&setup.d, &setup.page);
+            return 0;
+        });
+        EXPECT_DOUBLE_EQ(setup.page.scroll_y, c.reopened) << c.content << " " << c.stored;
+        EXPECT_DOUBLE_EQ(setup.page.scroll_x, 0) << c.content;
+    }
+}

@@ -184,8 +184,12 @@ Dialog_Level& Push_Dialog_Level(Dialog_Description* description, Dialog_Page* pa
     return level;
 }
 
+// The page context holds the addresses of its dialog's displacement: when a level ends, the context
+// goes back to the page the dialog outside it shows, or to no page at all.
 void Pop_Dialog_Level() {
     if (!engine.levels.empty()) engine.levels.pop_back();
+    const Dialog_Level* outer = Innermost_Dialog_Level();
+    Select_Page_Context(outer ? Per_Page(outer->areas, outer->shown) : -1);
 }
 
 Dialog_Level* Innermost_Dialog_Level() { return engine.levels.empty() ? nullptr : &engine.levels.back(); }

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "common/cp437.h"
+#include "gui/dialog_engine.h"
 #include "gui/grade_lists.h"
 #include "gui/view_area_fixture.h"
 #include "gui/view_areas.h"
@@ -329,6 +331,98 @@ TEST_F(PageFields, StateCheckBoxLooks) {
     EXPECT_EQ(Add_State_Check_Box(50, 80, "", &value, &editable), 13);
     ASSERT_EQ(Items().size(), 1u);
     EXPECT_EQ(Items().front().kind, View_Item_Kind::Check_Box);
+}
+
+// Fields inside a one-page dialog that ends by itself: the builder sets the preset code, which the
+// engine takes as the next code in place of the user's action.
+namespace dialog {
+
+Dialog_Description description;
+Dialog_Page page;
+int passes = 0;
+std::function<void(int pass)> build;
+
+void Builder(int area, int table) {
+    ++passes;
+    build(passes);
+}
+
+// Runs the dialog: each build pass calls `body` with its number; the pass `last` ends with `code`
+// (200 accept, 100 break), the passes before it with a code nobody handles.
+int Run(int last, int code, std::function<void(int pass)> body) {
+    Init_Dialog_Description(&description);
+    Init_Dialog_Pages(1, &page);
+    page.builder = Builder;
+    passes = 0;
+    build = [&](int pass) {
+        body(pass);
+        description.preset_code = pass >= last ? code : 1;
+    };
+    int result = -1;
+    Run_Headless("", [&] {
+        result = Run_Dialog(&description, &page);
+        return 0;
+    });
+    build = nullptr;
+    return result;
+}
+
+std::string Shown(const View_Area_Item& field) {
+    char text[64];
+    std::snprintf(text, sizeof text, field.text.c_str(), *field.number);
+    return text;
+}
+
+const View_Area_Item& Last_Item() { return Scrollable_View_Areas[static_cast<std::size_t>(Get_Page_Area())].items.back(); }
+
+}  // namespace dialog
+
+TEST_F(PageFields, ScaledFieldShowsDisplayUnitsOncePerDialog) {
+    const Field_State editable = 1;
+    for (const int code : {200, 100}) {
+        SCOPED_TRACE(code);
+        double modulus = 210000;
+        std::vector<std::string> shown;
+        const int result = dialog::Run(2, code, [&](int) {
+            EXPECT_EQ(Add_Scaled_Float_Field(10, 20, &modulus, 0.001, 8, 3, &editable), 79);
+            shown.push_back(dialog::Shown(dialog::Last_Item()));
+        });
+        EXPECT_EQ(result, code == 200 ? 1 : 0);
+        EXPECT_EQ(shown, std::vector<std::string>({" 210.000", " 210.000"}));   // the second pass does not scale again
+        EXPECT_DOUBLE_EQ(modulus, 210000);
+    }
+}
+
+TEST_F(PageFields, IntegerFieldsEditTheirProxy) {
+    const Field_State editable = 1;
+    int bolts = -3, rows = 2;
+    std::vector<std::string> shown;
+    std::vector<int> seen;
+    EXPECT_EQ(dialog::Run(2, 200, [&](int pass) {
+        EXPECT_EQ(Add_Clamped_Int_Field(10, 20, &bolts, 3, 1, 20, &editable), 39);
+        shown.push_back(dialog::Shown(dialog::Last_Item()));
+        seen.push_back(bolts);
+        EXPECT_EQ(Add_Int_Field(10, 40, &rows, 3, &editable), 39);
+        if (pass == 1) *dialog::Last_Item().number = 2.5;   // as if the user typed 2.5
+        seen.push_back(rows);
+    }), 1);
+    EXPECT_EQ(shown, std::vector<std::string>({"  1", "  1"}));
+    EXPECT_EQ(seen, std::vector<int>({1, 2, 1, 3}));   // the proxy rounded half away from zero
+    EXPECT_EQ(bolts, 1);
+    EXPECT_EQ(rows, 3);
+}
+
+TEST_F(PageFields, CheckedFieldClampsInDisplayUnitsInsideADialog) {
+    const Field_State editable = 1;
+    double density = 2300000;
+    std::vector<std::string> boxes;
+    Clear_Host_Message_History();
+    EXPECT_EQ(dialog::Run(1, 200, [&](int) {
+        Add_Checked_Float_Field(10, 20, &density, 0.001, 8, 1, 500, 2200, "Rohdichte", &editable);
+        EXPECT_DOUBLE_EQ(density, 2200);
+    }), 1);
+    EXPECT_DOUBLE_EQ(density, 2200000);
+    EXPECT_EQ(Host_Message_History(), std::vector<std::string>{"HINWEIS: Rohdichte darf den Wert 2200.0 nicht überschreiten."_cp});
 }
 
 }  // namespace

@@ -393,6 +393,28 @@ TEST_F(PageFields, ScaledFieldShowsDisplayUnitsOncePerDialog) {
     }
 }
 
+TEST_F(PageFields, SymbolFieldPlacesSymbolScaledFieldAndUnit) {
+    const Field_State editable = 1;
+    double modulus = 210000;
+    int width = 0, field_x = 0, unit_x = 0;
+    std::string unit;
+    EXPECT_EQ(dialog::Run(1, 200, [&](int) {
+        width = Add_Symbol_Float_Field(10, 20, "E", "cm", &modulus, 0.001, 8, 1, "MN/m²"_cp, &editable);
+        const auto& items = Scrollable_View_Areas[static_cast<std::size_t>(Get_Page_Area())].items;
+        for (const View_Area_Item& it : items) {
+            if (it.kind == View_Item_Kind::Float_Field) {
+                field_x = it.x1;
+                EXPECT_EQ(dialog::Shown(it), "   210.0");
+            }
+            if (it.kind == View_Item_Kind::Text) unit_x = it.x1, unit = it.text;
+        }
+    }), 1);
+    EXPECT_EQ(unit, "MN/m²"_cp);
+    EXPECT_EQ(unit_x, field_x - 7 + 79 + 3);   // 3 px after the field of 8 characters
+    EXPECT_EQ(width, unit_x + Get_Label_Width("MN/m²"_cp, 4096) - 10);
+    EXPECT_DOUBLE_EQ(modulus, 210000);
+}
+
 TEST_F(PageFields, IntegerFieldsEditTheirProxy) {
     const Field_State editable = 1;
     int bolts = -3, rows = 2;

@@ -57,7 +57,7 @@ std::string Format_Of(const char* pattern, int c, int d) {
 // read-only background, which stays the page's fill colour afterwards.
 int Add_Number_Field(int x, int y, double* value, int c, const std::string& format, Field_State state) {
     const int area = Get_Page_Area();
-    if (area < 0 || c <= 0) return 0;
+    if (area < 0 || c <= 0 || !value) return 0;
     const int width = c * 8 + 15;
     const Field_Look look = Look_Of(state);
     if (state == -1) {
@@ -106,7 +106,7 @@ int Add_Coloured_Float_Field(int x, int y, double* value, int c, int d, int colo
 }
 
 int Add_Scaled_Float_Field(int x, int y, double* value, double factor, int c, int d, const Field_State* state) {
-    if (!Usable_Factor(factor)) return 0;
+    if (!value || !Usable_Factor(factor)) return 0;
     if (factor != 1.0) {
         // Outside a dialog nothing would convert the value back: no field.
         if (Scales_Outside_Dialog(factor)) return 0;

@@ -120,6 +120,8 @@ TEST_F(PageFields, FieldsAddNothingWithoutAreaOrWidth) {
     }
     EXPECT_EQ(Add_Float_Field(0, 20, &value, 0, 1, &editable), 0);
     EXPECT_EQ(Add_Float_Field(0, 20, &value, -3, 1, &editable), 0);
+    EXPECT_EQ(Add_Float_Field(0, 20, nullptr, 6, 1, &editable), 0);
+    EXPECT_EQ(Add_Checked_Float_Field(0, 20, nullptr, 1.0, 6, 1, 0, 1, "x", &editable), 0);
     EXPECT_TRUE(Items().empty());
 }
 

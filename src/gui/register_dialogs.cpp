@@ -122,6 +122,7 @@ bool Take_Tab_Code(Dialog_Level& level, int code) {
     const int p = code - Tab_Code_Base;
     if (level.count < 2 || p < 0 || p > 999) return false;
     if (p < level.count && !Hidden(level.pages[p])) level.current = p;
+    else Select_Tab(level, level.current);   // a hidden page's member: the tab row stays as it was
     return true;
 }
 
@@ -261,8 +262,11 @@ int Run_Simple_Register_Dialog(int height, int width, const char* title, int cou
     s.x2 = s.x1 + W - 1;
     s.y2 = s.y1 + H - 1;
     Check_Prop_Sheet_Frames(&s.x1, &s.y1, &s.x2, &s.y2);
-    simple.cx = (s.x1 + s.x2) / 2;
-    simple.cy = (s.y1 + s.y2) / 2;
+    // The centre follows the rectangle the host accepted; taken as the inverse of the placement
+    // above, so that a sheet the host left alone keeps its centre (the middle of an even width
+    // would creep one pixel at every opening).
+    simple.cx = s.x1 + W / 2;
+    simple.cy = s.y1 + H / 2;
     Define_Prop_Sheet(s.x1, s.y1, s.x2, s.y2, 1, 0, title ? title : "", Simple_Capacity, 1);
 
     Dialog_Level& level = Push_Dialog_Level(nullptr, pages, count);

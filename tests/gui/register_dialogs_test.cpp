@@ -217,3 +217,46 @@ TEST(SimpleRegisterDialog, TabsSelectPagesAndTheNextDialogOpensOnTheLastPage) {
     EXPECT_EQ(results, (std::vector<int>{0, 0}));
     EXPECT_EQ(probe.built, (std::vector<int>{0, 1}));   // the second dialog opened on page 1 at once
 }
+
+namespace {
+
+// Black pixels of the screen in a rectangle, counted while the page is built (after the pass drew
+// the status text and before anything covers it).
+int Black_In(int x1, int y1, int x2, int y2) {
+    int n = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) n += Host_Pixel(x, y) == 0;
+    return n;
+}
+
+struct Drawn {
+    int status = 0, left_of_status = 0, tab_label = 0, tab_gap = 0;
+};
+Drawn drawn;
+
+void Fill_Status(char* text) { std::snprintf(text, 200, "%s", "Lastfall 3"); }
+
+void Look_At_The_Screen(int, int) {
+    // The status box runs from help x + 30 = 352 + 32 + 30 = 414 to OK x - 20 = 648, y 495 to 512;
+    // the first tab's label stands on the row 307 from x 360.
+    drawn.status = Black_In(416, 497, 646, 510);
+    drawn.left_of_status = Black_In(380, 497, 412, 510);
+    drawn.tab_label = Black_In(360, 296, 440, 308);
+    drawn.tab_gap = Black_In(352, 288, 358, 316);
+}
+
+}  // namespace
+
+TEST(RegisterDialog, StatusTextAndTabLabelsAreDrawn) {
+    Register_Setup setup;
+    setup.d.status_text = Fill_Status;
+    setup.d.preset_code = 100;
+    setup.pages[0].builder = Look_At_The_Screen;
+    drawn = Drawn{};
+    const Outcome run = Run_Register("", setup);
+    EXPECT_EQ(run.result, 0);
+    EXPECT_GT(drawn.status, 20);
+    EXPECT_EQ(drawn.left_of_status, 0);
+    EXPECT_GT(drawn.tab_label, 20);
+    EXPECT_EQ(drawn.tab_gap, 0);
+}

@@ -132,18 +132,9 @@ void Show_Current_Tab(Dialog_Level& level) { Select_Tab(level, level.current); }
 
 int Run_Register_Dialog(Dialog_Description* description, int count, Dialog_Page* pages) {
     if (!description || !pages || count < 1) return 0;
-    Update_Hover_Help();
-    int cx = 0, cy = 0;
-    Dialog_Centre(cx, cy);
-    const int buffer_mode = pxBuff(-1);
+    int cx = 0, cy = 0, buffer_mode = 0;
     const Dialog_Description& d = *description;
-    Dialog_Sheet s;
-    s.kind = Dialog_Kind_Of(d.kind);
-    s.left = d.left_margin;
-    s.right = d.right_margin;
-    s.top = d.top_margin;
-    s.bottom = d.bottom_margin;
-    s.hover = s.kind != 1 && s.kind != 3;
+    Dialog_Sheet s = Start_Dialog_Sheet(d, cx, cy, buffer_mode);
     const bool tabs = count > 1;
     const int R = tabs ? (d.tab_row_height > 0 ? d.tab_row_height : 30) : 0;
     const int E = tabs ? R + 10 : 0;

@@ -21,6 +21,13 @@
 
 namespace {
 
+// A 1024 x 768 screen without sheets and with every view area slot free.
+void Open_Dialog_Screen() {
+    Host_Open_Screen(1024, 768);
+    Init_Prop_Sheets();
+    Release_All_View_Areas();
+}
+
 // What the page builder saw.
 struct Probe {
     int builds = 0;
@@ -90,9 +97,7 @@ Run_Outcome Run_Scripted(const std::string& script, Dialog_Setup& setup) {
     probe = Probe{};
     Run_Outcome out;
     out.trace = Run_Headless(script, [&] {
-                    Host_Open_Screen(1024, 768);
-                    Init_Prop_Sheets();
-                    Release_All_View_Areas();
+                    Open_Dialog_Screen();
                     out.result = Run_Dialog(&setup.d, &setup.page);
                     return 0;
                 }).trace;
@@ -226,9 +231,7 @@ TEST(DialogEngine, PresetCodesChecksAndRequests) {
         probe = Probe{};
         Run_Outcome out;
         out.trace = Run_Headless(c.script, [&] {
-                        Host_Open_Screen(1024, 768);
-                        Init_Prop_Sheets();
-                        Release_All_View_Areas();
+                        Open_Dialog_Screen();
                         probe.page_check_result = c.page_check_result;
                         probe.accept_check_result = c.accept_check_result;
                         out.result = Run_Dialog(&setup.d, &setup.page);
@@ -347,9 +350,7 @@ TEST(DialogEngine, SixNestedDialogsWith150ProxiesLeaveTheOuterLevelsUntouched) {
     }
     int result = -1;
     const Headless_Run_Result run = Run_Headless("", [&] {
-        Host_Open_Screen(1024, 768);
-        Init_Prop_Sheets();
-        Release_All_View_Areas();
+        Open_Dialog_Screen();
         result = Run_Dialog(&nested.d[0], &nested.pages[0]);
         return 0;
     });
@@ -407,9 +408,7 @@ TEST(DialogEngine, CheckOpenDialogsSettlesTheInnermostLevelAndAsksEveryLevel) {
     probe = Probe{};
     int result = -1;
     Run_Headless(Click(500, 400) + Click(420, 477), [&] {
-        Host_Open_Screen(1024, 768);
-        Init_Prop_Sheets();
-        Release_All_View_Areas();
+        Open_Dialog_Screen();
         result = Run_Dialog(&outer.d, &outer.page);
         return 0;
     });
@@ -466,9 +465,7 @@ TEST(DialogEngine, ScrolledPageReopensWhereItWas) {
         probe = Probe{};
         probe.page_check_result = c.content;
         Run_Headless("", [&] {
-            Host_Open_Screen(1024, 768);
-            Init_Prop_Sheets();
-            Release_All_View_Areas();
+            Open_Dialog_Screen();
             Run_Dialog(&setup.d, &setup.page);
             // Opened again from what the first one stored.
             setup.d.preset_code = 100;

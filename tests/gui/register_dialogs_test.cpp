@@ -16,6 +16,13 @@
 
 namespace {
 
+// A 1024 x 768 screen without sheets and with every view area slot free.
+void Open_Dialog_Screen() {
+    Host_Open_Screen(1024, 768);
+    Init_Prop_Sheets();
+    Release_All_View_Areas();
+}
+
 struct Probe {
     std::vector<int> built;   // the page of every build, in order
     std::vector<int> page_changes;   // old * 10 + new of every page-change check
@@ -75,9 +82,7 @@ Outcome Run_Register(const std::string& script, Register_Setup& setup) {
     probe.page_changes.clear();
     Outcome out;
     out.trace = Run_Headless(script, [&] {
-                    Host_Open_Screen(1024, 768);
-                    Init_Prop_Sheets();
-                    Release_All_View_Areas();
+                    Open_Dialog_Screen();
                     out.result = Run_Register_Dialog(&setup.d, setup.count, setup.pages.data());
                     return 0;
                 }).trace;
@@ -183,9 +188,7 @@ TEST(SimpleRegisterDialog, BreakAndOkCodesAndTheProxiesLeaveAfterABreak) {
         probe = Probe{};
         int result = -1;
         const std::string trace = Run_Headless(c.script, [&] {
-                                      Host_Open_Screen(1024, 768);
-                                      Init_Prop_Sheets();
-                                      Release_All_View_Areas();
+                                      Open_Dialog_Screen();
                                       result = Run_Simple_Register_Dialog(150, 200, "Einfach", 1, &page, nullptr, "Thema");
                                       return 0;
                                   }).trace;
@@ -207,9 +210,7 @@ TEST(SimpleRegisterDialog, TabsSelectPagesAndTheNextDialogOpensOnTheLastPage) {
     probe = Probe{};
     std::vector<int> results;
     Run_Headless(Click(600, 225) + "key Esc\nkey Esc\n", [&] {
-        Host_Open_Screen(1024, 768);
-        Init_Prop_Sheets();
-        Release_All_View_Areas();
+        Open_Dialog_Screen();
         results.push_back(Run_Simple_Register_Dialog(300, 300, "Zwei", 2, pages.data(), nullptr, ""));
         results.push_back(Run_Simple_Register_Dialog(300, 300, "Zwei", 2, pages.data(), nullptr, ""));
         return 0;

@@ -476,3 +476,49 @@ TEST(DialogEngine, ScrolledPageReopensWhereItWas) {
         EXPECT_DOUBLE_EQ(setup.page.scroll_x, 0) << c.content;
     }
 }
+
+namespace {
+
+struct Always_Calls {
+    bool in_handler = false, handled = false;
+    int before = 0, during = 0, after = 0;
+};
+Always_Calls always;
+
+void Count_Always() {
+    if (always.in_handler) ++always.during;
+    else if (always.handled) ++always.after;
+    else ++always.before;
+}
+
+// Every pass puts the counter in place of the hover function the page registration installed.
+void Build_With_Counter(int, int) { Define_Call_Allways_Function(Count_Always); }
+
+// A handler that waits in a sheet of its own until Enter.
+int Wait_In_Own_Sheet(int code) {
+    if (always.handled || code != 2000) return 1;
+    always.in_handler = true;
+    Define_Prop_Sheet(100, 100, 300, 200, 1, 0, "Frage", 0, 1);
+    Add_Single_Button_to_PS(200, 160, 1, 5, "", SYMBOLIC_OK_RASTER, "ok");
+    Activate_Prop_Sheet();
+    EXPECT_EQ(Edit_Prop_Sheet(), 5);
+    Undefine_Prop_Sheet();
+    always.in_handler = false;
+    always.handled = true;
+    return 1;
+}
+
+}  // namespace
+
+TEST(DialogEngine, CallAlwaysFunctionIsOffWhileTheCodeHandlerRuns) {
+    always = Always_Calls{};
+    Dialog_Setup setup;
+    setup.page.builder = Build_With_Counter;
+    setup.d.code_handler = Wait_In_Own_Sheet;
+    const Run_Outcome run = Run_Scripted("wait 120\nmove 500 400\nwait 200\nkey Enter\nwait 120\nkey Esc\n", setup);
+    EXPECT_EQ(run.result, 0);
+    EXPECT_GT(always.before, 0);
+    EXPECT_EQ(always.during, 0);
+    EXPECT_GT(always.after, 0);
+    Define_Call_Allways_Function(nullptr);
+}

@@ -129,6 +129,7 @@ TEST_F(HoverHelp, BoxSizeAndPlaceFollowTheTextPlacementAndAlignment) {
 
 TEST_F(HoverHelp, LongLineRunsOnAfter99Characters) {
     Page_With_Help(std::string(150, 'x').c_str(), 1, 0);
+    const std::vector<int> page = Pixels(400, 300, 1023, 500);
     Hover(430, 340);
     // Two lines, 30 px high; the first 99 characters wide (its box runs off the screen's right edge).
     const Box b = Shown_Box();
@@ -141,6 +142,8 @@ TEST_F(HoverHelp, LongLineRunsOnAfter99Characters) {
     EXPECT_GT(Count(line_end_1 - 6, 373, line_end_1 - 1, 378, BLACK_CI), 0);
     EXPECT_EQ(Count(line_end_1, 373, 1018, 378, BLACK_CI), 0);
     EXPECT_GT(Count(line_end_1, 361, 1018, 366, BLACK_CI), 0);
+    Hover(430, 450);   // the part of the box on the screen is put back
+    EXPECT_EQ(Pixels(400, 300, 1023, 500), page);
 }
 
 TEST_F(HoverHelp, OnlyTheInsideOfTheItemHitsAfterTheDisplacement) {

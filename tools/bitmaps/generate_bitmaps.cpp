@@ -531,22 +531,25 @@ int Symbol_Ink(Frame_Kind kind, int colour) {
     return colour == Paper ? Off_White : colour;
 }
 
+// A sheet of paper from (x1, y1) to (x2, y2) with rows ruled 4 px apart from y1 + 4, 2 px in from its sides.
+void Ruled_Sheet(int x1, int y1, int x2, int y2, int rows, Frame_Kind kind) {
+    Fill(x1, y1, x2, y2, Symbol_Ink(kind, Paper));
+    Frame(x1, y1, x2, y2, Symbol_Ink(kind, Grey_64));
+    for (int k = 0; k < rows; ++k) Line(x1 + 2, y1 + 4 + 4 * k, x2 - 2, y1 + 4 + 4 * k, Symbol_Ink(kind, Grey_128));
+}
+
 // Row 0: values taken over from a component of the host: a component box with an arrow to a table.
 void Host_Import_Symbol(int x, int y, Frame_Kind kind) {
     Fill(x + 4, y + 8, x + 22, y + 22, Symbol_Ink(kind, Light_Blue));
     Frame(x + 4, y + 8, x + 22, y + 22, Symbol_Ink(kind, Blue));
     Text(x + 6, y + 19, 0x1002, Symbol_Ink(kind, Blue), "VEK");
     Arrow(x + 23, y + 15, x + 32, y + 15, Symbol_Ink(kind, Green), 2);
-    Fill(x + 34, y + 6, x + 46, y + 24, Symbol_Ink(kind, Paper));
-    Frame(x + 34, y + 6, x + 46, y + 24, Symbol_Ink(kind, Grey_64));
-    for (int k = 0; k < 4; ++k) Line(x + 36, y + 10 + 4 * k, x + 44, y + 10 + 4 * k, Symbol_Ink(kind, Grey_128));
+    Ruled_Sheet(x + 34, y + 6, x + 46, y + 24, 4, kind);
 }
 
 // Row 36: all load cases deleted: a list of rows struck through with a red cross.
 void Delete_Symbol(int x, int y, Frame_Kind kind) {
-    Fill(x + 12, y + 6, x + 33, y + 29, Symbol_Ink(kind, Paper));
-    Frame(x + 12, y + 6, x + 33, y + 29, Symbol_Ink(kind, Grey_64));
-    for (int k = 0; k < 5; ++k) Line(x + 15, y + 10 + 4 * k, x + 30, y + 10 + 4 * k, Symbol_Ink(kind, Grey_128));
+    Ruled_Sheet(x + 12, y + 6, x + 33, y + 29, 5, kind);
     Line(x + 27, y + 16, x + 41, y + 30, Symbol_Ink(kind, Red), 3);
     Line(x + 27, y + 30, x + 41, y + 16, Symbol_Ink(kind, Red), 3);
 }
@@ -557,9 +560,7 @@ void File_Import_Symbol(int x, int y, Frame_Kind kind) {
     Frame(x + 3, y + 6, x + 28, y + 29, Symbol_Ink(kind, Grey_64));
     Text(x + 4, y + 21, 0x1002, Symbol_Ink(kind, Black), "ASCII");
     Arrow(x + 29, y + 18, x + 36, y + 18, Symbol_Ink(kind, Green), 2);
-    Fill(x + 37, y + 9, x + 47, y + 27, Symbol_Ink(kind, Paper));
-    Frame(x + 37, y + 9, x + 47, y + 27, Symbol_Ink(kind, Grey_64));
-    for (int k = 0; k < 4; ++k) Line(x + 39, y + 13 + 4 * k, x + 45, y + 13 + 4 * k, Symbol_Ink(kind, Grey_128));
+    Ruled_Sheet(x + 37, y + 9, x + 47, y + 27, 4, kind);
 }
 
 void Draw_Import_Buttons(const std::filesystem::path& folder) {

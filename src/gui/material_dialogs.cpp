@@ -83,6 +83,17 @@ void Clamp_Density_After_Edit(int, double* edited) { Clamp_To_Registered_Range(e
 
 int Both_Halves(int h) { return h * 65536 + h; }
 
+// Opens a free-definition dialog from inside a page build. The dialog selects its own page as the
+// page context; the rest of this build goes back to the page it came from, and the page is built
+// once more so that it shows the values the dialog left.
+template <typename Record>
+void Edit_From_Page(int (*edit)(Record*), Record* record) {
+    const int area = Get_Page_Area();
+    edit(record);
+    if (Get_Page_Area() != area) Select_Page_Context(area);
+    if (Get_Dialog_Depth() > 0) Request_Page_Rebuild();
+}
+
 // The record that the open free-definition dialog edits, and what it held when the dialog opened.
 Concrete_Material* Edited_Concrete = nullptr;
 Rebar_Material* Edited_Rebar = nullptr;
@@ -170,7 +181,7 @@ int Add_Concrete_Grade_With_Parameters(int area, int x, int y, Concrete_Material
                                        int* selected) {
     if (Concrete_Link_Target == Concrete_Link_Token) {
         Concrete_Link_Target = 0;
-        Edit_Free_Concrete(concrete);
+        Edit_From_Page(Edit_Free_Concrete, concrete);
     }
     Skip_Separators(list, selected);
     Add_Grade_Choice_Field(x, y, list, selected, &Concrete_Rows_Enabled);
@@ -207,7 +218,7 @@ int Add_Rebar_Grade_With_Parameters(int area, int x, int y, Rebar_Material* reba
                                     int* selected) {
     if (Rebar_Link_Target == Rebar_Link_Token) {
         Rebar_Link_Target = 0;
-        Edit_Free_Rebar(rebar);
+        Edit_From_Page(Edit_Free_Rebar, rebar);
     }
     Set_Page_Text_Colour(Black());
     Add_Shadow_Label(x, y, "Stahlgüte"_cp, &Rebar_Rows_Enabled);

@@ -61,6 +61,14 @@ void Selected_Grade(const Grade_List* list, const int* selected, int* code, int*
     Get_Grade_Code(list, selected ? *selected : -1, code, flags);
 }
 
+// The grade label in black with the shadow style and the grade choice 75 pixels right of it.
+void Labelled_Grade_Choice(int x, int y, const char* label, const Grade_List* list, int* selected, int* enabled) {
+    Set_Page_Text_Colour(Black());
+    Add_Shadow_Label(x, y, label, enabled);
+    Skip_Separators(list, selected);
+    Add_Grade_Choice_Field(x + Choice_Offset, y, list, selected, enabled);
+}
+
 void Unit_After_Field(int field_x, int y, const char* unit, const int* enabled) {
     Add_Label(field_x + Field_Width + Unit_Gap, y, unit, enabled);
 }
@@ -155,18 +163,12 @@ int Add_Density_Field(int x, int y, double* density, const int* enabled) {
 }
 
 int Add_Concrete_Grade_Row(int, int x, int y, int, const Grade_List* list, int* selected) {
-    Set_Page_Text_Colour(Black());
-    Add_Shadow_Label(x, y, "Betongüte"_cp, &Concrete_Rows_Enabled);
-    Skip_Separators(list, selected);
-    Add_Grade_Choice_Field(x + Choice_Offset, y, list, selected, &Concrete_Rows_Enabled);
+    Labelled_Grade_Choice(x, y, "Betongüte"_cp, list, selected, &Concrete_Rows_Enabled);
     return 0;
 }
 
 int Add_Rebar_Grade_Row(int, int x, int y, int, const Grade_List* list, int* selected) {
-    Set_Page_Text_Colour(Black());
-    Add_Shadow_Label(x, y, "Stahlgüte"_cp, &Rebar_Rows_Enabled);
-    Skip_Separators(list, selected);
-    Add_Grade_Choice_Field(x + Choice_Offset, y, list, selected, &Rebar_Rows_Enabled);
+    Labelled_Grade_Choice(x, y, "Stahlgüte"_cp, list, selected, &Rebar_Rows_Enabled);
     return 0;
 }
 
@@ -220,10 +222,7 @@ int Add_Rebar_Grade_With_Parameters(int area, int x, int y, Rebar_Material* reba
         Rebar_Link_Target = 0;
         Edit_From_Page(Edit_Free_Rebar, rebar);
     }
-    Set_Page_Text_Colour(Black());
-    Add_Shadow_Label(x, y, "Stahlgüte"_cp, &Rebar_Rows_Enabled);
-    Skip_Separators(list, selected);
-    Add_Grade_Choice_Field(x + Choice_Offset, y, list, selected, &Rebar_Rows_Enabled);
+    Labelled_Grade_Choice(x, y, "Stahlgüte"_cp, list, selected, &Rebar_Rows_Enabled);
     if (!list || !rebar) return 0;
 
     int code = -1;

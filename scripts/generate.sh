@@ -45,6 +45,9 @@ art=(EXEC/Talvo-EC301/Buttons.bmp EXEC/Talvo-EC301/act_but.bmp EXEC/Talvo-EC301/
 # The stress-strain pictures of the free materials.
 art+=(EXEC/Talvo-EC301/tools/bemop_fcd.bmp EXEC/Talvo-EC301/tools/bemop_fyk.bmp)
 
+# The program-hints page's reactivation button.
+art+=(EXEC/Talvo-EC301/but_hinweise_reaktivieren.bmp)
+
 # The waiting pictures: the sand clock and the busy animation.
 art+=(EXEC/Talvo-EC301/animsandclock.bmp EXEC/Talvo-EC301/Anima2.bmp)
 if [ $check -eq 0 ]; then

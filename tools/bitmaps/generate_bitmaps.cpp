@@ -3,8 +3,9 @@
 //
 //   bitmap_generator HOST_FOLDER
 //
-// writes, under HOST_FOLDER, EXEC/Talvo-EC301/{Buttons,act_but,UComment,Glory3,schweisslast}.bmp, the
-// stress-strain pictures EXEC/Talvo-EC301/tools/{bemop_fcd,bemop_fyk}.bmp and
+// writes, under HOST_FOLDER, EXEC/Talvo-EC301/{Buttons,act_but,UComment,Glory3,schweisslast}.bmp,
+// EXEC/Talvo-EC301/but_hinweise_reaktivieren.bmp, the stress-strain pictures
+// EXEC/Talvo-EC301/tools/{bemop_fcd,bemop_fyk}.bmp and
 // DATA/NAD/{Buttons,EuroFlags}.bmp with the pictures of the annex editor pages (NAD_Func*.bmp, the
 // EN 1990 tables, EC5ZerazNads.bmp). Every picture sits at the source coordinates and sizes at which
 // the pages cut it, on the colour that the pages draw transparent. The output depends only on this
@@ -366,6 +367,25 @@ void Draw_Action_Button(const std::filesystem::path& folder) {
     Frame(1, 0, 12, 13, Grey_64);
     Polygon({5, 3, 10, 6, 10, 7, 5, 10}, White);
     Write_Bmp(folder / "act_but.bmp");
+}
+
+// The program-hints page's reactivation button, four frames of 212 x 21 side by side on the view
+// areas' background: a hint sign (an "i" in a green disc) and the label on a framed face.
+void Draw_Hints_Button(const std::filesystem::path& folder) {
+    New_Picture(4 * 212, 21, Area_Key);
+    for (int f = 0; f < 4; ++f) {
+        const auto kind = static_cast<Frame_Kind>(f);
+        const int x = 212 * f, d = kind == Pressed ? 1 : 0;
+        Fill(x, 0, x + 211, 20, kind == Hover ? 0xF4F2EA : kind == Pressed ? 0xC8C4BA : Face);
+        Frame(x, 0, x + 211, 20, kind == Disabled ? Grey_160 : kind == Hover ? Green : Grey_64);
+        pxFgc(kind == Pressed ? Grey_128 : White);
+        pxLine(x + 1, 1, x + 210, 1);
+        pxLine(x + 1, 1, x + 1, 19);
+        Disc(x + 14 + d, 10 + d, 7, kind == Disabled ? Grey_200 : Green);
+        Centred_Text(x + 14 + d, 15 + d, 0x1000, White, "i");
+        Centred_Text(x + 114 + d, 15 + d, 0x1000, kind == Disabled ? Grey_160 : Black, "Hinweise reaktivieren");
+    }
+    Write_Bmp(folder / "but_hinweise_reaktivieren.bmp");
 }
 
 void Draw_User_Comment(const std::filesystem::path& folder) {
@@ -798,6 +818,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path program = host / "EXEC" / "Talvo-EC301", annex = host / "DATA" / "NAD";
     Draw_Main_Buttons(program);
     Draw_Action_Button(program);
+    Draw_Hints_Button(program);
     Draw_User_Comment(program);
     Draw_Glory(program);
     Draw_Weld_Loads(program);

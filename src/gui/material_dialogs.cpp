@@ -91,14 +91,13 @@ void Clamp_Density_After_Edit(int, double* edited) { Clamp_To_Registered_Range(e
 
 int Both_Halves(int h) { return h * 65536 + h; }
 
-// Opens a free-definition dialog from inside a page build. The dialog selects its own page as the
-// page context; the rest of this build goes back to the page it came from, and the page is built
-// once more so that it shows the values the dialog left.
+// Opens a free-definition dialog from inside a page build. The dialog engine hands the page
+// context back to this page when the dialog ends, with its font, colours and hover boxes reset;
+// the page is built once more so that everything on it stands as at any other build and shows the
+// values the dialog left.
 template <typename Record>
 void Edit_From_Page(int (*edit)(Record*), Record* record) {
-    const int area = Get_Page_Area();
     edit(record);
-    if (Get_Page_Area() != area) Select_Page_Context(area);
     if (Get_Dialog_Depth() > 0) Request_Page_Rebuild();
 }
 

@@ -222,6 +222,47 @@ TEST_F(MaterialRows, FreeGradesShowABlueLinkInLinkMode) {
     EXPECT_EQ(Add_Rebar_Grade_With_Parameters(area, 30, 40, &rebar, rebar_list.get(), &grade), 0);
 }
 
+// Without the link, a free grade draws its parameters and their picture right under the row.
+TEST_F(MaterialRows, FreeGradesDrawTheirParametersWithoutTheLink) {
+    const List concrete_list(Make_Concrete_Grade_List(1, 4 | 8));
+    const List rebar_list(Make_Rebar_Grade_List(2));
+    Concrete_Material concrete = C25_30();
+    Rebar_Material rebar{};
+    Init_Rebar_Material(&rebar, 0);
+    int concrete_free = Row_Of(*concrete_list, "frei"), rebar_free = Row_Of(*rebar_list, "frei");
+    struct Case {
+        const char* name;
+        std::function<int()> add;
+        int height;
+        const char* picture;
+        int x1, y1, x2, y2;       // of the picture
+        const char* first_label;  // and where the first parameter row stands
+        int label_x, label_y;
+    };
+    const Case cases[] = {
+        {"concrete, labelled", [&] { return Add_Labelled_Concrete_Grade(area, 35, 40, &concrete, concrete_list.get(), &concrete_free); },
+         183 * 65536 + 183, "tools\\bemop_fcd.bmp", 235, 6, 455, 198, "Rohdichte", 35, 63},
+        {"rebar", [&] { return Add_Rebar_Grade_With_Parameters(area, 30, 40, &rebar, rebar_list.get(), &rebar_free); }, 107,
+         "tools\\bemop_fyk.bmp", 250, 40, 466, 181, "f", 30, 63},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Clear_View_Area(area);
+        EXPECT_EQ(c.add(), c.height);
+        const View_Area_Item* picture = Find_Kind(area, View_Item_Kind::Bitmap);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->text, c.picture);
+        EXPECT_EQ(std::vector<int>({picture->x1, picture->y1, picture->x2, picture->y2}),
+                  std::vector<int>({c.x1, c.y1, c.x2, c.y2}));
+        EXPECT_EQ(picture->colour, Nearest_Color_Index(239, 253, 238));
+        const View_Area_Item* label = Find_Text(area, c.first_label);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->x1, c.label_x);
+        EXPECT_EQ(label->y1, c.label_y);
+        EXPECT_EQ(Find_Kind(area, View_Item_Kind::Hot_Spot), nullptr);
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Inside dialogs, on a 1024 x 768 screen where the first dialog is centred on (512, 384).
 

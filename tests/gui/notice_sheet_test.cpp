@@ -1,0 +1,117 @@
+// The notice sheet: notice lines drawn as labels on the current page, and the sheet over a queue run
+// by scripts (its size, the check box, the ticked answer).
+#include "gui/notice_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/cp437.h"
+#include "common/notice_output.h"
+#include "gui/page_context.h"
+#include "gui/view_area_fixture.h"
+#include "gui/view_area_item.h"
+#include "gui/view_areas.h"
+#include "platform/host/host_headless.h"
+#include "platform/host/host_library.h"
+#include "platform/host_demo_sheet.h"
+#include "gui/sheet_trace.h"
+
+namespace {
+
+struct Label {
+    std::string text;
+    int colour;
+    int style;   // 0 plain, 1 bold, 2 and 3 shadows
+    bool operator==(const Label&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Label& l) {
+    return out << "{" << l.text << ", " << l.colour << ", " << l.style << "}";
+}
+
+// The painting fixture's area as the current page, notices in mode 4 drawn on it.
+class Notice_Lines : public View_Area_Painting_Sheet {
+  protected:
+    void SetUp() override {
+        View_Area_Painting_Sheet::SetUp();
+        Install_Notice_Sheet();
+        Switch_Notices_On();
+        Set_Notice_Console_Fallback(0);
+        Select_Page_Context(area);
+        Set_Notice_Output_Mode(4);
+    }
+    void TearDown() override {
+        Select_Page_Context(-1);
+        Set_Notice_Output_Mode(0);
+        View_Area_Painting_Sheet::TearDown();
+    }
+    const std::vector<View_Area_Item>& Items() const { return Scrollable_View_Areas[static_cast<std::size_t>(area)].items; }
+    std::vector<Label> Labels() const {
+        std::vector<Label> out;
+        for (const View_Area_Item& it : Items())
+            if (it.kind == View_Item_Kind::Text) out.push_back({it.text, it.colour, it.x2});
+        return out;
+    }
+};
+
+TEST_F(Notice_Lines, StylePairsSetTheFontAndTheLineStep) {
+    Print_Notice("^b^pfett");
+    Print_Notice("^2halbe Zeile\n");
+    Print_Notice("normal");
+    const int black = Nearest_Color_Index(0, 0, 0);
+    EXPECT_EQ(Labels(), (std::vector<Label>{{"fett", black, 1}, {"halbe Zeile", black, 0}, {"normal", black, 0}}));
+    ASSERT_EQ(Items().size(), 3u);
+    EXPECT_EQ(Items()[0].font, 0);      // ^p toggled the plain font 4096 off
+    EXPECT_EQ(Items()[1].font, 4096);
+    EXPECT_EQ(Items()[1].y1 - Items()[0].y1, 16);
+    EXPECT_EQ(Items()[2].y1 - Items()[1].y1, 8);
+    EXPECT_EQ(Items()[0].x1, Items()[2].x1);   // x stays at the write position
+}
+
+TEST_F(Notice_Lines, EscapesInsideALine) {
+    const int black = Nearest_Color_Index(0, 0, 0);
+    struct Case {
+        const char* name;
+        std::string line;
+        std::vector<Label> labels;
+    };
+    const Case cases[] = {
+        {"coloured run between plain text", "a╬C5 rot╬rb"_cp, {{"a", black, 0}, {"rot", 5, 0}, {"b", black, 0}}},
+        {"shadowed run", "x╬Bschatten╬by"_cp, {{"x", black, 0}, {"schatten", black, 2}, {"y", black, 0}}},
+        {"other escapes are not drawn", "╬Xweg╬x sichtbar"_cp, {{" sichtbar", black, 0}}},
+        {"only the closing letter follows", "a╬C5 rot╬r"_cp, {{"a", black, 0}, {"rot", 5, 0}}},
+        {"unclosed run ends the line", "a╬C12 blau"_cp, {{"a", black, 0}, {"blau", 12, 0}}},
+        {"colour run without a blank draws nothing", "a╬C5╬rb"_cp, {{"a", black, 0}, {"b", black, 0}}},
+        {"escape at the very end", "a╬"_cp, {{"a", black, 0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Clear_View_Area(area);
+        Set_Notice_Output_Mode(4);
+        Print_Notice("%s", c.line.c_str());
+        EXPECT_EQ(Labels(), c.labels);
+        EXPECT_EQ(Get_Page_Text_Colour(), black);   // the colour of a run is put back
+        for (std::size_t k = 1; k < Items().size(); ++k) EXPECT_GT(Items()[k].x1, Items()[k - 1].x1);
+    }
+}
+
+TEST_F(Notice_Lines, TheNextLabelStartsWhereTheLastEnded) {
+    Print_Notice("%s", "ab╬C5 cd╬re"_cp);
+    ASSERT_EQ(Items().size(), 3u);
+    EXPECT_EQ(Items()[1].x1 - Items()[0].x1, Get_Label_Width("ab", 4096));
+    EXPECT_EQ(Items()[2].x1 - Items()[1].x1, Get_Label_Width("cd", 4096));
+}
+
+TEST_F(Notice_Lines, WithoutAPageTheLineIsABox) {
+    Select_Page_Context(-1);
+    Clear_Host_Message_History();
+    Print_Notice("^bkein Blatt");
+    EXPECT_TRUE(Items().empty());
+    ASSERT_EQ(Host_Message_History().size(), 1u);
+    EXPECT_EQ(Host_Message_History().back(), "kein Blatt");
+}
+
+}  // namespace

@@ -46,6 +46,10 @@ art=(EXEC/Talvo-EC301/Buttons.bmp EXEC/Talvo-EC301/act_but.bmp EXEC/Talvo-EC301/
 art+=(EXEC/Talvo-EC301/but_hinweise_reaktivieren.bmp)
 # The waiting pictures: the sand clock and the busy animation.
 art+=(EXEC/Talvo-EC301/animsandclock.bmp EXEC/Talvo-EC301/Anima2.bmp)
+# The dialog pages' text-button backgrounds and picture buttons.
+art+=(EXEC/Talvo-EC301/TextButtonBg.bmp EXEC/Talvo-EC301/TextButtonBg_ro.bmp EXEC/Talvo-EC301/TextButtonBgInaktive.bmp
+      EXEC/Talvo-EC301/TextButtonBgInaktive_ro.bmp EXEC/Talvo-EC301/SniGrImportButton.bmp EXEC/Talvo-EC301/SniTalvo.bmp
+      EXEC/Talvo-EC301/deskbuts.bmp)
 if [ $check -eq 0 ]; then
   "$build/bin/font_table_generator" "$top/$tables" "${bdf[@]}"
   # The bitmaps draw their labels with the tables just written.

@@ -205,7 +205,12 @@ void Register_Hover_Area(int escape, int area, int x1, int y1, int x2, int y2, i
 
 int Unregister_Hover_Area() {
     if (!areas.empty()) areas.pop_back();
-    if (areas.empty()) Activate_Call_Allways_Function(0);
+    if (areas.empty()) {
+        // No dialog page is left: nothing of the engine may stay on the screen.
+        Activate_Call_Allways_Function(0);
+        Put_Back(box_shown);
+        Put_Back(picture_shown);
+    }
     return static_cast<int>(areas.size());
 }
 

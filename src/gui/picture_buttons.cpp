@@ -81,8 +81,10 @@ int Add_Text_Button(int area, int x, int y, int width, int vertical_alignment, i
                     int value, int* target, const int* enabled, const Text_Button_Look& look) {
     if (Hover_Area_Count() == 0 || area < 0) return 0;
     const Rect r = Place(x, y, width, Text_Button_Height, vertical_alignment, horizontal_alignment);
+    // The background and the hover pictures fill the inside of the frame.
+    const Rect inside{r.x1 + 1, r.y1 + 1, r.x2, r.y2};
     if (Given(look.background)) {
-        Add_Picture(area, look.background, r, 0);
+        Add_Picture(area, look.background, inside, 0);
         Set_Bitmap_Opaque(area);
     }
     Add_Line_to_View_Area(area, r.x1, r.y1, r.x2, r.y1, look.frame_colour);
@@ -98,7 +100,7 @@ int Add_Text_Button(int area, int x, int y, int width, int vertical_alignment, i
         e.escape = Current_Page_Context().hover_escape;
         e.picture = look.normal ? look.normal : "";
         e.hover_picture = look.hover ? look.hover : "";
-        e.x1 = r.x1, e.y1 = r.y1, e.x2 = r.x2, e.y2 = r.y2;
+        e.x1 = inside.x1, e.y1 = inside.y1, e.x2 = inside.x2, e.y2 = inside.y2;
         e.opaque = true;
         e.text = shown;
         e.font = Button_Font | (look.bold_hover ? Bold_Bit : 0);

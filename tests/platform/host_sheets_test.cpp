@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -152,6 +153,33 @@ TEST(HostPropSheet, NestedSheetTakesTheInputAndRestoresThePixelsUnderIt) {
               "sheet undefine 2\n");
 }
 
+TEST(HostPropSheet, ActivStateAnswersForElementsOfTheTopmostSheetOnly) {
+    Host_Open_Screen(400, 300);
+    Init_Prop_Sheets();
+    Define_Prop_Sheet(10, 10, 390, 290, 0, 0, "Aussen", 0, 1);
+    const int escape = Add_Escape_Area_to_PS(20, 20, 200, 200, 1, 2000);
+    const int button = Add_Single_Button_to_PS(250, 250, 1, 7, "Gut", 0, nullptr);
+    const int idle = Add_Escape_Area_to_PS(20, 210, 200, 240, 0, 2001);
+    EXPECT_EQ(ActivState_of_Button_PS(escape), 1);
+    EXPECT_EQ(ActivState_of_Button_PS(button), 1);
+    EXPECT_EQ(ActivState_of_Button_PS(idle), 0);
+    EXPECT_EQ(ActivState_of_Button_PS(-1), 0);
+    EXPECT_EQ(ActivState_of_Button_PS(escape + 1000), 0);
+    Change_Activity_PS(escape, -1);
+    EXPECT_EQ(ActivState_of_Button_PS(escape), 0);
+    Change_Activity_PS(escape, 1);
+    // A sheet on top takes the input: the elements under it answer 0 until it is gone.
+    Define_Prop_Sheet(100, 100, 300, 200, 0, 0, "Innen", 0, 1);
+    const int inner = Add_Escape_Area_to_PS(110, 110, 290, 190, 1, 2000);
+    EXPECT_EQ(ActivState_of_Button_PS(escape), 0);
+    EXPECT_EQ(ActivState_of_Button_PS(inner), 1);
+    Undefine_Prop_Sheet();
+    EXPECT_EQ(ActivState_of_Button_PS(escape), 1);
+    EXPECT_EQ(ActivState_of_Button_PS(inner), 0);
+    Exit_Prop_Sheets();
+    Exit_Grafik_Mode();
+}
+
 TEST(HostPropSheet, MovedByTheTitleBarWritesTheDisplacementThroughTheKeptPointers) {
     int dx = -1, dy = -1;
     Run_Headless("drag 100 30 130 50\nclick 334 270\n", [&] {
@@ -225,6 +253,89 @@ TEST(HostPropSheet, ExtremeCoordinatesAreHeldAndNothingOverflows) {
         EXPECT_EQ(Short_Edit_Text(INT_MIN, INT_MAX, text, INT_MAX, 0), 0);
         return 0;
     });
+}
+
+namespace {
+
+struct Call_Always_Log {
+    std::vector<long long> at;   // the clock at each call
+    int depth = 0, deepest = 0;
+    bool nest = false;           // the first call runs the sheet editor itself
+    int nested_code = -1;
+};
+Call_Always_Log call_always_log;
+
+void Log_Call_Always() {
+    ++call_always_log.depth;
+    call_always_log.deepest = std::max(call_always_log.deepest, call_always_log.depth);
+    call_always_log.at.push_back(Host_Clock_Ms());
+    if (call_always_log.nest && call_always_log.at.size() == 1) call_always_log.nested_code = Edit_Prop_Sheet();
+    --call_always_log.depth;
+}
+
+}  // namespace
+
+TEST(HostPropSheet, CallAlwaysFunctionRunsEvery50MillisecondsAndAfterEachEventWhileOn) {
+    call_always_log = {};
+    // 120 ms of waiting (calls at 50 and 100), a move over the sheet's face that ends nothing (a call
+    // at once, at 120), 60 ms more (170), Esc (a call after it, 180); switched off, 200 ms and Esc.
+    Run_Headless("wait 120\nmove 300 200\nwait 60\nkey Esc\nwait 200\nkey Esc\n", [] {
+        Open_Demo_Sheet();
+        Define_Call_Allways_Function(Log_Call_Always);
+        Activate_Call_Allways_Function(1);
+        EXPECT_EQ(Edit_Prop_Sheet(), 3);
+        Activate_Call_Allways_Function(0);
+        EXPECT_EQ(Edit_Prop_Sheet(), 3);
+        Define_Call_Allways_Function(nullptr);
+        return 0;
+    });
+    EXPECT_EQ(call_always_log.at, (std::vector<long long>{50, 100, 120, 170, 180}));
+}
+
+TEST(HostPropSheet, CallAlwaysFunctionIsNeverReEntered) {
+    call_always_log = {};
+    call_always_log.nest = true;
+    // The first call (at 50) waits in a sheet editor of its own until Enter: no call inside it.
+    Run_Headless("wait 250\nkey Enter\nkey Esc\n", [] {
+        Open_Demo_Sheet();
+        Define_Call_Allways_Function(Log_Call_Always);
+        Activate_Call_Allways_Function(1);
+        EXPECT_EQ(Edit_Prop_Sheet(), 3);
+        Activate_Call_Allways_Function(0);
+        Define_Call_Allways_Function(nullptr);
+        return 0;
+    });
+    EXPECT_EQ(call_always_log.deepest, 1);
+    EXPECT_EQ(call_always_log.nested_code, 2);
+    ASSERT_EQ(call_always_log.at.size(), 2u);
+    EXPECT_EQ(call_always_log.at[0], 50);
+    EXPECT_GE(call_always_log.at[1], 250);
+}
+
+TEST(HostPropSheet, ButtonTakesTheClickBeforeAnEscapeAreaUnderIt) {
+    const Headless_Run_Result run = Run_Headless("click 290 180\nclick 260 160\nclick 290 180\n", [] {
+        Open_Demo_Sheet();
+        // An escape area on the free face right of the area, then a button inside it; the move onto
+        // the button reports nothing, though the area reports moves.
+        const int escape = Add_Escape_Area_to_PS(255, 150, 370, 230, 1, 55);
+        EXPECT_GT(Add_Single_Button_to_PS(280, 170, 1, 77, "", SYMBOLIC_MORE_RASTER, "mehr"), 0);
+        EXPECT_EQ(Edit_Codes(2), (std::vector<int>{77, 55}));
+        Set_Escape_Area_to_MouseMoveEvent(escape, 1);
+        EXPECT_EQ(Edit_Codes(1), (std::vector<int>{77}));
+        return 0;
+    });
+    EXPECT_EQ(Trace_Lines(run.trace, {"sheet 1 code"}), "sheet 1 code 77\nsheet 1 code 55\nsheet 1 code 77\n");
+}
+
+TEST(HostLibrary, MinMaxSizeIsTracedAndTheMenuFaceIsTheButtonFace) {
+    const Headless_Run_Result run = Run_Headless("", [] {
+        VEKSetMinMaxSize(1024, 768, 1024, 768);
+        return 0;
+    });
+    EXPECT_NE(run.trace.find("window size 1024,768 1024,768\n"), std::string::npos) << run.trace;
+    int r = 0, g = 0, b = 0;
+    pxQCR(MENUE_CI, &r, &g, &b);
+    EXPECT_EQ((std::vector<int>{r, g, b}), (std::vector<int>{212, 208, 200}));
 }
 
 namespace {

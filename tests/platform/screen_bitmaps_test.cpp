@@ -198,6 +198,33 @@ TEST(Bitmap_Names, ProgramFolderBeforeDataFolder) {
     EXPECT_EQ(Resolve_Bitmap_Path("NAD\\Buttons.bmp"), "");
 }
 
+TEST(Bitmap_Names, MatchWithoutRegardToCaseWhenNoFileMatchesExactly) {
+    Host_Folders folders;
+    Write_File(folders.program("TextButtonBg.bmp"), Bmp(24, {{R}}));
+    Write_File(folders.data("NAD/Flags/EuroFlags.bmp"), Bmp(24, {{B}}));
+    Write_File(folders.data("Glory3.bmp"), Bmp(24, {{B}}));
+    Write_File(folders.program("glory3.BMP"), Bmp(24, {{R}}));
+    struct Case {
+        const char* name;
+        std::string found;
+    };
+    const Case cases[] = {
+        {"textbuttonbg.bmp", folders.program("TextButtonBg.bmp")},
+        {"TEXTBUTTONBG.BMP", folders.program("TextButtonBg.bmp")},
+        {"TextButtonBg.bmp", folders.program("TextButtonBg.bmp")},
+        {"nad\\flags\\EUROFLAGS.bmp", folders.data("NAD/Flags/EuroFlags.bmp")},   // folder by folder
+        {"Glory3.bmp", folders.data("Glory3.bmp")},   // an exact match in the data folder comes first
+        {"GLORY3.bmp", folders.program("glory3.BMP")},
+        {"TextButtonBg_ro.bmp", ""},
+        {"nad\\missing\\EuroFlags.bmp", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Resolve_Bitmap_Path(c.name), c.found) << c.name;
+    // A picture found so is drawn, not its placeholder.
+    Open_White_Screen(4, 4);
+    pxDrawTransparentDIB("textbuttonbg.bmp", 0, 0, 3, 3, 0, -1, -1, -1, -1);
+    EXPECT_EQ(Host_Pixel(2, 2), static_cast<int>(R));
+}
+
 TEST(Bitmap_Drawing, MissingOrBrokenFileDrawsAFramedPlaceholder) {
     Host_Folders folders;
     Write_File(folders.program("kaputt.bmp"), Bmp(24, Sprite).substr(0, 60));
@@ -301,6 +328,15 @@ TEST(Shipped_Bitmaps, EveryNamedPictureHoldsTheRectanglesThatArePickedFromIt) {
         {"schweisslast.bmp", 291, 151, 0xFFFFFF, 0},
         {"NAD\\Buttons.bmp", 320, 639, 0xD4D0C8, 0},      // rows 435, 458, 577, 587, 598
         {"NAD\\EuroFlags.bmp", 26, 380, 0xFFFBF0, 25},    // 25 x 19 flags of types 0 to 19
+        // The dialog pages' buttons: the text-button backgrounds are drawn opaque (no key checked),
+        // the import strip's frames are 51 px wide in rows 0, 36 and 76, the explorer's 38 px at row 250.
+        {"textbuttonbg.bmp", 400, 18, 0, 1 << 20},
+        {"TextButtonBg_ro.bmp", 400, 18, 0, 1 << 20},
+        {"TextButtonBgInaktive.bmp", 400, 18, 0, 1 << 20},
+        {"TextButtonBgInaktive_ro.bmp", 400, 18, 0, 1 << 20},
+        {"SniGrImportButton.bmp", 204, 112, 0xFFFFFF, 0},
+        {"SniTalvo.bmp", 55, 14, 0xFFFFFF, 0},
+        {"deskbuts.bmp", 152, 288, 0xFFFBF0, 0},
     };
     for (const Case& c : cases) {
         const Host_Bitmap p = Shipped(c.name);
@@ -310,6 +346,25 @@ TEST(Shipped_Bitmaps, EveryNamedPictureHoldsTheRectanglesThatArePickedFromIt) {
             EXPECT_EQ(static_cast<int>(p.pixels[c.key_x]), c.key) << c.name;
         }
     }
+    // The delete button's row lies on 198, 222, 228; each frame of the picture buttons holds a drawing.
+    const Host_Bitmap import = Shipped("SniGrImportButton.bmp");
+    ASSERT_EQ(import.width, 204);
+    EXPECT_EQ(import.pixels[36 * 204 + 0], 0xC6DEE4u);
+    const Host_Bitmap desk = Shipped("deskbuts.bmp");
+    struct Strip {
+        const Host_Bitmap& picture;
+        int row, width, height;
+        std::uint32_t key;
+    };
+    for (const Strip& s : {Strip{import, 0, 51, 33, 0xFFFFFF}, Strip{import, 36, 51, 36, 0xC6DEE4}, Strip{import, 76, 51, 36, 0xFFFFFF},
+                           Strip{desk, 250, 38, 38, 0xFFFBF0}})
+        for (int f = 0; f < 4; ++f) {
+            int drawn = 0;
+            for (int y = s.row; y < s.row + s.height; ++y)
+                for (int x = f * s.width; x < (f + 1) * s.width; ++x)
+                    drawn += s.picture.pixels[static_cast<std::size_t>(y) * s.picture.width + x] != s.key;
+            EXPECT_GT(drawn, s.width * s.height / 2) << s.row << " frame " << f;
+        }
     // The toolbar sprites lie on 192, 192, 192 and each state's picture holds a drawing.
     const Host_Bitmap buttons = Shipped("Buttons.bmp");
     ASSERT_EQ(buttons.width, 552);

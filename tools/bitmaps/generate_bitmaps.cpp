@@ -6,7 +6,7 @@
 // writes, under HOST_FOLDER, EXEC/Talvo-EC301/{Buttons,act_but,UComment,Glory3,schweisslast}.bmp,
 // EXEC/Talvo-EC301/but_hinweise_reaktivieren.bmp and
 // DATA/NAD/{Buttons,EuroFlags}.bmp with the pictures of the annex editor pages (NAD_Func*.bmp, the
-// EN 1990 tables, EC5ZerazNads.bmp). Every picture sits at the source coordinates and sizes at which
+// EN 1990 tables, EC5ZerazNads.bmp), and the dialog pages' button pictures. Every picture sits at the source coordinates and sizes at which
 // the pages cut it, on the colour that the pages draw transparent. The output depends only on this
 // program and the stand-in, so a run reproduces the committed files byte for byte.
 #include <algorithm>
@@ -496,6 +496,136 @@ void Draw_Busy_Animation(const std::filesystem::path& folder) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The dialog pages' buttons in EXEC/Talvo-EC301: the text-button backgrounds (512 x 18, the same in
+// every column, so that a button of any width shows them alike whether stretched or cut), the
+// import and delete strip SniGrImportButton.bmp (frames of 51 px: row 0 33 high on white, row 36
+// 36 high on 198, 222, 228, row 76 36 high on white), the product mark SniTalvo.bmp (55 x 14 on
+// white) and deskbuts.bmp with the explorer button (frames of 38 x 38 at row 250 on 255, 251, 240).
+
+constexpr int Delete_Key = 0xC6DEE4;   // 198, 222, 228: behind the delete button
+constexpr int Off_White = 0xFDFDFD;    // white that is drawn, on strips that leave white out
+
+// A background from the top colour to the bottom colour, row by row.
+void Text_Button_Background(const std::filesystem::path& folder, const char* file, int top, int bottom) {
+    constexpr int W = 512, H = 18;
+    New_Picture(W, H, top);
+    for (int y = 0; y < H; ++y) {
+        auto mix = [&](int shift) {
+            const int a = top >> shift & 0xFF, b = bottom >> shift & 0xFF;
+            return (a + (b - a) * y / (H - 1)) << shift;
+        };
+        Fill(0, y, W - 1, y, mix(16) | mix(8) | mix(0));
+    }
+    Write_Bmp(folder / file);
+}
+
+void Draw_Text_Button_Backgrounds(const std::filesystem::path& folder) {
+    Text_Button_Background(folder, "TextButtonBg.bmp", 0xFAF9F4, 0xDCD8CC);
+    Text_Button_Background(folder, "TextButtonBg_ro.bmp", 0xF2F7FF, 0xBCD2F0);
+    Text_Button_Background(folder, "TextButtonBgInaktive.bmp", 0xF0F0F0, 0xE4E4E4);
+    Text_Button_Background(folder, "TextButtonBgInaktive_ro.bmp", 0xF4F4F4, 0xE8E8E8);
+}
+
+// The face of a picture button frame from (x, y), w x h, on the strip's background: a rounded
+// plate, raised when hovered, sunk when pressed, pale when disabled. Returns the shift of the symbol.
+int Picture_Button_Face(int x, int y, int w, int h, Frame_Kind kind) {
+    const int fill = kind == Disabled ? 0xF0F0F0 : kind == Hover ? 0xF4F8FF : kind == Pressed ? 0xD8D4CA : Face;
+    Fill(x + 2, y + 1, x + w - 3, y + h - 2, fill);
+    Fill(x + 1, y + 2, x + w - 2, y + h - 3, fill);
+    pxFgc(kind == Disabled ? Grey_200 : kind == Hover ? Blue : Grey_128);
+    pxLine(x + 2, y, x + w - 3, y);
+    pxLine(x + 2, y + h - 1, x + w - 3, y + h - 1);
+    pxLine(x, y + 2, x, y + h - 3);
+    pxLine(x + w - 1, y + 2, x + w - 1, y + h - 3);
+    pxDot(x + 1, y + 1), pxDot(x + w - 2, y + 1), pxDot(x + 1, y + h - 2), pxDot(x + w - 2, y + h - 2);
+    pxFgc(kind == Pressed ? Grey_160 : Off_White);
+    pxLine(x + 2, y + 1, x + w - 3, y + 1);
+    pxLine(x + 1, y + 2, x + 1, y + h - 3);
+    return kind == Pressed ? 1 : 0;
+}
+
+// Ink of a symbol: its own colour, or a pale grey on a disabled frame; paper is never the white
+// that the strip leaves out.
+int Symbol_Ink(Frame_Kind kind, int colour) {
+    if (kind == Disabled) return colour == Paper ? 0xF8F8F8 : Grey_200;
+    return colour == Paper ? Off_White : colour;
+}
+
+// Row 0: values taken over from a component of the host: a component box with an arrow to a table.
+void Host_Import_Symbol(int x, int y, Frame_Kind kind) {
+    Fill(x + 4, y + 8, x + 22, y + 22, Symbol_Ink(kind, Light_Blue));
+    Frame(x + 4, y + 8, x + 22, y + 22, Symbol_Ink(kind, Blue));
+    Text(x + 6, y + 19, 0x1002, Symbol_Ink(kind, Blue), "VEK");
+    Arrow(x + 23, y + 15, x + 32, y + 15, Symbol_Ink(kind, Green), 2);
+    Fill(x + 34, y + 6, x + 46, y + 24, Symbol_Ink(kind, Paper));
+    Frame(x + 34, y + 6, x + 46, y + 24, Symbol_Ink(kind, Grey_64));
+    for (int k = 0; k < 4; ++k) Line(x + 36, y + 10 + 4 * k, x + 44, y + 10 + 4 * k, Symbol_Ink(kind, Grey_128));
+}
+
+// Row 36: all load cases deleted: a list of rows struck through with a red cross.
+void Delete_Symbol(int x, int y, Frame_Kind kind) {
+    Fill(x + 12, y + 6, x + 33, y + 29, Symbol_Ink(kind, Paper));
+    Frame(x + 12, y + 6, x + 33, y + 29, Symbol_Ink(kind, Grey_64));
+    for (int k = 0; k < 5; ++k) Line(x + 15, y + 10 + 4 * k, x + 30, y + 10 + 4 * k, Symbol_Ink(kind, Grey_128));
+    Line(x + 27, y + 16, x + 41, y + 30, Symbol_Ink(kind, Red), 3);
+    Line(x + 27, y + 30, x + 41, y + 16, Symbol_Ink(kind, Red), 3);
+}
+
+// Row 76: values read from a text file: a sheet marked "ASCII" with an arrow into a table.
+void File_Import_Symbol(int x, int y, Frame_Kind kind) {
+    Polygon({x + 3, y + 6, x + 23, y + 6, x + 28, y + 11, x + 28, y + 29, x + 3, y + 29}, Symbol_Ink(kind, Paper));
+    Frame(x + 3, y + 6, x + 28, y + 29, Symbol_Ink(kind, Grey_64));
+    Text(x + 4, y + 21, 0x1002, Symbol_Ink(kind, Black), "ASCII");
+    Arrow(x + 29, y + 18, x + 36, y + 18, Symbol_Ink(kind, Green), 2);
+    Fill(x + 37, y + 9, x + 47, y + 27, Symbol_Ink(kind, Paper));
+    Frame(x + 37, y + 9, x + 47, y + 27, Symbol_Ink(kind, Grey_64));
+    for (int k = 0; k < 4; ++k) Line(x + 39, y + 13 + 4 * k, x + 45, y + 13 + 4 * k, Symbol_Ink(kind, Grey_128));
+}
+
+void Draw_Import_Buttons(const std::filesystem::path& folder) {
+    constexpr int W = 51;
+    New_Picture(4 * W, 112, White);
+    Fill(0, 36, 4 * W - 1, 71, Delete_Key);
+    for (int f = 0; f < 4; ++f) {
+        const auto kind = static_cast<Frame_Kind>(f);
+        const int x = W * f;
+        int d = Picture_Button_Face(x, 0, W, 33, kind);
+        Host_Import_Symbol(x + d, 0 + d, kind);
+        d = Picture_Button_Face(x, 36, W, 36, kind);
+        Delete_Symbol(x + d, 36 + d, kind);
+        d = Picture_Button_Face(x, 76, W, 36, kind);
+        File_Import_Symbol(x + d, 76 + d, kind);
+    }
+    Write_Bmp(folder / "SniGrImportButton.bmp");
+}
+
+void Draw_Product_Mark(const std::filesystem::path& folder) {
+    New_Picture(55, 14, White);
+    Fill(0, 2, 3, 11, Red);
+    Text(6, 11, 0x1001, Blue, "Talvo");
+    Text(7, 11, 0x1001, Blue, "Talvo");
+    Line(6, 13, 54, 13, Red);
+    Write_Bmp(folder / "SniTalvo.bmp");
+}
+
+// deskbuts.bmp: the explorer button at row 250, a folder under a magnifying glass.
+void Draw_Desk_Buttons(const std::filesystem::path& folder) {
+    constexpr int W = 38, Row = 250;
+    New_Picture(4 * W, Row + W, Area_Key);
+    for (int f = 0; f < 4; ++f) {
+        const auto kind = static_cast<Frame_Kind>(f);
+        const int x = W * f, d = Picture_Button_Face(x, Row, W, W, kind), y = Row + d;
+        Polygon({x + d + 5, y + 10, x + d + 13, y + 10, x + d + 16, y + 13, x + d + 30, y + 13, x + d + 30, y + 29, x + d + 5, y + 29},
+                Symbol_Ink(kind, Yellow));
+        Frame(x + d + 5, y + 13, x + d + 30, y + 29, Symbol_Ink(kind, 0x8B5A2B));
+        Disc(x + d + 21, y + 20, 6, Symbol_Ink(kind, Light_Blue));
+        Circle(x + d + 21, y + 20, 6, Symbol_Ink(kind, Grey_64));
+        Line(x + d + 25, y + 25, x + d + 32, y + 32, Symbol_Ink(kind, Grey_64), 3);
+    }
+    Write_Bmp(folder / "deskbuts.bmp");
+}
+
+// ---------------------------------------------------------------------------------------------
 // The annex sheets' NAD\Buttons.bmp on 212, 208, 200: text buttons of 80 x 22 at rows 435
 // ("abbrechen") and 458 ("ok"), the selection badge of 42 x 8 at row 577, the edit button of 9 x 7
 // at row 587 and the document button of 40 x 41 at row 598, each in four frames.
@@ -727,6 +857,10 @@ int main(int argc, char** argv) {
     Draw_Weld_Loads(program);
     Draw_Sand_Clock(program);
     Draw_Busy_Animation(program);
+    Draw_Text_Button_Backgrounds(program);
+    Draw_Import_Buttons(program);
+    Draw_Product_Mark(program);
+    Draw_Desk_Buttons(program);
     Draw_Annex_Buttons(annex);
     Draw_Flags(annex);
     Draw_Formula_Pictures(annex);

@@ -43,6 +43,12 @@ void VEKSetFrameTitle(const char* title) {
 
 const std::string& Host_Frame_Title() { return frame_title; }
 
+void VEKSetMinMaxSize(int min_width, int min_height, int max_width, int max_height) {
+    if (Host_Tracing())
+        Host_Trace_Line("window size " + std::to_string(min_width) + "," + std::to_string(min_height) + " " +
+                        std::to_string(max_width) + "," + std::to_string(max_height));
+}
+
 int CurOb_Application_Number() {
     const char* text = std::getenv("VEK_APPLICATION_NUMBER");
     if (!text || !*text) return Application_Number;

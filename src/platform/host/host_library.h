@@ -29,6 +29,9 @@ int Set_MouseWheel_Activity(int on);
 // The frame title (traced and shown by the backend) and the title last set.
 void VEKSetFrameTitle(const char* title);
 const std::string& Host_Frame_Title();
+// The least and the largest size of the program's window; the screen keeps its size here, so the
+// call is only traced (`window size MINW,MINH MAXW,MAXH`).
+void VEKSetMinMaxSize(int min_width, int min_height, int max_width, int max_height);
 
 // Host process.
 // A user setting of the host: the value of the environment variable VEK_USER_<name> (in CP437, at

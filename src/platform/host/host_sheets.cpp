@@ -20,6 +20,7 @@ constexpr int Periodic_Bit = 0x40000000;
 constexpr int Sheet_Events = 0x1 | 0x2 | 0x4 | 0x8 | 0x20 | 0x4000 | 0x10000;
 constexpr int Pointer_Events = 0x1 | 0x4 | 0x20;
 constexpr int Callback_Period = 100;   // ms between calls of the periodic callback while a sheet waits
+constexpr int Call_Always_Period = 50; // ms between calls of the call-always function while a sheet waits
 constexpr int Frame_Width = 3;         // the frame and the gap to the title bar
 constexpr int Title_Height = 22;
 constexpr int Symbol_Width = 30;
@@ -36,6 +37,10 @@ struct Sheets {
     bool has_base = false;
     Screen_Rect base{0, 0, -1, -1};
     bool in_callback = false;
+    // The call-always function: defined by the program, switched on and off; never re-entered.
+    Call_Allways_Function call_always = nullptr;
+    bool call_always_on = false;
+    bool in_call_always = false;
 };
 
 Sheets sheets;
@@ -246,7 +251,18 @@ bool Press_Button(const Prop_Sheet& s, const Sheet_Element& e) {
     return inside;
 }
 
+// A button lying over an escape area takes the pointer there: the area reports neither a press nor
+// a move over the button.
+bool Button_At(const Prop_Sheet& s, int x, int y) {
+    for (const Sheet_Element& e : s.elements)
+        if ((e.kind == Sheet_Element::Button || e.kind == Sheet_Element::Help) && e.activity > 0 &&
+            Contains(On_Screen(s, e.rect), x, y))
+            return true;
+    return false;
+}
+
 bool Escape_Area_At(const Prop_Sheet& s, int x, int y, bool moved, int& code) {
+    if (Button_At(s, x, y)) return false;
     for (const Sheet_Element& e : s.elements)
         if (e.kind == Sheet_Element::Escape_Area && e.activity > 0 && (!moved || e.move_events) &&
             Contains(On_Screen(s, e.rect), x, y)) {
@@ -307,7 +323,20 @@ void Call_Periodic_Callback() {
     sheets.in_callback = false;
 }
 
+bool Call_Always_Active() { return sheets.call_always && sheets.call_always_on; }
+
+void Call_Always() {
+    if (!Call_Always_Active() || sheets.in_call_always) return;
+    sheets.in_call_always = true;
+    sheets.call_always();
+    sheets.in_call_always = false;
+}
+
 }  // namespace
+
+void Define_Call_Allways_Function(Call_Allways_Function function) { sheets.call_always = function; }
+
+void Activate_Call_Allways_Function(int on) { sheets.call_always_on = on != 0; }
 
 void Redraw_Sheet_Button(const Prop_Sheet& sheet, const Sheet_Element& button) { Draw_Button(sheet, button, false); }
 
@@ -422,15 +451,29 @@ int Edit_Prop_Sheet() {
     while (hitkey() >= 0)
         if (Sheet_Key(*s, getkey(), code)) return Returned(*s, code);
     if (M_SCROLL != 0 && Wheel_Over_Areas(*s, M_XPOS, M_YPOS, M_SCROLL)) M_SCROLL = 0;
+    // The periodic callback is due every 100 ms of waiting, the call-always function every 50 ms and
+    // after every event; the wait wakes at the nearer of the two.
+    long long periodic_due = Host_Clock_Ms() + Callback_Period;
     for (;;) {
         Host_Event e;
-        const int r = Host_Wait(Sheet_Events, Host_Periodic_Callback() ? Callback_Period : 0, &e);
+        const bool periodic = Host_Periodic_Callback() != nullptr;
+        int wake = 0;
+        if (Call_Always_Active()) wake = Call_Always_Period;
+        if (periodic) {
+            const int to_periodic = static_cast<int>(std::max(1LL, periodic_due - Host_Clock_Ms()));
+            wake = wake > 0 ? std::min(wake, to_periodic) : to_periodic;
+        }
+        const int r = Host_Wait(Sheet_Events, wake, &e);
         // A callback run inside the wait may have removed sheets.
         s = Top_Sheet();
         if (!s) return 0;
         if (r == 0) return Returned(*s, Window_Code(*s, false, code) ? code : 0);
         if (r == Periodic_Bit) {
-            Call_Periodic_Callback();
+            if (periodic && Host_Clock_Ms() >= periodic_due) {
+                periodic_due = Host_Clock_Ms() + Callback_Period;
+                Call_Periodic_Callback();
+            }
+            Call_Always();
             continue;
         }
         bool ended = false;
@@ -443,6 +486,10 @@ int Edit_Prop_Sheet() {
             case Host_Event::Press: ended = Press(*s, e.button, code); break;
             default: break;
         }
+        periodic_due = Host_Clock_Ms() + Callback_Period;
+        Call_Always();
+        s = Top_Sheet();
+        if (!s) return 0;
         if (ended) return Returned(*s, code);
     }
 }

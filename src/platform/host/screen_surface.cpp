@@ -24,6 +24,7 @@ int NPIXEL_Y = 768;
 int WHITE_CI = 0xFFFFFF;
 int BLACK_CI = 0x000000;
 int BUTTON_CI = 0xD4D0C8;
+int MENUE_CI = 0xD4D0C8;
 
 namespace {
 

@@ -20,6 +20,8 @@ extern int WHITE_CI;
 extern int BLACK_CI;
 // Colour index of the host's button face (the face background, host code -1).
 extern int BUTTON_CI;
+// Colour index of the host's menu face (212, 208, 200), the ground of full-screen sheets.
+extern int MENUE_CI;
 
 // Graphics mode. Init_Grafik_Mode takes the size from the environment variable VEK_SCREEN ("WxH",
 // each from 64 to 4096; anything else is traced and the default kept), clears the screen to the host

@@ -114,4 +114,92 @@ TEST_F(Notice_Lines, WithoutAPageTheLineIsABox) {
     EXPECT_EQ(Host_Message_History().back(), "kein Blatt");
 }
 
+struct Sheet_Run {
+    int result = -1;
+    Notice_Sheet_State sheet;   // as the sheet left it
+    Traced_Sheet rect;
+    std::string trace;
+    int horizontal_slider = -1;   // whether the page's area had one while it was built
+    int vertical_slider = -1;
+};
+
+// The area that the sheet's rows are drawn into, looked at while its page is built.
+Notice_Sheet_Hooks sheet_hooks;
+int page_hslider = -1, page_vslider = -1;
+int Look_At_Page(int font, int x, int y, char* text) {
+    const Scrollable_View_Area& a = Scrollable_View_Areas[static_cast<std::size_t>(Get_Page_Area())];
+    page_hslider = a.hslider != 0;
+    page_vslider = a.vslider != 0;
+    return sheet_hooks.draw_line(font, x, y, text);
+}
+
+// Shows a queue of the rows on a 1024 x 768 screen: confirmed, or asked with the label.
+Sheet_Run Run_Sheet(const std::vector<std::string>& rows, const std::string& script, bool confirm,
+                    const char* label = nullptr) {
+    Sheet_Run run;
+    const Headless_Run_Result headless = Run_Headless(script, [&] {
+        Host_Open_Screen(1024, 768);
+        Init_Prop_Sheets();
+        Release_All_View_Areas();
+        Install_Notice_Sheet();
+        sheet_hooks = Get_Notice_Sheet_Hooks();
+        Notice_Sheet_Hooks looking = sheet_hooks;
+        looking.draw_line = Look_At_Page;
+        Set_Notice_Sheet_Hooks(looking);
+        page_hslider = page_vslider = -1;
+        Set_Notice_Output_Mode(0);
+        const int q = Open_Notice_Queue();
+        Set_Notice_Queue_Title(q, "Hinweise");
+        for (const std::string& row : rows) Queue_Notice("%s", row.c_str());
+        run.result = confirm ? Confirm_Notice_Queue() : Ask_Notice_Queue_Check(label);
+        run.sheet = Notice_Sheet();
+        run.horizontal_slider = page_hslider;
+        run.vertical_slider = page_vslider;
+        Close_Notice_Queue(q);
+        return 0;
+    });
+    run.trace = headless.trace;
+    run.rect = Defined_Sheet(headless.trace);
+    return run;
+}
+
+TEST(NoticeSheet, SizeFollowsTheRowsAndTheCheckBox) {
+    const std::vector<std::string> rows = {"^bHINWEIS: Blech zu dünn."_cp, "Randabstand e1 zu klein"};
+    const int widest = std::max(Get_Label_Width("HINWEIS: Blech zu dünn."_cp, 4096),
+                                Get_Label_Width("Randabstand e1 zu klein", 4096));
+    const Sheet_Run run = Run_Sheet(rows, "", true);
+    EXPECT_EQ(run.result, 1);   // nothing ticked
+    EXPECT_EQ(run.sheet.width, widest + 40);
+    EXPECT_EQ(run.horizontal_slider, 0);
+    EXPECT_EQ(run.vertical_slider, 1);
+    // Sheet: page area + margins 8 + 8; title bar 33, margins 8 + 8 and the button row 27.
+    EXPECT_EQ(run.rect.x2 - run.rect.x1 + 1, widest + 40 + 16);
+    EXPECT_EQ(run.rect.y2 - run.rect.y1 + 1, 2 * 16 + 70 + 33 + 16 + 27);
+    // The check box below the rows, centred on a 245-pixel box, rounded half away from zero.
+    EXPECT_EQ(run.sheet.y, 20 + 2 * 16 + 25);
+    EXPECT_EQ(run.sheet.x, static_cast<int>(std::lround((widest + 40 - 245) / 2.0)));
+    EXPECT_NE(run.trace.find("Hinweise"), std::string::npos);
+
+    // Without the check box the page is 20 pixels lower; an empty queue is 40 wide.
+    const Sheet_Run shown = Run_Sheet({}, "", false, nullptr);
+    EXPECT_EQ(shown.result, 0);
+    EXPECT_EQ(shown.sheet.width, 40);
+    EXPECT_EQ(shown.rect.y2 - shown.rect.y1 + 1, 50 + 33 + 16 + 27);
+    const Sheet_Run asked = Run_Sheet({}, "", false, "Nicht mehr fragen");
+    EXPECT_EQ(asked.rect.y2 - asked.rect.y1 + 1, 70 + 33 + 16 + 27);
+    EXPECT_EQ(asked.sheet.x, -103);   // (40 - 245) / 2 = -102.5
+}
+
+TEST(NoticeSheet, SixtyLongRowsAreCutTo800PixelsWithASlider) {
+    std::vector<std::string> rows;
+    for (int k = 0; k < 60; ++k) rows.push_back("Zeile " + std::to_string(k) + " " + std::string(150, 'W'));
+    const Sheet_Run run = Run_Sheet(rows, "", true);
+    EXPECT_EQ(run.horizontal_slider, 1);
+    EXPECT_EQ(run.vertical_slider, 1);
+    EXPECT_EQ(run.sheet.width, 800);
+    EXPECT_EQ(run.rect.x2 - run.rect.x1 + 1, 816);
+    EXPECT_EQ(run.sheet.y, 20 + 60 * 16 + 25);
+    EXPECT_EQ(run.sheet.x, 278);   // (800 - 245) / 2 = 277.5
+}
+
 }  // namespace

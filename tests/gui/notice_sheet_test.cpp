@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,7 @@ struct Sheet_Run {
 Notice_Sheet_Hooks sheet_hooks;
 int page_hslider = -1, page_vslider = -1;
 int Look_At_Page(int font, int x, int y, char* text) {
+    if (Get_Page_Area() < 0) return sheet_hooks.draw_line(font, x, y, text);
     const Scrollable_View_Area& a = Scrollable_View_Areas[static_cast<std::size_t>(Get_Page_Area())];
     page_hslider = a.hslider != 0;
     page_vslider = a.vslider != 0;
@@ -153,6 +155,7 @@ Sheet_Run Run_Sheet(const std::vector<std::string>& rows, const std::string& scr
         for (const std::string& row : rows) Queue_Notice("%s", row.c_str());
         run.result = confirm ? Confirm_Notice_Queue() : Ask_Notice_Queue_Check(label);
         run.sheet = Notice_Sheet();
+        Print_Notice("danach");   // mode 4 is in force, but no page is left to draw on
         run.horizontal_slider = page_hslider;
         run.vertical_slider = page_vslider;
         Close_Notice_Queue(q);
@@ -179,6 +182,7 @@ TEST(NoticeSheet, SizeFollowsTheRowsAndTheCheckBox) {
     EXPECT_EQ(run.sheet.y, 20 + 2 * 16 + 25);
     EXPECT_EQ(run.sheet.x, static_cast<int>(std::lround((widest + 40 - 245) / 2.0)));
     EXPECT_NE(run.trace.find("Hinweise"), std::string::npos);
+    EXPECT_EQ(Trace_Lines(run.trace, {"message"}), "message \"\" \"danach\"\n");
 
     // Without the check box the page is 20 pixels lower; an empty queue is 40 wide.
     const Sheet_Run shown = Run_Sheet({}, "", false, nullptr);
@@ -200,6 +204,62 @@ TEST(NoticeSheet, SixtyLongRowsAreCutTo800PixelsWithASlider) {
     EXPECT_EQ(run.rect.x2 - run.rect.x1 + 1, 816);
     EXPECT_EQ(run.sheet.y, 20 + 60 * 16 + 25);
     EXPECT_EQ(run.sheet.x, 278);   // (800 - 245) / 2 = 277.5
+}
+
+// Where a traced text line with the given text was drawn: "text 0 X Y FONT R,G,B \"TEXT\"".
+struct Traced_Text {
+    int x = -1, y = -1;
+    std::string colour;
+};
+Traced_Text Find_Text(const std::string& trace, const std::string& text) {
+    const std::size_t end = trace.find("\"" + text + "\"");
+    if (end == std::string::npos) return {};
+    const std::size_t begin = trace.rfind("text ", end);
+    std::istringstream in(trace.substr(begin, end - begin));
+    std::string word;
+    int code = 0, font = 0;
+    Traced_Text t;
+    in >> word >> code >> t.x >> t.y >> font >> t.colour;
+    return t;
+}
+
+TEST(NoticeSheet, TheTickAnswersConfirmAndAsk) {
+    const std::vector<std::string> rows = {"Die Schraubenanordnung weicht von der Regel ab; bitte prüfen."_cp};
+    const std::string standard = "Diesen Hinweis nicht nochmal anzeigen";
+
+    // Where the check box's label stands, from a run without a click.
+    const Sheet_Run look = Run_Sheet(rows, "", true);
+    const Traced_Text box = Find_Text(look.trace, standard);
+    ASSERT_GE(box.x, 0);
+    EXPECT_EQ(box.colour, "130,130,130");
+    const std::string tick = Click(box.x + 20, box.y - 4);
+
+    struct Case {
+        const char* name;
+        std::string script;
+        bool confirm;
+        int result;
+    };
+    const Case cases[] = {
+        {"confirmed without tick", "", true, 1},
+        {"confirmed with tick", tick, true, 0},
+        {"asked without tick", "", false, 0},
+        {"asked with tick", tick, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Sheet_Run run = Run_Sheet(rows, c.script, c.confirm, "Nicht mehr fragen");
+        EXPECT_EQ(run.result, c.result);
+        EXPECT_EQ(run.sheet.offer_check, 0);
+        EXPECT_EQ(run.sheet.check_label, nullptr);
+        if (!c.confirm) {
+            // The caller's label stands in black where the standard one stood.
+            const Traced_Text own = Find_Text(run.trace, "Nicht mehr fragen");
+            EXPECT_EQ(own.x, box.x);
+            EXPECT_EQ(own.colour, "0,0,0");
+            EXPECT_EQ(run.trace.find(standard), std::string::npos);
+        }
+    }
 }
 
 }  // namespace

@@ -404,3 +404,4 @@ const char* Get_Notice_Queue_Title(int queue) {
 }
 
 void Set_Notice_Sheet_Hooks(const Notice_Sheet_Hooks& hooks) { Sheet_Hooks = hooks; }
+Notice_Sheet_Hooks Get_Notice_Sheet_Hooks() { return Sheet_Hooks; }

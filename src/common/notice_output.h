@@ -113,3 +113,4 @@ struct Notice_Sheet_Hooks {
     void (*present)(int queue) = nullptr;
 };
 void Set_Notice_Sheet_Hooks(const Notice_Sheet_Hooks& hooks);
+Notice_Sheet_Hooks Get_Notice_Sheet_Hooks();

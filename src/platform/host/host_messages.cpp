@@ -151,6 +151,68 @@ void Set_Message_Symbol(int kind, int a, int b, int c) {
     next_symbol = std::to_string(kind) + "," + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c);
 }
 
+// The box that stays on the screen until Quit_Message: where it lies and the screen under it.
+namespace {
+
+struct Standing_Box {
+    bool shown = false;
+    std::vector<unsigned char> under;   // pxSvRc's block; empty on the batch road
+};
+Standing_Box standing;
+
+}  // namespace
+
+void Show_Message() {
+    Quit_Message();
+    const Message_Box box = open_box;
+    open_box = Message_Box{};
+    const std::string text = Joined(box);
+    Remember(text);
+    standing.shown = true;
+    std::string symbol;
+    std::swap(symbol, next_symbol);
+    if (!Graphics_Mode()) {
+        std::fprintf(stderr, "%s\n", From_Cp437(text).c_str());
+        return;
+    }
+    int widest = 0;
+    for (const std::string& line : box.lines) widest = std::max(widest, Text_Width(line, Box_Font));
+    const int width = std::min(std::max(Least_Width, widest + 40), NPIXEL_X - 20);
+    const int height = std::max(1, static_cast<int>(box.lines.size())) * Line_Step;
+    const int x1 = (NPIXEL_X - width) / 2, y1 = NPIXEL_Y / 2 - height / 2;
+    const Screen_Rect r{x1, y1, x1 + width - 1, y1 + height - 1};
+    standing.under.assign(static_cast<std::size_t>(std::max(0, pxQSvR(r.x1, r.y1, r.x2, r.y2))), 0);
+    if (!standing.under.empty()) pxSvRc(r.x1, r.y1, r.x2, r.y2, standing.under.data());
+    {
+        const Widget_Drawing plain;
+        Fill_Rect(r, Face_Colour);
+        Frame_3D(r, true, 2);
+        int y = y1 + 12;
+        for (const std::string& line : box.lines) {
+            Draw_Text(x1 + (width - Text_Width(line, Box_Font)) / 2, y, line, Box_Font, Text_Colour);
+            y += Line_Step;
+        }
+    }
+    pxFlsh();
+    if (Host_Tracing()) {
+        std::string line = "message shown " + Trace_Text(box.title);
+        for (const std::string& l : box.lines) line += " " + Trace_Text(l);
+        if (!symbol.empty()) line += " symbol " + symbol;
+        Host_Trace_Line(line);
+    }
+}
+
+void Quit_Message() {
+    if (!standing.shown) return;
+    standing.shown = false;
+    if (!standing.under.empty() && Graphics_Mode()) {
+        pxStRc(standing.under.data());
+        pxFlsh();
+    }
+    standing.under.clear();
+    if (Host_Tracing()) Host_Trace_Line("message quit");
+}
+
 void Init_Helpview(const char* folder, const char* file) {
     help_file = file ? file : "";
     if (Host_Tracing()) Host_Trace_Line("help file " + Trace_Text(help_file));

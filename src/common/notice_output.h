@@ -16,5 +16,8 @@ int Print_Notice(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // As Print_Notice, with the output mode switched to `mode` for this one text and restored after it.
 int Print_Notice_In_Mode(int mode, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+// As Print_Notice_In_Mode, the text delivered as "^bHINWEIS: text.".
+int Print_Hint_Notice_In_Mode(int mode, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
 // Formats the text (at most 500 characters) and delivers "^bFEHLER: text!" through Print_Notice.
 int Print_Error_Notice(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -51,6 +51,15 @@ std::string Joined(const Message_Box& box) {
     return text;
 }
 
+// The trace line of a box: the kind, the title, the lines and the symbol when one was set.
+void Trace_Box(const char* kind, const Message_Box& box, const std::string& symbol) {
+    if (!Host_Tracing()) return;
+    std::string line = kind + Trace_Text(box.title);
+    for (const std::string& l : box.lines) line += " " + Trace_Text(l);
+    if (!symbol.empty()) line += " symbol " + symbol;
+    Host_Trace_Line(line);
+}
+
 // The box as a sheet in the middle of the screen; the answer (1 yes or OK, 0 no). A person answers
 // with its buttons; a scripted run takes the queued answer (yes without one) and never waits.
 int Show_Box(const Message_Box& box, bool question, int default_button) {
@@ -78,12 +87,7 @@ int Show_Box(const Message_Box& box, bool question, int default_button) {
     Set_Windows_OK_Button(!question || default_button == 1 ? Yes_Code : No_Code);
     Set_Windows_Break_Button(question ? No_Code : Yes_Code);
     Activate_Prop_Sheet();
-    if (Host_Tracing()) {
-        std::string line = std::string(question ? "question " : "message ") + Trace_Text(box.title);
-        for (const std::string& l : box.lines) line += " " + Trace_Text(l);
-        if (!next_symbol.empty()) line += " symbol " + next_symbol;
-        Host_Trace_Line(line);
-    }
+    Trace_Box(question ? "question " : "message ", box, next_symbol);
     int answer = Yes_Code;
     if (Host_Choices_Scripted()) {
         if (question) answer = Script_Take_Answer() == 0 ? No_Code : Yes_Code;
@@ -194,12 +198,7 @@ void Show_Message() {
         }
     }
     pxFlsh();
-    if (Host_Tracing()) {
-        std::string line = "message shown " + Trace_Text(box.title);
-        for (const std::string& l : box.lines) line += " " + Trace_Text(l);
-        if (!symbol.empty()) line += " symbol " + symbol;
-        Host_Trace_Line(line);
-    }
+    Trace_Box("message shown ", box, symbol);
 }
 
 void Quit_Message() {

@@ -4,6 +4,8 @@
 // box or a hover picture straight on the screen, saving and restoring what lies under it.
 #pragma once
 
+#include <string>
+
 // One page area of an open dialog: its escape area, view area, rectangle on the sheet and the
 // addresses where the host keeps the dialog's displacement.
 struct Hover_Area {
@@ -28,6 +30,21 @@ void Clear_Hover_Lists();
 // A help box for the page context's last item, when the engine is active and the item is enabled.
 // placement 0 above the item, else below; alignment 3 ends the box at the item's centre.
 void Set_Hover_Help_Text(const char* text, int placement, int alignment);
+
+// A hover picture: over the rectangle (area coordinates, x2 and y2 one past the picture) the hover
+// picture replaces the normal one while the mouse is over it, and the text is drawn on top, bold
+// (twice, one pixel apart) when the font word has 0x10000. Entries are kept only while the engine
+// is active; the button adders make them.
+struct Hover_Picture {
+    int escape = -1;
+    std::string picture, hover_picture;   // bitmap file names; empty for none
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int transparent_colour = 0;           // colour index left out of the pictures
+    bool opaque = false;                  // the pictures drawn whole, no colour left out
+    std::string text;
+    int font = 0, text_x = 0, text_y = 0, text_colour = 0;
+};
+void Add_Hover_Picture(const Hover_Picture& entry);
 
 // Button adders. Horizontal alignment: 1 right edge at x, 4 centred, else left edge. Vertical: 2 bottom
 // at y, 4 centred, else top. A click stores value into *target.

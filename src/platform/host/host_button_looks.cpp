@@ -50,6 +50,12 @@ void Set_Comment_to_Button_PS(int button, const char* comment) {
     if (Host_Tracing()) Host_Trace_Line("tooltip " + std::to_string(button) + " " + Trace_Text(e->comment));
 }
 
+int ActivState_of_Button_PS(int handle) {
+    Prop_Sheet* s = nullptr;
+    const Sheet_Element* e = Find_Element(handle, &s);
+    return e && s == Top_Sheet() && e->activity > 0 ? 1 : 0;
+}
+
 void Draw_Prop_Sheet_Box(int x1, int y1, int x2, int y2) {
     const Widget_Drawing plain;
     const Screen_Rect r = Normalised(x1, y1, x2, y2);

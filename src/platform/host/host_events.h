@@ -71,6 +71,12 @@ void setMouseCursor(int shape);
 // hidden" and "pointer shown". Returns the setting before (-1 or 0).
 int msVisi(int mode);
 
+// The call-always function: while switched on, the sheet editor calls it after each event of its
+// wait and every 50 ms of waiting; it is never re-entered.
+using Call_Allways_Function = void (*)();
+void Define_Call_Allways_Function(Call_Allways_Function function);
+void Activate_Call_Allways_Function(int on);
+
 // The periodic timer message: VEKSetTimer (on) switches it and returns the setting before.
 int VEKSetTimer(int on);
 // Pauses: the clock advances by the time given; headless at once.

@@ -1,6 +1,7 @@
 #include "platform/host/screen_bitmaps.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -173,6 +174,41 @@ bool Decode_Bmp(std::span<const unsigned char> b, Host_Bitmap& picture) {
     return true;
 }
 
+namespace {
+
+bool Same_Name_Ignoring_Case(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The file under the folder whose relative path matches without regard to case, component by
+// component (the names were written for a file system that ignores case); empty when none does.
+// An exact match of a component is taken before any other.
+std::string Find_Ignoring_Case(const std::filesystem::path& folder, const std::string& relative) {
+    std::error_code ec;
+    std::filesystem::path at = folder;
+    for (const auto& part : std::filesystem::path(relative)) {
+        const std::string name = part.string();
+        if (name.empty() || name == ".") continue;
+        if (std::filesystem::exists(at / part, ec)) {
+            at /= part;
+            continue;
+        }
+        std::filesystem::path found;
+        for (std::filesystem::directory_iterator it(at, ec), end; !ec && it != end; it.increment(ec))
+            if (Same_Name_Ignoring_Case(it->path().filename().string(), name)) {
+                found = it->path();
+                break;
+            }
+        if (found.empty()) return {};
+        at = found;
+    }
+    return std::filesystem::is_regular_file(at, ec) ? at.string() : std::string{};
+}
+
+}  // namespace
+
 std::string Resolve_Bitmap_Path(const char* name) {
     if (!name || !*name) return {};
     std::string relative = name;
@@ -185,6 +221,10 @@ std::string Resolve_Bitmap_Path(const char* name) {
         if (folder.empty()) continue;
         const std::string path = folder + "/" + relative;
         if (std::filesystem::is_regular_file(path, ec)) return path;
+    }
+    for (const std::string& folder : {exec ? std::string(exec) + "/Talvo-EC301" : std::string{}, data ? std::string(data) : std::string{}}) {
+        if (folder.empty() || !std::filesystem::is_directory(folder, ec)) continue;
+        if (std::string path = Find_Ignoring_Case(folder, relative); !path.empty()) return path;
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // The host library's bitmap files on this platform. A file name such as "NAD\\Buttons.bmp" is looked
 // up, with '\' read as '/', first in $EXEC/Talvo-EC301, then in $DATA; an absolute path is taken as
-// it is. The files are uncompressed Windows bitmaps of 1, 4, 8, 24 or 32 bits per pixel, bottom-up or
+// it is. A name that matches no file exactly matches one whose name differs only in case ("textbuttonbg.bmp"
+// finds "TextButtonBg.bmp"), folder by folder. The files are uncompressed Windows bitmaps of 1, 4, 8, 24 or 32 bits per pixel, bottom-up or
 // top-down, of at most 16384 pixels a side and 16 million pixels in all. A file that is missing, unreadable, compressed or whose header does not fit its size is
 // drawn as a placeholder: the target rectangle filled light grey (224, 224, 224), framed grey (128,
 // 128, 128) and labelled with the name in black in font 0x1002; it is traced once per name, and the

@@ -19,6 +19,8 @@ int Set_Notice_Output_Mode(int mode);
 // 1); modes and queues are still managed.
 void Switch_Notices_Off();
 void Switch_Notices_On();
+// 1 while notices are on (the wait box obeys the same switch).
+int Notices_Are_On();
 
 // With the fallback set, a notice printed in mode 0 or 4 first switches the mode to 1 for good
 // (a run without screen).

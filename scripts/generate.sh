@@ -42,8 +42,12 @@ art=(EXEC/Talvo-EC301/Buttons.bmp EXEC/Talvo-EC301/act_but.bmp EXEC/Talvo-EC301/
      DATA/NAD/NAD_bridge_erdbeben.bmp DATA/NAD/NAD_bridge_gebrauch.bmp DATA/NAD/NAD_bridge_str_psi.bmp
      DATA/NAD/NAD_bridge_fuss_psi.bmp DATA/NAD/NAD_bridge_bahn_psi.bmp DATA/NAD/EC5ZerazNads.bmp)
 
+# The stress-strain pictures of the free materials.
+art+=(EXEC/Talvo-EC301/tools/bemop_fcd.bmp EXEC/Talvo-EC301/tools/bemop_fyk.bmp)
+
 # The program-hints page's reactivation button.
 art+=(EXEC/Talvo-EC301/but_hinweise_reaktivieren.bmp)
+
 # The waiting pictures: the sand clock and the busy animation.
 art+=(EXEC/Talvo-EC301/animsandclock.bmp EXEC/Talvo-EC301/Anima2.bmp)
 # The dialog pages' text-button backgrounds and picture buttons.

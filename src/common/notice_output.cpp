@@ -209,6 +209,7 @@ int Set_Notice_Output_Mode(int mode) {
 
 void Switch_Notices_Off() { Notices_On = 0; }
 void Switch_Notices_On() { Notices_On = 1; }
+int Notices_Are_On() { return Notices_On; }
 void Set_Notice_Console_Fallback(int flag) { Console_Fallback = flag; }
 
 int Print_Notice(const char* format, ...) {
@@ -404,3 +405,4 @@ const char* Get_Notice_Queue_Title(int queue) {
 }
 
 void Set_Notice_Sheet_Hooks(const Notice_Sheet_Hooks& hooks) { Sheet_Hooks = hooks; }
+Notice_Sheet_Hooks Get_Notice_Sheet_Hooks() { return Sheet_Hooks; }

@@ -19,6 +19,8 @@ int Set_Notice_Output_Mode(int mode);
 // 1); modes and queues are still managed.
 void Switch_Notices_Off();
 void Switch_Notices_On();
+// 1 while notices are on (the wait box obeys the same switch).
+int Notices_Are_On();
 
 // With the fallback set, a notice printed in mode 0 or 4 first switches the mode to 1 for good
 // (a run without screen).
@@ -113,3 +115,4 @@ struct Notice_Sheet_Hooks {
     void (*present)(int queue) = nullptr;
 };
 void Set_Notice_Sheet_Hooks(const Notice_Sheet_Hooks& hooks);
+Notice_Sheet_Hooks Get_Notice_Sheet_Hooks();

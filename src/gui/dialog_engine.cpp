@@ -211,6 +211,20 @@ int Dialog_Kind_Of(int kind) { return kind >= 0 && kind <= 9 ? kind : 0; }
 
 bool Full_Screen_Kind(int kind) { return kind == 4 || kind == 8; }
 
+Dialog_Sheet Start_Dialog_Sheet(const Dialog_Description& d, int& cx, int& cy, int& buffer_mode) {
+    Update_Hover_Help();   // puts back what a hover popup of an outer dialog covers
+    Dialog_Centre(cx, cy);
+    buffer_mode = pxBuff(-1);
+    Dialog_Sheet s;
+    s.kind = Dialog_Kind_Of(d.kind);
+    s.left = d.left_margin;
+    s.right = d.right_margin;
+    s.top = d.top_margin;
+    s.bottom = d.bottom_margin;
+    s.hover = s.kind != 1 && s.kind != 3;
+    return s;
+}
+
 void Define_Full_Screen_Sheet(Dialog_Sheet& s, int capacity) {
     Init_Mouse_Move_Restriction(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
     Set_Prop_Sheet_Screen_Base(2, 2, NPIXEL_X - 10, NPIXEL_Y - 10);
@@ -466,18 +480,9 @@ void Init_Dialog_Pages(int count, Dialog_Page* pages) {
 
 int Run_Dialog(Dialog_Description* description, Dialog_Page* pages) {
     if (!description || !pages) return 0;
-    Update_Hover_Help();
-    int cx = 0, cy = 0;
-    Dialog_Centre(cx, cy);
-    const int buffer_mode = pxBuff(-1);
+    int cx = 0, cy = 0, buffer_mode = 0;
     const Dialog_Description& d = *description;
-    Dialog_Sheet s;
-    s.kind = Dialog_Kind_Of(d.kind);
-    s.left = d.left_margin;
-    s.right = d.right_margin;
-    s.top = d.top_margin;
-    s.bottom = d.bottom_margin;
-    s.hover = s.kind != 1 && s.kind != 3;
+    Dialog_Sheet s = Start_Dialog_Sheet(d, cx, cy, buffer_mode);
     const int capacity = d.extra_elements + 105;
     if (Full_Screen_Kind(s.kind)) {
         Define_Full_Screen_Sheet(s, capacity);

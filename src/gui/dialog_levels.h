@@ -54,6 +54,9 @@ void Clear_Dialog_Requests();
 
 // Kind 0 to 9; any other value is 0.
 int Dialog_Kind_Of(int kind);
+// The start of a dialog with a description: hover help brought up to date, the dialog centre, the
+// drawing buffer on (the mode before in buffer_mode), and the sheet's kind, margins and hover switch.
+Dialog_Sheet Start_Dialog_Sheet(const Dialog_Description& d, int& cx, int& cy, int& buffer_mode);
 // True for the kinds that fill the screen without a frame (4, 8).
 bool Full_Screen_Kind(int kind);
 // Defines the full-screen sheet of kinds 4 and 8 with the capacity.

@@ -37,9 +37,12 @@ struct Screen_Box {
     int x1, y1, x2, y2;
 };
 
-// What lies on the screen over the page: its screen rectangle and the pixels it covers.
+// What lies on the screen over the page: its screen rectangle, the pixels it covers, the escape area
+// of its page and the number of registered areas when it was drawn (its dialog's level).
 struct Shown {
     bool on = false;
+    int escape = -1;
+    std::size_t level = 0;
     Screen_Box rect{0, 0, -1, -1};
     std::vector<unsigned char> under;
 };
@@ -80,17 +83,23 @@ bool Mouse_Over_Page() {
 
 bool Strictly_Inside(int mx, int my, int x1, int y1, int x2, int y2) { return x1 < mx && mx < x2 && y1 < my && my < y2; }
 
-void Save_Under(Shown& s, const Screen_Box& r) {
+void Save_Under(Shown& s, const Screen_Box& r, int escape) {
     s.rect = r;
     s.under.assign(static_cast<std::size_t>(std::max(0, pxQSvR(r.x1, r.y1, r.x2, r.y2))), 0);
     pxSvRc(r.x1, r.y1, r.x2, r.y2, s.under.data());
     s.on = true;
+    s.escape = escape;
+    s.level = areas.size();
 }
 
 void Put_Back(Shown& s) {
     if (s.on && !s.under.empty()) pxStRc(s.under.data());
     s.on = false;
 }
+
+// Drawn on a sheet that now lies under another (a nested dialog): left alone until that sheet is
+// on top again.
+bool Outer(const Shown& s) { return s.on && ActivState_of_Button_PS(s.escape) == -1; }
 
 Screen_Box Box_On_Screen(const Help_Box& b, const Offsets& o) {
     const int px = (b.x1 + b.x2) / 2 + o.x;
@@ -139,6 +148,7 @@ void Draw_Entry(const Hover_Picture& e, const std::string& file, const Offsets& 
 
 // Help boxes: true when the mouse is over one of them.
 bool Update_Boxes(int mx, int my, const Offsets& o) {
+    if (Outer(box_shown)) return false;
     for (std::size_t k = 0; k < boxes.size(); ++k) {
         const Help_Box& b = boxes[k];
         if (ActivState_of_Button_PS(b.escape) != 1 || !Strictly_Inside(mx, my, b.x1, b.y1, b.x2, b.y2)) continue;
@@ -146,7 +156,7 @@ bool Update_Boxes(int mx, int my, const Offsets& o) {
         if (box_shown.on && box_index != k) Put_Back(box_shown);
         if (!box_shown.on) {
             const Screen_Box r = Box_On_Screen(b, o);
-            Save_Under(box_shown, r);
+            Save_Under(box_shown, r, b.escape);
             box_index = k;
             Draw_Box(b, r);
         }
@@ -157,6 +167,7 @@ bool Update_Boxes(int mx, int my, const Offsets& o) {
 }
 
 void Update_Pictures(int mx, int my, const Offsets& o) {
+    if (Outer(picture_shown)) return;
     const bool under = std::any_of(pictures.begin(), pictures.end(), [&](const Hover_Picture& e) {
         return ActivState_of_Button_PS(e.escape) == 1 && Strictly_Inside(mx, my, e.x1, e.y1, e.x2, e.y2);
     });
@@ -165,7 +176,8 @@ void Update_Pictures(int mx, int my, const Offsets& o) {
         picture_entry = *std::find_if(pictures.begin(), pictures.end(), [&](const Hover_Picture& e) {
             return ActivState_of_Button_PS(e.escape) == 1 && Strictly_Inside(mx, my, e.x1, e.y1, e.x2, e.y2);
         });
-        Save_Under(picture_shown, {picture_entry.x1 + o.x, picture_entry.y1 + o.y, picture_entry.x2 + o.x, picture_entry.y2 + o.y});
+        Save_Under(picture_shown, {picture_entry.x1 + o.x, picture_entry.y1 + o.y, picture_entry.x2 + o.x, picture_entry.y2 + o.y},
+                   picture_entry.escape);
         Draw_Entry(picture_entry, picture_entry.hover_picture, o, (picture_entry.font & Bold_Bit) != 0);
     } else if (!under && picture_shown.on) {
         if (picture_entry.picture.empty()) {
@@ -205,12 +217,10 @@ void Register_Hover_Area(int escape, int area, int x1, int y1, int x2, int y2, i
 
 int Unregister_Hover_Area() {
     if (!areas.empty()) areas.pop_back();
-    if (areas.empty()) {
-        // No dialog page is left: nothing of the engine may stay on the screen.
-        Activate_Call_Allways_Function(0);
-        Put_Back(box_shown);
-        Put_Back(picture_shown);
-    }
+    if (areas.empty()) Activate_Call_Allways_Function(0);
+    // What the ending page showed goes before its sheet does.
+    for (Shown* s : {&box_shown, &picture_shown})
+        if (s->on && s->level > areas.size()) Put_Back(*s);
     return static_cast<int>(areas.size());
 }
 
@@ -225,6 +235,10 @@ const Hover_Area* Find_Hover_Area(int area) {
 void Switch_Hover_Help(int on) { Activate_Call_Allways_Function(on && !areas.empty() ? 1 : 0); }
 
 void Clear_Hover_Lists() {
+    // The page is about to be built and painted anew: what its own level shows goes first, so
+    // that the next call draws it again over the new page instead of leaving it painted over.
+    if (!Outer(box_shown)) Put_Back(box_shown);
+    if (!Outer(picture_shown)) Put_Back(picture_shown);
     boxes.clear();
     pictures.clear();
 }

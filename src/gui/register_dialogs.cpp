@@ -122,6 +122,7 @@ bool Take_Tab_Code(Dialog_Level& level, int code) {
     const int p = code - Tab_Code_Base;
     if (level.count < 2 || p < 0 || p > 999) return false;
     if (p < level.count && !Hidden(level.pages[p])) level.current = p;
+    else Select_Tab(level, level.current);   // a hidden page's member: the tab row stays as it was
     return true;
 }
 
@@ -131,18 +132,9 @@ void Show_Current_Tab(Dialog_Level& level) { Select_Tab(level, level.current); }
 
 int Run_Register_Dialog(Dialog_Description* description, int count, Dialog_Page* pages) {
     if (!description || !pages || count < 1) return 0;
-    Update_Hover_Help();
-    int cx = 0, cy = 0;
-    Dialog_Centre(cx, cy);
-    const int buffer_mode = pxBuff(-1);
+    int cx = 0, cy = 0, buffer_mode = 0;
     const Dialog_Description& d = *description;
-    Dialog_Sheet s;
-    s.kind = Dialog_Kind_Of(d.kind);
-    s.left = d.left_margin;
-    s.right = d.right_margin;
-    s.top = d.top_margin;
-    s.bottom = d.bottom_margin;
-    s.hover = s.kind != 1 && s.kind != 3;
+    Dialog_Sheet s = Start_Dialog_Sheet(d, cx, cy, buffer_mode);
     const bool tabs = count > 1;
     const int R = tabs ? (d.tab_row_height > 0 ? d.tab_row_height : 30) : 0;
     const int E = tabs ? R + 10 : 0;
@@ -261,8 +253,11 @@ int Run_Simple_Register_Dialog(int height, int width, const char* title, int cou
     s.x2 = s.x1 + W - 1;
     s.y2 = s.y1 + H - 1;
     Check_Prop_Sheet_Frames(&s.x1, &s.y1, &s.x2, &s.y2);
-    simple.cx = (s.x1 + s.x2) / 2;
-    simple.cy = (s.y1 + s.y2) / 2;
+    // The centre follows the rectangle the host accepted; taken as the inverse of the placement
+    // above, so that a sheet the host left alone keeps its centre (the middle of an even width
+    // would creep one pixel at every opening).
+    simple.cx = s.x1 + W / 2;
+    simple.cy = s.y1 + H / 2;
     Define_Prop_Sheet(s.x1, s.y1, s.x2, s.y2, 1, 0, title ? title : "", Simple_Capacity, 1);
 
     Dialog_Level& level = Push_Dialog_Level(nullptr, pages, count);

@@ -12,6 +12,7 @@
 #include "frame/startup.h"
 #include "gui/annex_warning_sheet.h"
 #include "gui/icon_toolbar.h"
+#include "gui/notice_sheet.h"
 #include "gui/view_area_events.h"
 #include "gui/view_area_items.h"
 #include "gui/view_areas.h"
@@ -193,10 +194,11 @@ void Refresh_After_Edit() {
 }
 
 int Run_Main_Window() {
-    // The editing form of the connection records and the annex warning sheet are in force before
-    // the input file is loaded.
+    // The editing form of the connection records, the annex warning sheet and the notice sheet are
+    // in force before the input file is loaded.
     Install_Page_Conversion();
     Install_Annex_Sheets();
+    Install_Notice_Sheet();
 
     int page_area = 0;
     const int view = Define_Main_Sheet(&page_area);

@@ -21,6 +21,13 @@
 
 namespace {
 
+// A 1024 x 768 screen without sheets and with every view area slot free.
+void Open_Dialog_Screen() {
+    Host_Open_Screen(1024, 768);
+    Init_Prop_Sheets();
+    Release_All_View_Areas();
+}
+
 // What the page builder saw.
 struct Probe {
     int builds = 0;
@@ -90,9 +97,7 @@ Run_Outcome Run_Scripted(const std::string& script, Dialog_Setup& setup) {
     probe = Probe{};
     Run_Outcome out;
     out.trace = Run_Headless(script, [&] {
-                    Host_Open_Screen(1024, 768);
-                    Init_Prop_Sheets();
-                    Release_All_View_Areas();
+                    Open_Dialog_Screen();
                     out.result = Run_Dialog(&setup.d, &setup.page);
                     return 0;
                 }).trace;
@@ -226,9 +231,7 @@ TEST(DialogEngine, PresetCodesChecksAndRequests) {
         probe = Probe{};
         Run_Outcome out;
         out.trace = Run_Headless(c.script, [&] {
-                        Host_Open_Screen(1024, 768);
-                        Init_Prop_Sheets();
-                        Release_All_View_Areas();
+                        Open_Dialog_Screen();
                         probe.page_check_result = c.page_check_result;
                         probe.accept_check_result = c.accept_check_result;
                         out.result = Run_Dialog(&setup.d, &setup.page);
@@ -347,9 +350,7 @@ TEST(DialogEngine, SixNestedDialogsWith150ProxiesLeaveTheOuterLevelsUntouched) {
     }
     int result = -1;
     const Headless_Run_Result run = Run_Headless("", [&] {
-        Host_Open_Screen(1024, 768);
-        Init_Prop_Sheets();
-        Release_All_View_Areas();
+        Open_Dialog_Screen();
         result = Run_Dialog(&nested.d[0], &nested.pages[0]);
         return 0;
     });
@@ -407,9 +408,7 @@ TEST(DialogEngine, CheckOpenDialogsSettlesTheInnermostLevelAndAsksEveryLevel) {
     probe = Probe{};
     int result = -1;
     Run_Headless(Click(500, 400) + Click(420, 477), [&] {
-        Host_Open_Screen(1024, 768);
-        Init_Prop_Sheets();
-        Release_All_View_Areas();
+        Open_Dialog_Screen();
         result = Run_Dialog(&outer.d, &outer.page);
         return 0;
     });
@@ -466,9 +465,7 @@ TEST(DialogEngine, ScrolledPageReopensWhereItWas) {
         probe = Probe{};
         probe.page_check_result = c.content;
         Run_Headless("", [&] {
-            Host_Open_Screen(1024, 768);
-            Init_Prop_Sheets();
-            Release_All_View_Areas();
+            Open_Dialog_Screen();
             Run_Dialog(&setup.d, &setup.page);
             // Opened again from what the first one stored.
             setup.d.preset_code = 100;
@@ -478,4 +475,50 @@ TEST(DialogEngine, ScrolledPageReopensWhereItWas) {
         EXPECT_DOUBLE_EQ(setup.page.scroll_y, c.reopened) << c.content << " " << c.stored;
         EXPECT_DOUBLE_EQ(setup.page.scroll_x, 0) << c.content;
     }
+}
+
+namespace {
+
+struct Always_Calls {
+    bool in_handler = false, handled = false;
+    int before = 0, during = 0, after = 0;
+};
+Always_Calls always;
+
+void Count_Always() {
+    if (always.in_handler) ++always.during;
+    else if (always.handled) ++always.after;
+    else ++always.before;
+}
+
+// Every pass puts the counter in place of the hover function the page registration installed.
+void Build_With_Counter(int, int) { Define_Call_Allways_Function(Count_Always); }
+
+// A handler that waits in a sheet of its own until Enter.
+int Wait_In_Own_Sheet(int code) {
+    if (always.handled || code != 2000) return 1;
+    always.in_handler = true;
+    Define_Prop_Sheet(100, 100, 300, 200, 1, 0, "Frage", 0, 1);
+    Add_Single_Button_to_PS(200, 160, 1, 5, "", SYMBOLIC_OK_RASTER, "ok");
+    Activate_Prop_Sheet();
+    EXPECT_EQ(Edit_Prop_Sheet(), 5);
+    Undefine_Prop_Sheet();
+    always.in_handler = false;
+    always.handled = true;
+    return 1;
+}
+
+}  // namespace
+
+TEST(DialogEngine, CallAlwaysFunctionIsOffWhileTheCodeHandlerRuns) {
+    always = Always_Calls{};
+    Dialog_Setup setup;
+    setup.page.builder = Build_With_Counter;
+    setup.d.code_handler = Wait_In_Own_Sheet;
+    const Run_Outcome run = Run_Scripted("wait 120\nmove 500 400\nwait 200\nkey Enter\nwait 120\nkey Esc\n", setup);
+    EXPECT_EQ(run.result, 0);
+    EXPECT_GT(always.before, 0);
+    EXPECT_EQ(always.during, 0);
+    EXPECT_GT(always.after, 0);
+    Define_Call_Allways_Function(nullptr);
 }

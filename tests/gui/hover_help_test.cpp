@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "common/tool_folders_fixture.h"
+#include "gui/dialog_engine.h"
 #include "gui/page_context.h"
 #include "gui/view_area_items.h"
 #include "gui/view_areas.h"
+#include "platform/host/host_headless.h"
 #include "platform/host/host_library.h"
 
 namespace {
@@ -129,6 +131,7 @@ TEST_F(HoverHelp, BoxSizeAndPlaceFollowTheTextPlacementAndAlignment) {
 
 TEST_F(HoverHelp, LongLineRunsOnAfter99Characters) {
     Page_With_Help(std::string(150, 'x').c_str(), 1, 0);
+    const std::vector<int> page = Pixels(400, 300, 1023, 500);
     Hover(430, 340);
     // Two lines, 30 px high; the first 99 characters wide (its box runs off the screen's right edge).
     const Box b = Shown_Box();
@@ -141,6 +144,8 @@ TEST_F(HoverHelp, LongLineRunsOnAfter99Characters) {
     EXPECT_GT(Count(line_end_1 - 6, 373, line_end_1 - 1, 378, BLACK_CI), 0);
     EXPECT_EQ(Count(line_end_1, 373, 1018, 378, BLACK_CI), 0);
     EXPECT_GT(Count(line_end_1, 361, 1018, 366, BLACK_CI), 0);
+    Hover(430, 450);   // the part of the box on the screen is put back
+    EXPECT_EQ(Pixels(400, 300, 1023, 500), page);
 }
 
 TEST_F(HoverHelp, OnlyTheInsideOfTheItemHitsAfterTheDisplacement) {
@@ -166,6 +171,26 @@ TEST_F(HoverHelp, OnlyTheInsideOfTheItemHitsAfterTheDisplacement) {
         }
         Hover(0, 0);
     }
+}
+
+// A page is built and painted anew after every event; the box of the item under the mouse comes
+// back over the new page, and the old page's pixels never come back over it.
+TEST_F(HoverHelp, BoxComesBackOverARebuiltPage) {
+    Page_With_Help("Hilfe", 1, 0);
+    Hover(430, 340);
+    ASSERT_EQ(Shown_Box(), (Box{447, 355, 486, 373}));
+    Page_With_Help("Hilfe", 1, 0);
+    EXPECT_EQ(Shown_Box(), Box{});   // taken off before the page was painted
+    Hover(431, 341);
+    EXPECT_EQ(Shown_Box(), (Box{447, 355, 486, 373}));
+    // The page changes under a shown box: leaving it shows the new page, not the old one.
+    Clear_View_Area(area);
+    Select_Page_Context(area);
+    Add_Filled_Rectangle_to_View_Area(area, 0, 0, 199, 149, 0x00FF00);
+    Show_View_Area(area);
+    const std::vector<int> page = Pixels(412, 312, 611, 461);
+    Hover(430, 450);
+    EXPECT_EQ(Pixels(412, 312, 611, 461), page);
 }
 
 TEST_F(HoverHelp, NoBoxForDisabledItemsOrOverAnInactivePage) {
@@ -397,4 +422,42 @@ TEST_F(HoverHelp, HostImportButtonNeedsTheSelectionTool) {
     }
     if (temp) setenv("TEMP", kept_temp.c_str(), 1);
     else unsetenv("TEMP");
+}
+
+namespace {
+
+// A dialog page with a label as its one item (10, 20)-(60, 38) and its help text, and what each build
+// pass found on the screen where the box stands (the default page area lies at 412, 312 as above).
+std::vector<int> box_at_pass;
+
+void Build_Help_Page(int, int) {
+    Add_Label(12, 32, "Stahl", &on);
+    Set_Last_Page_Item(10, 20, 60, 38, 1);
+    Set_Hover_Help_Text("Hilfe", 1, 0);
+}
+
+void Look_At_The_Page(int) { box_at_pass.push_back(Host_Pixel(447, 355) == Box_Frame); }
+
+}  // namespace
+
+// In a running dialog the sheet editor's wait draws the box as the mouse comes onto the item.
+TEST(HoverHelpInDialog, SheetEditorShowsTheBoxOfTheItemUnderTheMouse) {
+    Dialog_Description d;
+    Dialog_Page page;
+    Init_Dialog_Description(&d);
+    Init_Dialog_Pages(1, &page);
+    page.builder = Build_Help_Page;
+    d.pass_callback = Look_At_The_Page;
+    box_at_pass.clear();
+    int result = -1;
+    Run_Headless("move 430 340\nwait 100\nkey Esc\n", [&] {
+        Host_Open_Screen(1024, 768);
+        Init_Prop_Sheets();
+        Release_All_View_Areas();
+        result = Run_Dialog(&d, &page);
+        return 0;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(box_at_pass, (std::vector<int>{0, 1}));
+    EXPECT_EQ(Hover_Area_Count(), 0);
 }

@@ -157,6 +157,44 @@ TEST_F(Page_Labels, SelectTakesTheOffsetsOfTheLastRegisteredEntryOfTheArea) {
     EXPECT_EQ(c.hover_dy, nullptr);
 }
 
+// A page rebuild drops the help boxes of the page before: the mouse over the old item shows nothing.
+TEST(Page_Context_Select, EmptiesTheHelpBoxesOfThePageBefore) {
+    Release_All_View_Areas();
+    Host_Open_Screen(1024, 768);
+    Init_Prop_Sheets();
+    Define_Prop_Sheet(0, 0, 1023, 767, 0, 0, "", 0, 1);
+    const int escape = Add_Escape_Area_to_PS(412, 312, 611, 461, 1, 2000);
+    const int area = Create_Scrollable_View_Area(412, 312, 611, 461, 0, 0);
+    Activate_Prop_Sheet();
+    int dx = 0, dy = 0;
+    Register_Hover_Area(escape, area, 412, 312, 611, 461, &dx, &dy);
+    auto frame_shown = [] {
+        const int frame = Nearest_RGB_Color(64, 64, 64);
+        for (int y = 300; y < 480; ++y)
+            for (int x = 400; x < 700; ++x)
+                if (Host_Pixel(x, y) == frame) return true;
+        return false;
+    };
+    for (const bool rebuilt : {false, true}) {
+        Select_Page_Context(area);
+        Set_Last_Page_Item(10, 20, 60, 38, 1);
+        Set_Hover_Help_Text("Hilfe", 1, 0);
+        if (rebuilt) Select_Page_Context(area);
+        M_XPOS = 430, M_YPOS = 340;
+        Update_Hover_Help();
+        EXPECT_EQ(frame_shown(), !rebuilt);
+        M_XPOS = 0, M_YPOS = 0;
+        Update_Hover_Help();
+        EXPECT_FALSE(frame_shown());
+    }
+    while (Unregister_Hover_Area() > 0) {
+    }
+    Select_Page_Context(-1);
+    Release_All_View_Areas();
+    Exit_Prop_Sheets();
+    Exit_Grafik_Mode();
+}
+
 TEST_F(Page_Labels, ReadOnlyBackgroundIsLightGreyUntilSet) {
     EXPECT_EQ(Get_Read_Only_Background(), Nearest_Color_Index(220, 220, 220));
     Set_Read_Only_Background(0x123456);

@@ -104,3 +104,80 @@ TEST(HostMessages, SymbolIsTracedWithTheNextBoxOnly) {
     ASSERT_EQ(Host_Message_History().size(), 2u);
     EXPECT_EQ(Host_Message_History()[0], "Laden?");   // the text of the box is unchanged
 }
+
+namespace {
+const char* const Patience = "................... Bitte etwas Geduld ...................";
+}  // namespace
+
+TEST(HostMessages, StandingBoxStaysUntilQuitAndPutsTheScreenBack) {
+    std::vector<std::uint32_t> before, standing, after;
+    int returned_at = -1;
+    const Headless_Run_Result run = Run_Headless("", [&] {
+        Host_Open_Screen(1024, 768);
+        Init_Prop_Sheets();
+        pxFgc(0x336699);
+        pxRect(0, 0, 1023, 767);
+        before = Screen_Surface().pixels;
+        Init_Message();
+        for (int k = 0; k < 6; ++k) Fill_Message(" ");
+        Fill_Message(Patience);
+        Fill_Message(" ");
+        Set_Message_Symbol(2, 1, 0, 0);
+        Show_Message();
+        returned_at = static_cast<int>(Host_Clock_Ms());   // never waits, even for a scripted answer
+        standing = Screen_Surface().pixels;
+        Quit_Message();
+        after = Screen_Surface().pixels;
+        Quit_Message();   // nothing shown any more: nothing to put back
+        return 0;
+    });
+    EXPECT_EQ(returned_at, 0);
+    // Eight lines of 16 px centred on y 384: 320 to 447. 58 characters of 8 px and 40 px of margin:
+    // 504 px from x 260; the text of the seventh line centred, baseline 320 + 6 * 16 + 12.
+    auto at = [&](int x, int y) { return standing[static_cast<std::size_t>(y) * 1024 + x]; };
+    const std::uint32_t face = 0xD4D0C8;
+    EXPECT_EQ(at(259, 384), 0x336699u);
+    EXPECT_EQ(at(764, 384), 0x336699u);
+    EXPECT_EQ(at(512, 319), 0x336699u);
+    EXPECT_EQ(at(512, 448), 0x336699u);
+    EXPECT_EQ(at(262, 322), face);
+    EXPECT_EQ(at(761, 445), face);
+    EXPECT_EQ(at(512, 440), face);   // the blank last line: room for a status strip
+    EXPECT_EQ(at(261, 400), 0xFFFFFFu);   // the raised frame: light inside the left edge,
+    EXPECT_EQ(at(763, 400), 0x404040u);   // dark along the right one
+    EXPECT_NE(run.trace.find("text 0 280 428 0 0,0,0 \"" + std::string(Patience) + "\"\n"), std::string::npos) << run.trace;
+    EXPECT_EQ(Trace_Lines(run.trace, {"message"}),
+              "message shown \"\" \" \" \" \" \" \" \" \" \" \" \" \" \"" + std::string(Patience) + "\" \" \" symbol 2,1,0,0\n"
+              "message quit\n");
+    EXPECT_TRUE(after == before);
+}
+
+TEST(HostMessages, SecondStandingBoxReplacesTheFirstAndBatchRoadWritesToStandardError) {
+    std::vector<std::uint32_t> before, after;
+    Run_Headless("", [&] {
+        Host_Open_Screen(640, 480);
+        before = Screen_Surface().pixels;
+        Init_Message();
+        Fill_Message("erste Meldung, recht lang und breit");
+        Show_Message();
+        Init_Message();
+        Fill_Message("zweite");
+        Fill_Message("mit zwei Zeilen");
+        Show_Message();   // the first box goes before the second is drawn
+        Quit_Message();
+        after = Screen_Surface().pixels;
+        return 0;
+    });
+    EXPECT_TRUE(after == before);
+
+    Exit_Grafik_Mode();
+    Clear_Host_Message_History();
+    testing::internal::CaptureStderr();
+    Init_Message();
+    Fill_Message("Bitte warten");
+    Show_Message();
+    Quit_Message();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Bitte warten\n");
+    ASSERT_EQ(Host_Message_History().size(), 1u);
+    EXPECT_EQ(Host_Message_History()[0], "Bitte warten");
+}

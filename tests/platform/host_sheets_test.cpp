@@ -168,10 +168,11 @@ TEST(HostPropSheet, ActivStateAnswersForElementsOfTheTopmostSheetOnly) {
     Change_Activity_PS(escape, -1);
     EXPECT_EQ(ActivState_of_Button_PS(escape), 0);
     Change_Activity_PS(escape, 1);
-    // A sheet on top takes the input: the elements under it answer 0 until it is gone.
+    // A sheet on top takes the input: the elements under it answer -1 until it is gone.
     Define_Prop_Sheet(100, 100, 300, 200, 0, 0, "Innen", 0, 1);
     const int inner = Add_Escape_Area_to_PS(110, 110, 290, 190, 1, 2000);
-    EXPECT_EQ(ActivState_of_Button_PS(escape), 0);
+    EXPECT_EQ(ActivState_of_Button_PS(escape), -1);
+    EXPECT_EQ(ActivState_of_Button_PS(idle), -1);
     EXPECT_EQ(ActivState_of_Button_PS(inner), 1);
     Undefine_Prop_Sheet();
     EXPECT_EQ(ActivState_of_Button_PS(escape), 1);

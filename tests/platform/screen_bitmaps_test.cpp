@@ -326,6 +326,8 @@ TEST(Shipped_Bitmaps, EveryNamedPictureHoldsTheRectanglesThatArePickedFromIt) {
         {"UComment.bmp", 62, 66, 0xFFFBF0, 0},
         {"Glory3.bmp", 144, 108, 0xFFFBF0, 0},            // four 36-px frames in rows 0, 36, 72
         {"schweisslast.bmp", 291, 151, 0xFFFFFF, 0},
+        {"tools\\bemop_fcd.bmp", 221, 193, 0xEFFDEE, 0},  // stress-strain pictures of the free materials
+        {"tools\\bemop_fyk.bmp", 217, 142, 0xEFFDEE, 0},
         {"NAD\\Buttons.bmp", 320, 639, 0xD4D0C8, 0},      // rows 435, 458, 577, 587, 598
         {"NAD\\EuroFlags.bmp", 26, 380, 0xFFFBF0, 25},    // 25 x 19 flags of types 0 to 19
         // The dialog pages' buttons: the text-button backgrounds are drawn opaque (no key checked),

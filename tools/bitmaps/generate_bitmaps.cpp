@@ -4,7 +4,8 @@
 //   bitmap_generator HOST_FOLDER
 //
 // writes, under HOST_FOLDER, EXEC/Talvo-EC301/{Buttons,act_but,UComment,Glory3,schweisslast}.bmp,
-// EXEC/Talvo-EC301/but_hinweise_reaktivieren.bmp and
+// EXEC/Talvo-EC301/but_hinweise_reaktivieren.bmp, the stress-strain pictures
+// EXEC/Talvo-EC301/tools/{bemop_fcd,bemop_fyk}.bmp and
 // DATA/NAD/{Buttons,EuroFlags}.bmp with the pictures of the annex editor pages (NAD_Func*.bmp, the
 // EN 1990 tables, EC5ZerazNads.bmp), and the dialog pages' button pictures. Every picture sits at the source coordinates and sizes at which
 // the pages cut it, on the colour that the pages draw transparent. The output depends only on this
@@ -551,22 +552,25 @@ int Symbol_Ink(Frame_Kind kind, int colour) {
     return colour == Paper ? Off_White : colour;
 }
 
+// A sheet of paper from (x1, y1) to (x2, y2) with rows ruled 4 px apart from y1 + 4, 2 px in from its sides.
+void Ruled_Sheet(int x1, int y1, int x2, int y2, int rows, Frame_Kind kind) {
+    Fill(x1, y1, x2, y2, Symbol_Ink(kind, Paper));
+    Frame(x1, y1, x2, y2, Symbol_Ink(kind, Grey_64));
+    for (int k = 0; k < rows; ++k) Line(x1 + 2, y1 + 4 + 4 * k, x2 - 2, y1 + 4 + 4 * k, Symbol_Ink(kind, Grey_128));
+}
+
 // Row 0: values taken over from a component of the host: a component box with an arrow to a table.
 void Host_Import_Symbol(int x, int y, Frame_Kind kind) {
     Fill(x + 4, y + 8, x + 22, y + 22, Symbol_Ink(kind, Light_Blue));
     Frame(x + 4, y + 8, x + 22, y + 22, Symbol_Ink(kind, Blue));
     Text(x + 6, y + 19, 0x1002, Symbol_Ink(kind, Blue), "VEK");
     Arrow(x + 23, y + 15, x + 32, y + 15, Symbol_Ink(kind, Green), 2);
-    Fill(x + 34, y + 6, x + 46, y + 24, Symbol_Ink(kind, Paper));
-    Frame(x + 34, y + 6, x + 46, y + 24, Symbol_Ink(kind, Grey_64));
-    for (int k = 0; k < 4; ++k) Line(x + 36, y + 10 + 4 * k, x + 44, y + 10 + 4 * k, Symbol_Ink(kind, Grey_128));
+    Ruled_Sheet(x + 34, y + 6, x + 46, y + 24, 4, kind);
 }
 
 // Row 36: all load cases deleted: a list of rows struck through with a red cross.
 void Delete_Symbol(int x, int y, Frame_Kind kind) {
-    Fill(x + 12, y + 6, x + 33, y + 29, Symbol_Ink(kind, Paper));
-    Frame(x + 12, y + 6, x + 33, y + 29, Symbol_Ink(kind, Grey_64));
-    for (int k = 0; k < 5; ++k) Line(x + 15, y + 10 + 4 * k, x + 30, y + 10 + 4 * k, Symbol_Ink(kind, Grey_128));
+    Ruled_Sheet(x + 12, y + 6, x + 33, y + 29, 5, kind);
     Line(x + 27, y + 16, x + 41, y + 30, Symbol_Ink(kind, Red), 3);
     Line(x + 27, y + 30, x + 41, y + 16, Symbol_Ink(kind, Red), 3);
 }
@@ -577,9 +581,7 @@ void File_Import_Symbol(int x, int y, Frame_Kind kind) {
     Frame(x + 3, y + 6, x + 28, y + 29, Symbol_Ink(kind, Grey_64));
     Text(x + 4, y + 21, 0x1002, Symbol_Ink(kind, Black), "ASCII");
     Arrow(x + 29, y + 18, x + 36, y + 18, Symbol_Ink(kind, Green), 2);
-    Fill(x + 37, y + 9, x + 47, y + 27, Symbol_Ink(kind, Paper));
-    Frame(x + 37, y + 9, x + 47, y + 27, Symbol_Ink(kind, Grey_64));
-    for (int k = 0; k < 4; ++k) Line(x + 39, y + 13 + 4 * k, x + 45, y + 13 + 4 * k, Symbol_Ink(kind, Grey_128));
+    Ruled_Sheet(x + 37, y + 9, x + 47, y + 27, 4, kind);
 }
 
 void Draw_Import_Buttons(const std::filesystem::path& folder) {
@@ -752,6 +754,102 @@ void Draw_Formula_Pictures(const std::filesystem::path& folder) {
     for (const Formula& f : formulas) Formula_Picture(folder, f.file, f.line1, f.line2);
 }
 
+// ---------------------------------------------------------------------------------------------
+// The stress-strain pictures of the free materials in EXEC/Talvo-EC301/tools, on 239, 253, 238
+// (drawn transparent): the concrete's parabola-rectangle law with f_cd, 221 x 193, beside the rows
+// of its parameters; the reinforcing steel's bilinear law with hardening, 217 x 142.
+constexpr int Material_Key = 0xEFFDEE;
+
+// A symbol with its index below right; returns the x after the index.
+int Indexed(int x, int y, int colour, const char* symbol, const char* index) {
+    Text(x, y, 0x1000, colour, symbol);
+    const int after = x + 6 * static_cast<int>(std::string(symbol).size());
+    Text(after + 1, y + 3, 0x1002, colour, index);
+    return after + 1 + 5 * static_cast<int>(std::string(index).size()) + 1;
+}
+
+void Dashed(int x1, int y1, int x2, int y2, int colour) {
+    const double n = std::max(1.0, std::hypot(x2 - x1, y2 - y1));
+    for (double t = 0; t < n; t += 6) {
+        const double u = std::min(n, t + 3);
+        Line(static_cast<int>(std::lround(x1 + (x2 - x1) * t / n)), static_cast<int>(std::lround(y1 + (y2 - y1) * t / n)),
+             static_cast<int>(std::lround(x1 + (x2 - x1) * u / n)), static_cast<int>(std::lround(y1 + (y2 - y1) * u / n)),
+             colour);
+    }
+}
+
+void Draw_Concrete_Law(const std::filesystem::path& folder) {
+    New_Picture(221, 193, Material_Key);
+    // f_cd = alpha_cc * f_ck / gamma_c
+    int x = Indexed(6, 14, Black, "f", "cd");
+    Text(x + 2, 14, 0x1000, Black, "=");
+    x = Indexed(x + 14, 14, Black, "α"_cp, "cc");
+    Text(x + 1, 14, 0x1000, Black, "∙"_cp);
+    x = Indexed(x + 9, 14, Black, "f", "ck");
+    Text(x + 1, 14, 0x1000, Black, "/");
+    Indexed(x + 9, 14, Black, "γ"_cp, "c");
+    // sigma_c = f_cd [1 - (1 - eps_c / eps_c2)^n]
+    x = Indexed(6, 32, Grey_64, "σ"_cp, "c");
+    Text(x + 2, 32, 0x1000, Grey_64, "=");
+    x = Indexed(x + 14, 32, Grey_64, "f", "cd");
+    Text(x, 32, 0x1000, Grey_64, "[1-(1-");
+    x = Indexed(x + 36, 32, Grey_64, "ε"_cp, "c");
+    Text(x, 32, 0x1000, Grey_64, "/");
+    x = Indexed(x + 6, 32, Grey_64, "ε"_cp, "c2");
+    Text(x, 32, 0x1000, Grey_64, ")");
+    Text(x + 6, 28, 0x1002, Grey_64, "n");
+    Text(x + 11, 32, 0x1000, Grey_64, "]");
+
+    const int ox = 24, oy = 168, top = 72, peak_x = 112, end_x = 184;
+    Arrow(ox, oy, ox, 44, Grey_64, 1);
+    Arrow(ox, oy, 212, oy, Grey_64, 1);
+    Indexed(ox + 6, 52, Black, "σ"_cp, "c");
+    Indexed(196, oy - 12, Black, "ε"_cp, "c");
+    // The parabola up to eps_c2 (n = 2), the plateau to eps_cu2.
+    int px = ox, py = oy;
+    for (int k = 1; k <= 44; ++k) {
+        const double e = k / 44.0;
+        const int nx = ox + static_cast<int>(std::lround(e * (peak_x - ox)));
+        const int ny = oy - static_cast<int>(std::lround((1 - (1 - e) * (1 - e)) * (oy - top)));
+        Line(px, py, nx, ny, Blue, 2);
+        px = nx, py = ny;
+    }
+    Line(peak_x, top, end_x, top, Blue, 2);
+    Line(end_x, top, end_x, oy, Blue, 1);
+    Dashed(ox, top, peak_x, top, Grey_128);
+    Dashed(peak_x, top, peak_x, oy, Grey_128);
+    Indexed(ox - 20, top + 4, Black, "f", "cd");
+    Indexed(peak_x - 8, oy + 14, Black, "ε"_cp, "c2");
+    Indexed(end_x - 12, oy + 14, Black, "ε"_cp, "cu2");
+    Write_Bmp(folder / "bemop_fcd.bmp");
+}
+
+void Draw_Rebar_Law(const std::filesystem::path& folder) {
+    New_Picture(217, 142, Material_Key);
+    // f_yd = f_yk / gamma_s
+    int x = Indexed(6, 14, Black, "f", "yd");
+    Text(x + 2, 14, 0x1000, Black, "=");
+    x = Indexed(x + 14, 14, Black, "f", "yk");
+    Text(x + 1, 14, 0x1000, Black, "/");
+    Indexed(x + 9, 14, Black, "γ"_cp, "s");
+
+    const int ox = 24, oy = 118, yield_x = 56, yield_y = 58, end_x = 180, end_y = 42;
+    Arrow(ox, oy, ox, 26, Grey_64, 1);
+    Arrow(ox, oy, 210, oy, Grey_64, 1);
+    Indexed(ox + 6, 34, Black, "σ"_cp, "s");
+    Indexed(194, oy - 12, Black, "ε"_cp, "s");
+    Line(ox, oy, yield_x, yield_y, Blue, 2);
+    Line(yield_x, yield_y, end_x, end_y, Blue, 2);
+    Dashed(ox, yield_y, yield_x, yield_y, Grey_128);
+    Dashed(ox, end_y, end_x, end_y, Grey_128);
+    Dashed(end_x, end_y, end_x, oy, Grey_128);
+    Indexed(ox - 22, yield_y + 4, Black, "f", "yk");
+    Indexed(ox - 22, end_y + 4, Black, "f", "tk");
+    Indexed(end_x - 10, oy + 14, Black, "ε"_cp, "uk");
+    Indexed(yield_x - 12, 96, Red, "E", "s");
+    Write_Bmp(folder / "bemop_fyk.bmp");
+}
+
 // One picture of the EN 1990 page with every table that stands in it.
 void EC0_Picture(const std::filesystem::path& folder, const char* file) {
     const int height = NAD_EC0_Picture_Height(file);
@@ -855,6 +953,8 @@ int main(int argc, char** argv) {
     Draw_User_Comment(program);
     Draw_Glory(program);
     Draw_Weld_Loads(program);
+    Draw_Concrete_Law(program / "tools");
+    Draw_Rebar_Law(program / "tools");
     Draw_Sand_Clock(program);
     Draw_Busy_Animation(program);
     Draw_Text_Button_Backgrounds(program);

@@ -53,7 +53,9 @@ void Set_Comment_to_Button_PS(int button, const char* comment) {
 int ActivState_of_Button_PS(int handle) {
     Prop_Sheet* s = nullptr;
     const Sheet_Element* e = Find_Element(handle, &s);
-    return e && s == Top_Sheet() && e->activity > 0 ? 1 : 0;
+    if (!e) return 0;
+    if (s != Top_Sheet()) return -1;
+    return e->activity > 0 ? 1 : 0;
 }
 
 void Draw_Prop_Sheet_Box(int x1, int y1, int x2, int y2) {

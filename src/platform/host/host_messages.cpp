@@ -51,6 +51,15 @@ std::string Joined(const Message_Box& box) {
     return text;
 }
 
+// The trace line of a box: the kind, the title, the lines and the symbol when one was set.
+void Trace_Box(const char* kind, const Message_Box& box, const std::string& symbol) {
+    if (!Host_Tracing()) return;
+    std::string line = kind + Trace_Text(box.title);
+    for (const std::string& l : box.lines) line += " " + Trace_Text(l);
+    if (!symbol.empty()) line += " symbol " + symbol;
+    Host_Trace_Line(line);
+}
+
 // The box as a sheet in the middle of the screen; the answer (1 yes or OK, 0 no). A person answers
 // with its buttons; a scripted run takes the queued answer (yes without one) and never waits.
 int Show_Box(const Message_Box& box, bool question, int default_button) {
@@ -78,12 +87,7 @@ int Show_Box(const Message_Box& box, bool question, int default_button) {
     Set_Windows_OK_Button(!question || default_button == 1 ? Yes_Code : No_Code);
     Set_Windows_Break_Button(question ? No_Code : Yes_Code);
     Activate_Prop_Sheet();
-    if (Host_Tracing()) {
-        std::string line = std::string(question ? "question " : "message ") + Trace_Text(box.title);
-        for (const std::string& l : box.lines) line += " " + Trace_Text(l);
-        if (!next_symbol.empty()) line += " symbol " + next_symbol;
-        Host_Trace_Line(line);
-    }
+    Trace_Box(question ? "question " : "message ", box, next_symbol);
     int answer = Yes_Code;
     if (Host_Choices_Scripted()) {
         if (question) answer = Script_Take_Answer() == 0 ? No_Code : Yes_Code;
@@ -149,6 +153,63 @@ int Answer_is_Yes(int default_button) {
 
 void Set_Message_Symbol(int kind, int a, int b, int c) {
     next_symbol = std::to_string(kind) + "," + std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c);
+}
+
+// The box that stays on the screen until Quit_Message: where it lies and the screen under it.
+namespace {
+
+struct Standing_Box {
+    bool shown = false;
+    std::vector<unsigned char> under;   // pxSvRc's block; empty on the batch road
+};
+Standing_Box standing;
+
+}  // namespace
+
+void Show_Message() {
+    Quit_Message();
+    const Message_Box box = open_box;
+    open_box = Message_Box{};
+    const std::string text = Joined(box);
+    Remember(text);
+    standing.shown = true;
+    std::string symbol;
+    std::swap(symbol, next_symbol);
+    if (!Graphics_Mode()) {
+        std::fprintf(stderr, "%s\n", From_Cp437(text).c_str());
+        return;
+    }
+    int widest = 0;
+    for (const std::string& line : box.lines) widest = std::max(widest, Text_Width(line, Box_Font));
+    const int width = std::min(std::max(Least_Width, widest + 40), NPIXEL_X - 20);
+    const int height = std::max(1, static_cast<int>(box.lines.size())) * Line_Step;
+    const int x1 = (NPIXEL_X - width) / 2, y1 = NPIXEL_Y / 2 - height / 2;
+    const Screen_Rect r{x1, y1, x1 + width - 1, y1 + height - 1};
+    standing.under.assign(static_cast<std::size_t>(std::max(0, pxQSvR(r.x1, r.y1, r.x2, r.y2))), 0);
+    if (!standing.under.empty()) pxSvRc(r.x1, r.y1, r.x2, r.y2, standing.under.data());
+    {
+        const Widget_Drawing plain;
+        Fill_Rect(r, Face_Colour);
+        Frame_3D(r, true, 2);
+        int y = y1 + 12;
+        for (const std::string& line : box.lines) {
+            Draw_Text(x1 + (width - Text_Width(line, Box_Font)) / 2, y, line, Box_Font, Text_Colour);
+            y += Line_Step;
+        }
+    }
+    pxFlsh();
+    Trace_Box("message shown ", box, symbol);
+}
+
+void Quit_Message() {
+    if (!standing.shown) return;
+    standing.shown = false;
+    if (!standing.under.empty() && Graphics_Mode()) {
+        pxStRc(standing.under.data());
+        pxFlsh();
+    }
+    standing.under.clear();
+    if (Host_Tracing()) Host_Trace_Line("message quit");
 }
 
 void Init_Helpview(const char* folder, const char* file) {

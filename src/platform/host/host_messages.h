@@ -25,6 +25,17 @@ int Answer_is_Yes(int default_button);
 // unchanged. It holds for one box only.
 void Set_Message_Symbol(int kind, int a, int b, int c);
 
+// A box that stays: Show_Message shows the open box (Init_Message, Fill_Message) without buttons and
+// returns at once, leaving it on the screen until Quit_Message puts back what was under it. The box
+// is centred on the screen (its top at NPIXEL_Y / 2 less half its height), filled with the face
+// colour (host code -1) and framed raised; each line takes 16 px, its text in font 0 centred on the
+// box with its baseline 12 px below the line's top, and the box is 40 px wider than its widest line
+// (at least 260, at most the screen less 20). Traced as `message shown "TITLE" "LINE" ...` and
+// `message quit`; kept in the history as every box. A second Show_Message first quits the box shown.
+// On the batch road the text goes to standard error and Quit_Message has nothing to put back.
+void Show_Message();
+void Quit_Message();
+
 // Help: no help file is shipped. Init_Helpview keeps the folder and the file's name; Helpview traces
 // the topic and shows a box naming it.
 void Init_Helpview(const char* folder, const char* help_file);

@@ -125,8 +125,8 @@ void Change_Action_State_PS(int button, int state);
 void Snap_Colored_Layout_of_Single_Button(int button);
 void Set_Comment_to_Button_PS(int button, const char* comment);
 // Whether an element takes input now: 1 for a button, escape area or other element of the topmost
-// sheet whose activity is above 0; 0 for an inactive one, one under a sheet on top of it, or an
-// unknown handle.
+// sheet whose activity is above 0; 0 for an inactive one or an unknown handle; -1 for one that lies
+// on a sheet under the topmost.
 int ActivState_of_Button_PS(int handle);
 // A sheet's face without a sheet: the rectangle filled with the face colour and framed raised
 // 2 px, as a sheet without a title bar.

@@ -101,7 +101,7 @@ void Edit_From_Page(int (*edit)(Record*), Record* record) {
     if (Get_Dialog_Depth() > 0) Request_Page_Rebuild();
 }
 
-// The record that the open free-definition dialog edits, and what it held when the dialog opened.
+// The record that the open free-definition dialog edits (its page builder draws it).
 Concrete_Material* Edited_Concrete = nullptr;
 Rebar_Material* Edited_Rebar = nullptr;
 

@@ -13,6 +13,7 @@
 #include "common/cp437.h"
 #include "gui/hover_help.h"
 #include "gui/sheet_trace.h"
+#include "gui/view_area_fixture.h"
 #include "gui/view_area_items.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_headless.h"
@@ -20,13 +21,6 @@
 #include "platform/host_demo_sheet.h"
 
 namespace {
-
-// A 1024 x 768 screen without sheets and with every view area slot free.
-void Open_Dialog_Screen() {
-    Host_Open_Screen(1024, 768);
-    Init_Prop_Sheets();
-    Release_All_View_Areas();
-}
 
 // What the page builder saw.
 struct Probe {
@@ -244,7 +238,9 @@ TEST(DialogEngine, PresetCodesChecksAndRequests) {
         EXPECT_EQ(probe.closes, 1) << c.name;
         EXPECT_EQ(Trace_Lines(out.trace, {"sheet 1 code"}), c.codes) << c.name;
         EXPECT_EQ(setup.d.preset_code, -1) << c.name;
-        if (c.handler) EXPECT_EQ(probe.codes, std::vector<int>{2000}) << c.name;
+        if (c.handler) {
+            EXPECT_EQ(probe.codes, std::vector<int>{2000}) << c.name;
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include "common/cp437.h"
 #include "gui/hover_help.h"
 #include "gui/page_context.h"
+#include "gui/page_area_fixture.h"
 #include "gui/view_area_fixture.h"
 #include "gui/view_area_items.h"
 #include "gui/view_areas.h"
@@ -18,26 +19,9 @@
 
 namespace {
 
-constexpr int Ink = 0x102030, Paint = 0x405060;
-
-// The painting fixture's area as the current page, text colour Ink and fill colour Paint.
-class Page_Labels : public View_Area_Painting_Sheet {
+// The page fixture's area, text colour Ink and fill colour Paint.
+class Page_Labels : public Page_Area_Sheet {
   protected:
-    void SetUp() override {
-        View_Area_Painting_Sheet::SetUp();
-        Select_Page_Context(area);
-        Set_Page_Text_Colour(Ink);
-        Set_Page_Fill_Colour(Paint);
-        Set_Item_World_Transform(0, 0, 0, 1);
-        Set_World_Drawing(1);
-    }
-    void TearDown() override {
-        while (Unregister_Hover_Area() > 0) {
-        }
-        Select_Page_Context(-1);
-        View_Area_Painting_Sheet::TearDown();
-    }
-    const std::vector<View_Area_Item>& Items() const { return Scrollable_View_Areas[static_cast<std::size_t>(area)].items; }
     static int Greyed() { return Nearest_Color_Index(198, 195, 198); }
 };
 

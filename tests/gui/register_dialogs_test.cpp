@@ -9,19 +9,13 @@
 
 #include "gui/dialog_engine.h"
 #include "gui/sheet_trace.h"
+#include "gui/view_area_fixture.h"
 #include "gui/view_areas.h"
 #include "platform/host/host_headless.h"
 #include "platform/host/host_library.h"
 #include "platform/host_demo_sheet.h"
 
 namespace {
-
-// A 1024 x 768 screen without sheets and with every view area slot free.
-void Open_Dialog_Screen() {
-    Host_Open_Screen(1024, 768);
-    Init_Prop_Sheets();
-    Release_All_View_Areas();
-}
 
 struct Probe {
     std::vector<int> built;   // the page of every build, in order

@@ -10,6 +10,13 @@
 #include "gui/view_areas.h"
 #include "platform/host/host_library.h"
 
+// A 1024 x 768 screen without sheets and with every view area slot free, for whole dialogs.
+inline void Open_Dialog_Screen() {
+    Host_Open_Screen(1024, 768);
+    Init_Prop_Sheets();
+    Release_All_View_Areas();
+}
+
 class View_Area_Sheet : public testing::Test {
   protected:
     void SetUp() override {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gui/page_context.h"
+#include "gui/page_area_fixture.h"
 #include "gui/view_area_fixture.h"
 #include "gui/view_area_items.h"
 #include "gui/view_areas.h"
@@ -16,8 +17,6 @@
 #include "platform/host/host_library.h"
 
 namespace {
-
-constexpr int Ink = 0x112233, Paint = 0x445566;
 
 struct Line {
     int x1, y1, x2, y2;
@@ -30,21 +29,8 @@ std::ostream& operator<<(std::ostream& out, const Line& l) {
 
 // The area of the painting fixture as the current page, text colour Ink and fill colour Paint, the
 // default transform and world drawing on.
-class World_Items : public View_Area_Painting_Sheet {
+class World_Items : public Page_Area_Sheet {
   protected:
-    void SetUp() override {
-        View_Area_Painting_Sheet::SetUp();
-        Select_Page_Context(area);
-        Set_Page_Text_Colour(Ink);
-        Set_Page_Fill_Colour(Paint);
-        Set_Item_World_Transform(0, 0, 0, 1);
-        Set_World_Drawing(1);
-    }
-    void TearDown() override {
-        Select_Page_Context(-1);
-        View_Area_Painting_Sheet::TearDown();
-    }
-    const std::vector<View_Area_Item>& Items() const { return Scrollable_View_Areas[static_cast<std::size_t>(area)].items; }
     // The items of one kind as corner pairs; every one must have the colour.
     std::vector<Line> Of(View_Item_Kind kind, int colour) const {
         std::vector<Line> out;

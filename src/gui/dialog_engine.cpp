@@ -49,12 +49,15 @@ struct Range_Entry {
     double minimum, maximum;
     int level;
 };
+using Scaled_Value_Registry = std::deque<Scaled_Entry>;
+using Int_Proxy_Registry = std::deque<Proxy_Entry>;
+using Value_Range_Registry = std::deque<Range_Entry>;
 
 struct Engine {
     std::deque<Dialog_Level> levels;
-    std::deque<Scaled_Entry> scaled;
-    std::deque<Proxy_Entry> proxies;
-    std::deque<Range_Entry> ranges;
+    Scaled_Value_Registry scaled;
+    Int_Proxy_Registry proxies;
+    Value_Range_Registry ranges;
     bool drop_proxies = true;
     bool centre_set = false;
     int cx = 0, cy = 0;

@@ -11,6 +11,7 @@
 #include "common/cp437.h"
 #include "common/stream_print.h"
 #include "common/notice_output.h"
+#include "common/round_half_away.h"
 #include "material/rounding.h"
 
 namespace {
@@ -69,15 +70,6 @@ Field_Read Read_Token(FILE* f, std::span<char> destination) {
     if (!destination.empty()) destination[n] = '\0';
     if (!any) return Read_Failed;
     return cut ? Read_Cut : Read_Whole;
-}
-
-// The value rounded half away from zero (2.5 -> 3, -2.5 -> -3), held within the range of int.
-int Round_Half_Away(double value) {
-    const double r = std::round(value);
-    if (std::isnan(r)) return 0;
-    if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
-    if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
-    return static_cast<int>(r);
 }
 
 template <typename T>

@@ -12,6 +12,7 @@
 
 #include "common/cp437.h"
 #include "common/framed_text_box.h"
+#include "common/round_half_away.h"
 #include "gui/dialog_levels.h"
 #include "gui/hover_help.h"
 #include "gui/page_context.h"
@@ -145,14 +146,6 @@ int Try_To_End(Dialog_Level& level, bool accept) {
 }  // namespace
 
 // ---- Shared pieces of the dialogs ----
-
-int Round_Half_Away(double v) {
-    if (std::isnan(v)) return 0;
-    const double r = std::round(v);
-    if (r <= static_cast<double>(INT_MIN)) return INT_MIN;
-    if (r >= static_cast<double>(INT_MAX)) return INT_MAX;
-    return static_cast<int>(r);
-}
 
 bool Dialog_Cursor_Switch() { return engine.cursor_to_default; }
 

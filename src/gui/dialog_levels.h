@@ -95,6 +95,3 @@ int Run_Dialog_Loop(Dialog_Level& level, const Dialog_Sheet& sheet, const Dialog
 // Ends a level of a dialog with a description: registries, pages, close callback, page field,
 // sheet, stack.
 int End_Dialog_Level(Dialog_Level& level, const Dialog_Sheet& sheet, int result);
-
-// Rounds half away from zero into an int, held within the int range (NaN gives 0).
-int Round_Half_Away(double v);

@@ -10,6 +10,7 @@
 #include "gui/page_fields.h"
 #include "gui/view_area_items.h"
 #include "common/cp437.h"
+#include "common/stream_print.h"
 #include "platform/host/screen_surface.h"
 
 namespace {
@@ -152,9 +153,8 @@ void Set_Material_Link_Mode(int on) { Link_Mode = on; }
 int Add_Density_Field(int x, int y, double* density, const int* enabled) {
     const int area = Get_Page_Area();
     if (area < 0 || !density) return 0;
-    char format[16];
-    std::snprintf(format, sizeof format, "%%%d.%df", Field_Chars, 1);
-    Add_Float_Field_to_View_Area(area, x + 7, y, density, format, Get_Page_Font() & 0x70000, Get_Page_Text_Colour(),
+    const std::string format = Format_Text("%%%d.%df", Field_Chars, 1);
+    Add_Float_Field_to_View_Area(area, x + 7, y, density, format.c_str(), Get_Page_Font() & 0x70000, Get_Page_Text_Colour(),
                                  enabled);
     Register_Value_Range(density, 500.0, 2200.0);
     Set_View_Item_Change_Callback(area, Clamp_Density_After_Edit);

@@ -13,6 +13,8 @@
 
 #include "common/cp437.h"
 #include "common/notice_output.h"
+#include "common/round_half_away.h"
+#include "common/stream_print.h"
 #include "common/text_width.h"
 #include "gui/colour_shading.h"
 #include "gui/dialog_engine.h"
@@ -47,12 +49,6 @@ Field_Look Look_Of(Field_State state) {
 // Fields draw in font 0 with the page font's style bits.
 int Field_Font() { return Get_Page_Font() & Style_Bits; }
 
-std::string Format_Of(const char* pattern, int c, int d) {
-    char format[32];
-    std::snprintf(format, sizeof format, pattern, c, d);
-    return format;
-}
-
 // The float field of c characters at x + 7 with its format; a read-only field stands on the
 // read-only background, which stays the page's fill colour afterwards.
 int Add_Number_Field(int x, int y, double* value, int c, const std::string& format, Field_State state) {
@@ -84,7 +80,7 @@ void Give_Limit_Hint(const char* name, const char* verb, double limit, int d) {
         escaped += *p;
         if (*p == '%') escaped += '%';
     }
-    const std::string number = Format_Of("%%.%df", d, 0);
+    const std::string number = Format_Text("%%.%df", d);
     const std::string message = escaped + " darf den Wert " + number + " nicht " + verb;
     Print_Hint_Notice_In_Mode(0, message.c_str(), limit);
 }
@@ -94,7 +90,7 @@ void Release_Entries(void* entries) { delete[] static_cast<Choice_List_Entry*>(e
 }  // namespace
 
 int Add_Float_Field(int x, int y, double* value, int c, int d, const Field_State* state) {
-    return Add_Number_Field(x, y, value, c, Format_Of("%%%d.%df", c, std::max(0, d)), State_Of(state));
+    return Add_Number_Field(x, y, value, c, Format_Text("%%%d.%df", c, std::max(0, d)), State_Of(state));
 }
 
 int Add_Coloured_Float_Field(int x, int y, double* value, int c, int d, int colour, const Field_State* state) {
@@ -125,8 +121,8 @@ int Add_Clamped_Int_Field(int x, int y, int* integer, int c, int minimum, int ma
     if (!proxy) return 0;
     if (*proxy < minimum) *proxy = minimum;
     if (*proxy > maximum) *proxy = maximum;
-    *integer = static_cast<int>(std::lround(*proxy));
-    return Add_Number_Field(x, y, proxy, c, Format_Of("%%%d.0f", c, 0), State_Of(state));
+    *integer = Round_Half_Away(*proxy);
+    return Add_Number_Field(x, y, proxy, c, Format_Text("%%%d.0f", c), State_Of(state));
 }
 
 int Add_Checked_Float_Field(int x, int y, double* value, double factor, int c, int d, double minimum, double maximum,

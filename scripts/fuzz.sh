@@ -30,6 +30,9 @@ run)
     # AddressSanitizer's quarantine of freed memory (256 MB by default) would count against the
     # fuzzers' own memory limit; a small one keeps the limit a measure of what the readers allocate.
     export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16}
+    # Every execution writes its bytes as a file of the scratch host; on a disk that costs more than
+    # the reading, so the scratch host goes to memory where the machine has a tmpfs.
+    if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
     for t in $targets; do
         work=$build/corpus/$t
         findings=$build/findings/$t

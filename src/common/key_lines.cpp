@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <stdio.h>
 
 #include "common/cp437.h"
 #include "common/stream_print.h"
@@ -35,14 +36,25 @@ void Put_Back(FILE* s, int c, bool lone_cr, int next) {
     }
 }
 
+// Holds a stream's lock while a line is read character by character, so that each character is
+// taken without locking again (the key search reads whole annex files this way, once per key).
+struct Stream_Lock {
+    FILE* s;
+    explicit Stream_Lock(FILE* stream) : s(stream) { flockfile(s); }
+    ~Stream_Lock() { funlockfile(s); }
+    Stream_Lock(const Stream_Lock&) = delete;
+    Stream_Lock& operator=(const Stream_Lock&) = delete;
+};
+
 // Reads the text of one line into buffer, at most max characters, and terminates it (buffer holds
 // max + 1 bytes). A line end directly after the last stored character is consumed as well, so a
 // line that just fits is read whole. Length receives the number of characters stored.
 Piece_End Read_Line_Piece(FILE* s, char* buffer, int max, int& length) {
+    const Stream_Lock lock(s);
     length = 0;
     Piece_End end;
     for (;;) {
-        const int c = std::getc(s);
+        const int c = getc_unlocked(s);
         if (c == EOF) {
             end = Piece_End::End_Of_File;
             break;
@@ -54,7 +66,7 @@ Piece_End Read_Line_Piece(FILE* s, char* buffer, int max, int& length) {
         int next = EOF;
         const bool lone_cr = c == '\r';
         if (lone_cr) {
-            next = std::getc(s);
+            next = getc_unlocked(s);
             if (next == '\n') {
                 end = Piece_End::Line_End;
                 break;

@@ -18,13 +18,20 @@ void* Mem_Realloc(const char*, int, const char*, void* block, std::size_t size) 
     return std::realloc(block, size);
 }
 
-char* Mem_Strdup(const char*, int, const char*, const char* text) {
-    if (!text) return nullptr;
+namespace {
+
+// The C runtime's string copy as the allocation wrappers expect it: a new copy of the text, null when
+// memory runs out. Linux's C library has no function of this name.
+char* _strdup(const char* text) {
     const std::size_t n = std::strlen(text) + 1;
     char* copy = static_cast<char*>(std::malloc(n));
     if (copy) std::memcpy(copy, text, n);
     return copy;
 }
+
+}  // namespace
+
+char* Mem_Strdup(const char*, int, const char*, const char* text) { return text ? _strdup(text) : nullptr; }
 
 void Mem_Free(const char*, int, const char*, void* block) { std::free(block); }
 

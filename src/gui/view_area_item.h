@@ -9,10 +9,12 @@
 #include "platform/printlist/tree_view_images.h"
 
 // Bare_Node: an item appended without a kind (Append_View_Area_Node); it is never drawn or hit.
+// The codes are those the host's item list stores.
 enum class View_Item_Kind {
-    Bare_Node = 0, Text = 1, Line, Bitmap, Painter_Box, Picture_Object, Rotated_Text, Check_Box, Radio_Button, Choice_Text,
-    Float_Field, Filled_Rectangle, Hot_Spot, Mark, DIB_Image, Text_Field, Choice_List, Image_Choice_List,
-    Picture_Button, Multi_Line_Text,
+    Bare_Node = 0, Text = 1, Line = 2, Bitmap = 3, Painter_Box = 4, Picture_Object = 5, Rotated_Text = 6,
+    Check_Box = 7, Radio_Button = 8, Choice_Text = 9, Float_Field = 10, Filled_Rectangle = 11, Hot_Spot = 12,
+    Mark = 13, DIB_Image = 14, Text_Field = 15, Choice_List = 16, Image_Choice_List = 17, Picture_Button = 18,
+    Multi_Line_Text = 19,
 };
 
 // The editing record of a Multi_Line_Text item (gui/text_editor.h), owned by the item.

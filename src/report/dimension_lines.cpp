@@ -102,7 +102,7 @@ double Draw_Dimension_Core(double x1, double y1, double x2, double y2, double s,
     const double nx = -std::sin(a), ny = std::cos(a);
     Draw_Offset_Line(x1, y1, -s * dx, -s * dy, x2, y2, s * dx, s * dy);
 
-    const int flags = g.dimension_flags;
+    const int flags = g.Dimension_Flags;
     const bool first = !(flags & Flag_No_First), second = !(flags & Flag_No_Second);
     if (first) Draw_Offset_Line(x1, y1, 4 * s * nx, 4 * s * ny, x1, y1, -2 * s * nx, -2 * s * ny);
     if (second) Draw_Offset_Line(x2, y2, 4 * s * nx, 4 * s * ny, x2, y2, -2 * s * nx, -2 * s * ny);
@@ -203,7 +203,7 @@ double Draw_Unit_Dimension(double x1, double y1, double x2, double y2, double si
     } else {
         superscript = Format_Text("%.0lf", f * 10);
     }
-    const std::string label = V < 100 || (Graphic_State.dimension_flags & Flag_Whole_Units)
+    const std::string label = V < 100 || (Graphic_State.Dimension_Flags & Flag_Whole_Units)
                                   ? Format_Number_Label("%.0f", V)
                                   : Format_Number_Label("%.2f", V / 100);
     const double E = Label_Characters(label) * 2 * size / (u * Graphic_State.larger_scale);
@@ -227,7 +227,7 @@ double OLI_Draw_Metre_Dimension(double x1, double y1, double x2, double y2, doub
     const bool half = F >= 0.25 && F < 0.74999;
     const std::string superscript = half ? "5" : "";
     std::string label;
-    if (L < 1 && !(Graphic_State.dimension_flags & Flag_Whole_Units)) {
+    if (L < 1 && !(Graphic_State.Dimension_Flags & Flag_Whole_Units)) {
         // Whole centimetres; with the half mark they are not rounded up.
         label = Format_Text("%.0f", half ? n : r);
     } else {

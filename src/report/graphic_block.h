@@ -69,7 +69,7 @@ struct Graphic_Block_State {
     Graphic_Colour second_colour;    // second colour (command 51)
     int coded_pattern = 0;           // code of the last coded fill pattern
 
-    int dimension_flags = 0;         // end marks and extension lines of dimensions
+    int Dimension_Flags = 0;         // end marks and extension lines of dimensions
     int alternation_switch = 1;      // pushed-out dimension labels alternate between two distances
     int alternation_state = 0;       // which distance the next pushed-out label takes
 };

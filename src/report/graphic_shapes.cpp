@@ -205,7 +205,7 @@ void OLI_Fill_Circle(double cx, double cy, double diameter) {
     Plot_Write_Circle_Area(cx, cy, r);
 }
 
-void OLI_Set_Dimension_Flags(int flags) { Graphic_State.dimension_flags = flags; }
+void OLI_Set_Dimension_Flags(int flags) { Graphic_State.Dimension_Flags = flags; }
 
 void OLI_Set_Label_Alternation_Off() { Graphic_State.alternation_switch = 0; }
 

@@ -300,7 +300,7 @@ TEST(Shape_Plot, MirroredWhenTheWindowRunsDownwards) {
 
 TEST(Dimension_Settings, FlagsAndAlternationSwitch) {
     OLI_Set_Dimension_Flags(0x9);
-    EXPECT_EQ(Graphic_State.dimension_flags, 0x9);
+    EXPECT_EQ(Graphic_State.Dimension_Flags, 0x9);
     OLI_Set_Label_Alternation_Off();
     EXPECT_EQ(Graphic_State.alternation_switch, 0);
     OLI_Set_Label_Alternation_On();
